@@ -1,0 +1,14 @@
+#pragma once
+// The programs build names with "\" as the folder separator; on this system "/" stands for it
+// wherever a file is opened, created or deleted. Messages keep the names as the program built them.
+#include <string>
+#include <string_view>
+
+namespace kit {
+
+std::string hostPath(std::string_view name);
+
+// True when `name` is an existing regular file (not a folder) that can be opened for reading.
+bool isReadableFile(std::string_view name);
+
+} // namespace kit

@@ -1,0 +1,55 @@
+#pragma once
+// Reading a text file (or standard input) line by line. A line ends at LF; a CR right before the
+// LF belongs to the line end, so files written on either system read alike; a last line without
+// a line end is still a line. The line end is never part of the line.
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kit {
+
+class TextInput {
+public:
+    TextInput();
+    ~TextInput();
+    TextInput(const TextInput&) = delete;
+    TextInput& operator=(const TextInput&) = delete;
+
+    // Opens an existing file for reading; false when it is missing, unreadable or a folder.
+    // `name` is the program's own form of the name ("\" separators, no trailing blanks).
+    bool open(std::string_view name);
+    // Reads from an already open descriptor (standard input); the object does not close it.
+    void attach(int fd, std::string name);
+    void close();
+    bool isOpen() const { return fd_ >= 0; }
+    const std::string& name() const { return name_; }
+
+    // The next line, valid until the next call; false at the end of the input.
+    // A failing read is a run-time failure.
+    bool readLine(std::string_view& line);
+    // The next readLine delivers the line just read once more.
+    void stepBack();
+
+    // Called before each read from the descriptor (the console flushes its prompt there).
+    void setBeforeRead(void (*hook)()) { beforeRead_ = hook; }
+
+private:
+    bool refill();
+
+    int fd_ = -1;
+    bool ownsFd_ = false;
+    bool atEnd_ = false;
+    bool replay_ = false;
+    std::string name_;
+    std::vector<char> buffer_;
+    std::size_t begin_ = 0;  // first unread byte
+    std::size_t end_ = 0;    // one past the last byte read from the descriptor
+    std::string_view last_;
+    void (*beforeRead_)() = nullptr;
+};
+
+// Standard input, with the console flushed before each read so that a prompt shows.
+TextInput& standardInput();
+
+} // namespace kit

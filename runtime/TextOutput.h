@@ -1,0 +1,35 @@
+#pragma once
+// Writing a file from its start: an existing file is cut to what is written. Text lines end with
+// CR LF. Opening, writing or closing that fails is a run-time failure: these files have no error
+// path of their own.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kit {
+
+class TextOutput {
+public:
+    TextOutput() = default;
+    ~TextOutput();
+    TextOutput(const TextOutput&) = delete;
+    TextOutput& operator=(const TextOutput&) = delete;
+
+    // Creates or rewrites the file; `name` in the program's own form ("\" separators).
+    void create(std::string_view name);
+    void write(std::string_view bytes);
+    void writeLine(std::string_view text);
+    // Flushes and closes; nothing happens when the file is not open.
+    void close();
+    bool isOpen() const { return fd_ >= 0; }
+    const std::string& name() const { return name_; }
+
+private:
+    void flushBuffer();
+
+    int fd_ = -1;
+    std::string name_;
+    std::string buffer_;
+};
+
+} // namespace kit
