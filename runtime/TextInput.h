@@ -35,7 +35,7 @@ public:
     void setBeforeRead(void (*hook)()) { beforeRead_ = hook; }
 
 private:
-    bool refill();
+    void refill();
 
     int fd_ = -1;
     bool ownsFd_ = false;

@@ -1,0 +1,264 @@
+#include "Command.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Console.h"
+#include "HostPath.h"
+#include "Text.h"
+
+extern char** environ;
+
+namespace kit {
+
+namespace {
+
+int spawnAndWait(const char* program, std::vector<std::string> args)
+{
+    std::vector<char*> argv;
+    for (std::string& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    pid_t pid;
+    const int error = ::posix_spawnp(&pid, program, nullptr, nullptr, argv.data(), environ);
+    if (error != 0) {
+        errorLine(std::string("cannot start ") + program + ": " + std::strerror(error));
+        return 1;
+    }
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR)
+            return 1;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
+}
+
+int failed(const std::string& message)
+{
+    errorLine(message);
+    return 1;
+}
+
+// Reads the words of a built-in command: names separated by blanks, sources joined by "+",
+// a name holding blanks in double quotes.
+class CommandWords {
+public:
+    explicit CommandWords(std::string_view text) : text_(text) {}
+
+    void skipBlanks()
+    {
+        while (pos_ < text_.size() && text_[pos_] == ' ')
+            ++pos_;
+    }
+    bool atEnd()
+    {
+        skipBlanks();
+        return pos_ >= text_.size();
+    }
+    bool take(char c)
+    {
+        skipBlanks();
+        if (pos_ < text_.size() && text_[pos_] == c) {
+            ++pos_;
+            return true;
+        }
+        return false;
+    }
+    std::string word()
+    {
+        skipBlanks();
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() && text_[pos_] != ' ')
+            ++pos_;
+        return std::string(text_.substr(start, pos_ - start));
+    }
+    // A name up to a blank or "+", or in double quotes; nothing when none is there.
+    std::optional<std::string> name()
+    {
+        skipBlanks();
+        if (pos_ >= text_.size())
+            return std::nullopt;
+        if (text_[pos_] == '"') {
+            const std::size_t close = text_.find('"', pos_ + 1);
+            if (close == std::string_view::npos || close == pos_ + 1)
+                return std::nullopt;
+            std::string n(text_.substr(pos_ + 1, close - pos_ - 1));
+            pos_ = close + 1;
+            return n;
+        }
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() && text_[pos_] != ' ' && text_[pos_] != '+')
+            ++pos_;
+        if (pos_ == start)
+            return std::nullopt;
+        return std::string(text_.substr(start, pos_ - start));
+    }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+bool sameWord(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char c = a[i];
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 32);
+        if (c != b[i])
+            return false;
+    }
+    return true;
+}
+
+bool appendFile(int to, int from)
+{
+    // In-kernel copy where the file systems allow it, plain reads and writes otherwise.
+    for (;;) {
+        const ssize_t n = ::copy_file_range(from, nullptr, to, nullptr, 1 << 30, 0);
+        if (n > 0)
+            continue;
+        if (n == 0)
+            return true;
+        if (errno == EINTR)
+            continue;
+        if (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP)
+            return false;
+        break;
+    }
+    std::vector<char> buffer(1 << 20);
+    for (;;) {
+        const ssize_t n = ::read(from, buffer.data(), buffer.size());
+        if (n == 0)
+            return true;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        for (ssize_t done = 0; done < n;) {
+            const ssize_t w = ::write(to, buffer.data() + done, static_cast<std::size_t>(n - done));
+            if (w < 0) {
+                if (errno == EINTR)
+                    continue;
+                return false;
+            }
+            done += w;
+        }
+    }
+}
+
+class Fd {
+public:
+    explicit Fd(int fd) : fd_(fd) {}
+    ~Fd()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    Fd(Fd&& o) noexcept : fd_(o.fd_) { o.fd_ = -1; }
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+int copyCommand(CommandWords& words)
+{
+    std::vector<std::string> sources;
+    for (;;) {
+        std::optional<std::string> source = words.name();
+        if (!source)
+            return failed("COPY: a source name is missing");
+        sources.push_back(*source);
+        if (!words.take('+'))
+            break;
+    }
+    const std::optional<std::string> destination = words.name();
+    if (!destination)
+        return failed("COPY: the destination name is missing");
+    if (!words.atEnd())
+        return failed("COPY: unexpected text after " + *destination);
+
+    std::vector<Fd> inputs;
+    std::vector<struct stat> identities;
+    for (const std::string& s : sources) {
+        Fd in(::open(hostPath(s).c_str(), O_RDONLY | O_CLOEXEC));
+        struct stat st;
+        if (in.get() < 0 || ::fstat(in.get(), &st) != 0)
+            return failed("COPY: cannot open " + s + ": " + std::strerror(errno));
+        if (!S_ISREG(st.st_mode))
+            return failed("COPY: " + s + " is not a file");
+        identities.push_back(st);
+        inputs.push_back(std::move(in));
+    }
+
+    const std::string target = hostPath(*destination);
+    struct stat existing;
+    if (::stat(target.c_str(), &existing) == 0) {
+        if (S_ISDIR(existing.st_mode))
+            return failed("COPY: " + *destination + " is a folder");
+        for (const struct stat& st : identities)
+            if (st.st_dev == existing.st_dev && st.st_ino == existing.st_ino)
+                return failed("COPY: " + *destination + " is also a source");
+    }
+    Fd out(::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    if (out.get() < 0)
+        return failed("COPY: cannot create " + *destination + ": " + std::strerror(errno));
+    for (std::size_t i = 0; i < inputs.size(); ++i)
+        if (!appendFile(out.get(), inputs[i].get()))
+            return failed("COPY: cannot copy " + sources[i] + " to " + *destination + ": " + std::strerror(errno));
+    return 0;
+}
+
+int deleteCommand(CommandWords& words)
+{
+    const std::optional<std::string> name = words.name();
+    if (!name)
+        return failed("DEL: the file name is missing");
+    if (!words.atEnd())
+        return failed("DEL: unexpected text after " + *name);
+    if (::unlink(hostPath(*name).c_str()) != 0)
+        return failed("DEL: cannot delete " + *name + ": " + std::strerror(errno));
+    return 0;
+}
+
+int runBuiltIn(std::string_view text)
+{
+    CommandWords words(text);
+    const std::string verb = words.word();
+    if (sameWord(verb, "COPY"))
+        return copyCommand(words);
+    if (sameWord(verb, "DEL"))
+        return deleteCommand(words);
+    return spawnAndWait("/bin/sh", {"sh", "-c", std::string(text)});
+}
+
+} // namespace
+
+int runCommand(std::string_view commandText)
+{
+    console().endLastLine();
+    if (commandText.find('\0') != std::string_view::npos)
+        return failed("a command holds a NUL character and was not run");
+    const char* comspec = std::getenv("COMSPEC");
+    if (comspec != nullptr && *comspec != '\0')
+        return spawnAndWait(comspec, {comspec, "/c", std::string(commandText)});
+    return runBuiltIn(trimRight(commandText));
+}
+
+} // namespace kit

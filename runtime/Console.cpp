@@ -1,0 +1,140 @@
+#include "Console.h"
+
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace kit {
+
+void Message::blankBeforeNumber()
+{
+    if (!text_.empty())
+        text_ += ' ';
+}
+
+Message& Message::operator<<(std::string_view text)
+{
+    text_.append(text);
+    return *this;
+}
+
+Message& Message::operator<<(std::int64_t value)
+{
+    blankBeforeNumber();
+    std::array<char, 24> digits;
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+    text_.append(digits.data(), end);
+    return *this;
+}
+
+Message& Message::operator<<(double value)
+{
+    blankBeforeNumber();
+    text_ += formatConsoleReal(value);
+    return *this;
+}
+
+std::string formatConsoleReal(double value)
+{
+    std::array<char, 64> out;
+    const double a = std::fabs(value);
+    int n;
+    if (a >= 0.1 && a < 1e9) {
+        // Nine significant digits: as many decimals as the integer part leaves over.
+        int integerDigits = 0;
+        for (double p = 1.0; a >= p && integerDigits < 9; p *= 10.0)
+            ++integerDigits;
+        n = std::snprintf(out.data(), out.size(), "%.*f", 9 - integerDigits, value);
+    } else {
+        n = std::snprintf(out.data(), out.size(), "%.8E", value);
+    }
+    return {out.data(), static_cast<std::size_t>(n)};
+}
+
+Console::Console(int fd, bool isTerminal) : fd_(fd), isTerminal_(isTerminal) {}
+
+Console::~Console()
+{
+    flush();
+}
+
+void Console::writeLine(std::string_view text, bool overprinting)
+{
+    if (!anyLine_) {
+        if (isTerminal_)
+            buffer_ += '\r';
+        anyLine_ = true;
+    } else if (overprinting) {
+        buffer_ += '\r';
+    } else if (lineOpen_) {
+        buffer_ += "\r\n";
+    }
+    buffer_.append(text);
+    lineOpen_ = true;
+    if (fd_ >= 0 && buffer_.size() >= 1 << 16)
+        flush();
+}
+
+void Console::endLastLine()
+{
+    if (lineOpen_) {
+        buffer_ += "\r\n";
+        lineOpen_ = false;
+    }
+    flush();
+}
+
+void Console::flush()
+{
+    if (fd_ < 0)
+        return;
+    std::size_t done = 0;
+    while (done < buffer_.size()) {
+        const ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
+        if (n <= 0) {
+            if (n < 0 && errno == EINTR)
+                continue;
+            break;  // a closed or broken terminal: nothing more can be shown
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    buffer_.clear();
+}
+
+namespace {
+Console* testConsole = nullptr;
+}
+
+Console& console()
+{
+    static Console standardOutput(STDOUT_FILENO, ::isatty(STDOUT_FILENO) == 1);
+    return testConsole ? *testConsole : standardOutput;
+}
+
+void setConsoleForTesting(Console* c)
+{
+    testConsole = c;
+}
+
+void errorLine(std::string_view text)
+{
+    console().endLastLine();
+    std::string line(text);
+    line += '\n';
+    std::size_t done = 0;
+    while (done < line.size()) {
+        const ssize_t n = ::write(STDERR_FILENO, line.data() + done, line.size() - done);
+        if (n <= 0) {
+            if (n < 0 && errno == EINTR)
+                continue;
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+}
+
+} // namespace kit

@@ -1,0 +1,170 @@
+#include "FreeFormat.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace kit {
+
+namespace {
+
+// Tabs separate values like blanks do, so that hand-edited files read as they look.
+inline bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+inline bool isDelimiter(char c)
+{
+    return c == ' ' || c == ',' || c == '\t';
+}
+
+inline bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool parseInt32(std::string_view t, std::int32_t& value)
+{
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+        negative = t[i++] == '-';
+    if (i == t.size())
+        return false;
+    const std::int64_t limit = negative ? 2147483648LL : 2147483647LL;
+    std::int64_t v = 0;
+    for (; i < t.size(); ++i) {
+        if (!isDigit(t[i]))
+            return false;
+        v = v * 10 + (t[i] - '0');
+        if (v > limit)
+            return false;
+    }
+    value = static_cast<std::int32_t>(negative ? -v : v);
+    return true;
+}
+
+// Checks the form of a real: sign, digits with at most one point (at least one digit),
+// optional exponent letter E, e, D or d with optional sign and at least one digit.
+// Returns the position of the exponent letter (t.size() when there is none), or npos.
+std::size_t realShape(std::string_view t)
+{
+    std::size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    bool point = false;
+    for (; i < t.size(); ++i) {
+        if (isDigit(t[i]))
+            ++digits;
+        else if (t[i] == '.' && !point)
+            point = true;
+        else
+            break;
+    }
+    if (digits == 0)
+        return std::string_view::npos;
+    if (i == t.size())
+        return i;
+    const std::size_t letter = i;
+    if (t[i] != 'E' && t[i] != 'e' && t[i] != 'D' && t[i] != 'd')
+        return std::string_view::npos;
+    ++i;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+        ++i;
+    if (i == t.size())
+        return std::string_view::npos;
+    for (; i < t.size(); ++i)
+        if (!isDigit(t[i]))
+            return std::string_view::npos;
+    return letter;
+}
+
+bool parseFloat(std::string_view t, float& value)
+{
+    const std::size_t letter = realShape(t);
+    if (letter == std::string_view::npos)
+        return false;
+
+    // The standard conversion knows no "+" in front and no D exponent: rewrite those rare forms.
+    std::string_view text = t;
+    thread_local std::string rewritten;
+    if (t[0] == '+' || (letter < t.size() && (t[letter] == 'D' || t[letter] == 'd'))) {
+        rewritten.assign(t[0] == '+' ? t.substr(1) : t);
+        const std::size_t at = letter - (t[0] == '+' ? 1 : 0);
+        if (at < rewritten.size())
+            rewritten[at] = 'e';
+        text = rewritten;
+    }
+
+    float v = 0.0f;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (ec == std::errc::result_out_of_range) {
+        // Too small for a float is zero; too large is an error.
+        double d = 0.0;
+        std::from_chars(text.data(), text.data() + text.size(), d);
+        if (!(std::fabs(d) < 1.0))
+            return false;
+        v = std::signbit(d) || text[0] == '-' ? -0.0f : 0.0f;
+    } else if (ec != std::errc() || end != text.data() + text.size()) {
+        return false;
+    }
+    value = v;
+    return true;
+}
+
+} // namespace
+
+FieldScanner::Result FieldScanner::token(std::string_view& tok)
+{
+    for (;;) {
+        while (pos_ < line_.size() && isBlank(line_[pos_]))
+            ++pos_;
+        if (pos_ >= line_.size())
+            return Result::Exhausted;
+        if (line_[pos_] == ',') {
+            ++pos_;
+            if (afterValue_) {  // the comma that separates two values
+                afterValue_ = false;
+                continue;
+            }
+            return Result::Null;  // a second comma, or one that opens the record
+        }
+        const std::size_t start = pos_;
+        while (pos_ < line_.size() && !isDelimiter(line_[pos_]))
+            ++pos_;
+        tok = line_.substr(start, pos_ - start);
+        afterValue_ = true;
+        return Result::Value;
+    }
+}
+
+FieldScanner::Result FieldScanner::next(std::int32_t& value)
+{
+    std::string_view t;
+    const Result r = token(t);
+    if (r != Result::Value)
+        return r;
+    return parseInt32(t, value) ? Result::Value : Result::Bad;
+}
+
+FieldScanner::Result FieldScanner::next(float& value)
+{
+    std::string_view t;
+    const Result r = token(t);
+    if (r != Result::Value)
+        return r;
+    return parseFloat(t, value) ? Result::Value : Result::Bad;
+}
+
+FieldScanner::Result FieldScanner::next(std::span<char> text)
+{
+    std::string_view t;
+    const Result r = token(t);
+    if (r == Result::Value)
+        assignText(text, t);
+    return r;
+}
+
+} // namespace kit

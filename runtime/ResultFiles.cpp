@@ -1,0 +1,55 @@
+#include "ResultFiles.h"
+
+#include <sys/stat.h>
+
+#include <cstdint>
+
+#include "Command.h"
+#include "Console.h"
+#include "HostPath.h"
+
+namespace kit {
+
+std::string commandName(std::string_view name)
+{
+    if (name.find(' ') == std::string_view::npos)
+        return std::string(name);
+    std::string quoted;
+    quoted.reserve(name.size() + 2);
+    quoted += '"';
+    quoted.append(name);
+    quoted += '"';
+    return quoted;
+}
+
+namespace {
+// Size of a regular file, or -1 when there is none (a folder counts as none).
+std::int64_t fileSize(std::string_view name)
+{
+    struct stat st;
+    if (::stat(hostPath(name).c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return -1;
+    return st.st_size;
+}
+} // namespace
+
+bool copyAndCheck(std::string_view commandText, std::string_view destination,
+                  std::initializer_list<std::string_view> pieces)
+{
+    std::int64_t expected = 0;
+    bool piecesThere = true;
+    for (std::string_view piece : pieces) {
+        const std::int64_t size = fileSize(piece);
+        piecesThere = piecesThere && size >= 0;
+        expected += size;
+    }
+    const int status = runCommand(commandText);
+    return status == 0 && piecesThere && fileSize(destination) == expected;
+}
+
+void reportNotMade(std::string_view fileName, std::string_view folder)
+{
+    console().line(" Error: the file ", fileName, " could not be made in the folder ", folder);
+}
+
+} // namespace kit

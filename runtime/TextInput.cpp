@@ -1,0 +1,137 @@
+#include "TextInput.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "Console.h"
+#include "Failure.h"
+#include "HostPath.h"
+
+namespace kit {
+
+namespace {
+constexpr std::size_t kInitialBuffer = 1 << 16;
+}
+
+TextInput::TextInput() : buffer_(kInitialBuffer) {}
+
+TextInput::~TextInput()
+{
+    close();
+}
+
+bool TextInput::open(std::string_view name)
+{
+    close();
+    if (name.find('\0') != std::string_view::npos)
+        return false;
+    const int fd = ::open(hostPath(name).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    fd_ = fd;
+    ownsFd_ = true;
+    name_ = name;
+    return true;
+}
+
+void TextInput::attach(int fd, std::string name)
+{
+    close();
+    fd_ = fd;
+    ownsFd_ = false;
+    name_ = std::move(name);
+}
+
+void TextInput::close()
+{
+    if (fd_ >= 0 && ownsFd_)
+        ::close(fd_);
+    fd_ = -1;
+    ownsFd_ = false;
+    atEnd_ = false;
+    replay_ = false;
+    begin_ = end_ = 0;
+    last_ = {};
+}
+
+bool TextInput::readLine(std::string_view& line)
+{
+    if (replay_) {
+        replay_ = false;
+        line = last_;
+        return true;
+    }
+    if (fd_ < 0)
+        return false;
+    for (;;) {
+        const char* start = buffer_.data() + begin_;
+        const std::size_t available = end_ - begin_;
+        if (const void* lf = std::memchr(start, '\n', available)) {
+            std::size_t length = static_cast<std::size_t>(static_cast<const char*>(lf) - start);
+            begin_ += length + 1;
+            if (length > 0 && start[length - 1] == '\r')
+                --length;
+            line = last_ = {start, length};
+            return true;
+        }
+        if (atEnd_) {
+            if (available == 0)
+                return false;
+            begin_ = end_;
+            line = last_ = {start, available};
+            return true;
+        }
+        refill();
+    }
+}
+
+void TextInput::stepBack()
+{
+    replay_ = true;
+}
+
+void TextInput::refill()
+{
+    // Keep the unread part of the current line and make room after it.
+    if (begin_ > 0) {
+        std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+        end_ -= begin_;
+        begin_ = 0;
+    }
+    if (end_ == buffer_.size())
+        buffer_.resize(buffer_.size() * 2);
+    if (beforeRead_)
+        beforeRead_();
+    ssize_t n;
+    do {
+        n = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+    } while (n < 0 && errno == EINTR);
+    if (n < 0)
+        throw RuntimeFailure(FailureCode::FileError, name_ + ": read failed: " + std::strerror(errno));
+    if (n == 0)
+        atEnd_ = true;
+    end_ += static_cast<std::size_t>(n);
+}
+
+TextInput& standardInput()
+{
+    static TextInput input;
+    static const bool attached = [] {
+        input.attach(STDIN_FILENO, "standard input");
+        input.setBeforeRead([] { console().flush(); });
+        return true;
+    }();
+    (void)attached;
+    return input;
+}
+
+} // namespace kit

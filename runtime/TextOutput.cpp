@@ -1,0 +1,88 @@
+#include "TextOutput.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "Failure.h"
+#include "HostPath.h"
+
+namespace kit {
+
+namespace {
+constexpr std::size_t kFlushAt = 1 << 16;
+
+[[noreturn]] void fail(const std::string& name, const char* what, int error)
+{
+    throw RuntimeFailure(FailureCode::FileError, name + ": " + what + ": " + std::strerror(error));
+}
+} // namespace
+
+TextOutput::~TextOutput()
+{
+    // A stop unwinds through here: what was written must stay on disk.
+    try {
+        close();
+    } catch (const RuntimeFailure&) {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+}
+
+void TextOutput::create(std::string_view name)
+{
+    close();
+    name_ = name;
+    if (name.find('\0') != std::string_view::npos)
+        fail(name_, "cannot open for writing", EINVAL);
+    fd_ = ::open(hostPath(name).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd_ < 0)
+        fail(name_, "cannot open for writing", errno);
+    buffer_.reserve(kFlushAt + 512);
+}
+
+void TextOutput::write(std::string_view bytes)
+{
+    buffer_.append(bytes);
+    if (buffer_.size() >= kFlushAt)
+        flushBuffer();
+}
+
+void TextOutput::writeLine(std::string_view text)
+{
+    buffer_.append(text);
+    buffer_.append("\r\n");
+    if (buffer_.size() >= kFlushAt)
+        flushBuffer();
+}
+
+void TextOutput::flushBuffer()
+{
+    std::size_t done = 0;
+    while (done < buffer_.size()) {
+        const ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            buffer_.clear();
+            fail(name_, "write failed", errno);
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    buffer_.clear();
+}
+
+void TextOutput::close()
+{
+    if (fd_ < 0)
+        return;
+    flushBuffer();
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0)
+        fail(name_, "close failed", errno);
+}
+
+} // namespace kit
