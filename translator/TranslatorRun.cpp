@@ -1,0 +1,181 @@
+#include "TranslatorRun.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "Console.h"
+#include "Failure.h"
+#include "FixedFormat.h"
+#include "HostPath.h"
+#include "LineTranslation.h"
+#include "Text.h"
+#include "TextInput.h"
+#include "TextOutput.h"
+
+namespace traxo {
+namespace {
+
+using Name = kit::Text<40>;
+
+constexpr int kLastPage = 999;
+// A longer name would leave fewer than three places for the page number in a 40-character
+// page-file name, and different pages would overwrite each other's file.
+constexpr std::size_t kLongestBaseName = 37;
+
+// ESC %0B enters HP-GL/2 with the pen where it was; IN; initializes; SP1; takes pen 1;
+// PW0.2; sets the pen width.
+constexpr std::string_view kPagePrologue = "\x1b%0BIN;SP1;PW0.2;";
+// ESC %0A goes back to PCL; ESC E resets the printer, which ends the page.
+constexpr std::string_view kPageEpilogue = "\x1b%0A\x1b" "E";
+
+std::string fourColumns(int value)
+{
+    std::string field(4, ' ');
+    kit::formatI(field.data(), value, 4);
+    return field;
+}
+
+[[noreturn]] void stopNoArgument()
+{
+    kit::console().line("You must specify a file name (no extension) on the command line.");
+    kit::console().line("TRAXO will assume that the input PostScript file has an extension EPS,");
+    kit::console().line("and that the output HP-GL/2 file has an extension HGL.");
+    kit::console().line("Execution aborts.");
+    throw kit::Stop{};
+}
+
+[[noreturn]] void stopNoInput(const Name& inputName)
+{
+    kit::console().line("Error opening ", inputName.view());
+    kit::console().line("This input PostScrtip file is required to run TRAXO.");
+    kit::console().line("Execution aborts.");
+    throw kit::Stop{};
+}
+
+[[noreturn]] void stopNoFirstPage()
+{
+    kit::console().line("Cannot find the beginning of the first page.");
+    kit::console().line("Execution aborts.");
+    throw kit::Stop{};
+}
+
+[[noreturn]] void stopBaseNameTooLong(std::string_view baseName)
+{
+    kit::console().line("The file name ", baseName, " is too long for page files:");
+    kit::console().line("each page file needs the name and a three-digit page number within 40 characters,");
+    kit::console().line("so the name may have at most 37 characters.");
+    kit::console().line("Execution aborts.");
+    throw kit::Stop{};
+}
+
+// Leaves the input at the first-page marker, so that the marker is read again as the first
+// line of page 1. A read that fails counts as the end of the input here.
+bool findFirstPage(kit::TextInput& input)
+{
+    std::string_view line;
+    try {
+        while (input.readLine(line)) {
+            if (line.substr(0, 5) == "0 0 M") {
+                input.stepBack();
+                return true;
+            }
+        }
+    } catch (const kit::RuntimeFailure&) {
+    }
+    return false;
+}
+
+Name pageFileName(std::string_view baseName, int page)
+{
+    char digits[4];
+    std::snprintf(digits, sizeof digits, "%03d", page);
+    // Cut at 40 characters: the extension goes first, then the digits.
+    return kit::joinText<40>({baseName, std::string_view(digits, 3), ".hgl"});
+}
+
+// Translates lines into the page file until the page-end line (true) or the document-end
+// line (false). The input may not end before either.
+bool translatePage(kit::TextInput& input, LineTranslator& translator, kit::TextOutput& page, int pageNumber)
+{
+    Line line;
+    std::string_view raw;
+    for (;;) {
+        if (!input.readLine(raw))
+            throw kit::RuntimeFailure(kit::FailureCode::EndOfFile,
+                                      "The input file " + input.name() + " ends inside page " +
+                                          std::to_string(pageNumber) + ", before its line %%Trailer");
+        line.assign(raw);
+        switch (translator.translate(line)) {
+        case LineTranslator::Answer::DocumentEnd:
+            return false;
+        case LineTranslator::Answer::PageEnd:
+            return true;
+        case LineTranslator::Answer::Command:
+            page.write(translator.command());
+            break;
+        case LineTranslator::Answer::Skipped:
+        case LineTranslator::Answer::TranslationApplied:
+            break;
+        }
+    }
+}
+
+// After the last page the loop can take: tells whether anything but the document end follows.
+bool pagesLeftOver(kit::TextInput& input)
+{
+    std::string_view raw;
+    return input.readLine(raw) && classifyLine(Line(raw).view()) != LineKind::DocumentEnd;
+}
+
+} // namespace
+
+int runTranslator(std::string_view argument)
+{
+    const Name baseName(argument);
+    if (baseName.isBlank())
+        stopNoArgument();
+    const std::string_view stem = baseName.trimmed();
+
+    Name fileName = kit::joinText<40>({stem, ".eps"});
+    kit::TextInput input;
+    if (!input.open(fileName.trimmed()))
+        stopNoInput(fileName);
+    if (!findFirstPage(input))
+        stopNoFirstPage();
+    if (stem.size() > kLongestBaseName)
+        stopBaseNameTooLong(stem);
+
+    LineTranslator translator;
+    // Whatever ends the run inside a page, the page file keeps what was written to it: the
+    // output closes itself when a stop or a run-time failure unwinds through here.
+    kit::TextOutput page;
+    int pageNumber = 1;
+    bool documentEnded = false;
+    for (; pageNumber <= kLastPage; ++pageNumber) {
+        kit::console().overprint("Translating page ", fourColumns(pageNumber));
+        fileName = pageFileName(stem, pageNumber);
+        page.create(fileName.trimmed());
+        page.write(kPagePrologue);
+        if (!translatePage(input, translator, page, pageNumber)) {
+            documentEnded = true;
+            break;
+        }
+        page.write(kPageEpilogue);
+        page.close();
+    }
+
+    kit::console().overprint("Total number of pages translated: ", fourColumns(pageNumber - 1));
+    if (documentEnded) {
+        // The file opened for the page that never came; only it goes, whatever its name holds.
+        page.close();
+        std::error_code ignored;
+        std::filesystem::remove(kit::hostPath(fileName.trimmed()), ignored);
+    } else if (pagesLeftOver(input)) {
+        kit::console().line("The pages after page 999 were not translated.");
+    }
+    return 0;
+}
+
+} // namespace traxo
