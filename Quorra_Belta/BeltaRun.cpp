@@ -1,0 +1,92 @@
+#include "BeltaRun.h"
+
+#include <cstdint>
+
+#include "Console.h"
+#include "Dialogue.h"
+#include "IndianapolisRecords.h"
+#include "MergePairing.h"
+#include "Read_ini_routines.h"
+#include "ResultJoining.h"
+#include "RunMessages.h"
+#include "RunNames.h"
+#include "TextInput.h"
+#include "TextOutput.h"
+
+namespace belta {
+namespace {
+
+void writeBanner()
+{
+    auto& c = kit::console();
+    c.line(" This program produces several output files.");
+    c.line(" They are for use by HAVK, MORVANTE and TESSARY.");
+    c.line(" ");
+    c.line(" Settings from the file Quorra_Belta.ini are used.");
+    c.line(" ");
+}
+
+Name settingsValue(std::string_view key)
+{
+    Name value;
+    bool is_found = false;
+    Read_ini_routines::getValue("Files", key, value.span(), "", is_found);
+    return value;
+}
+
+} // namespace
+
+int runBelta()
+{
+    bool is_ini_found = false;
+    Read_ini_routines::setIniFilename("Quorra_Belta.ini", is_ini_found);
+    if (!is_ini_found)
+        stopSettingsMissing();
+
+    writeBanner();
+    const Name Results_path = settingsValue("Results_path");
+    const Name Results_filename = settingsValue("Results_file");
+    const Name Master_path = settingsValue("Master_path");
+
+    const Name Results_file = joinName(Results_path, Results_filename.view());
+    kit::TextInput model;
+    if (!model.open(Results_file.trimmed()))
+        stopModelResultsNotOpened(Results_file.trimmed());
+
+    const Name MASTNAME = joinName(Master_path, "MASTER.IND");
+    kit::TextInput observations;
+    if (!observations.open(MASTNAME.trimmed()))
+        stopMasterNotOpened(MASTNAME.view());
+
+    kit::TextOutput BODY1;
+    kit::TextOutput BODY2;
+    BODY1.create(bodyPairFile);
+    BODY2.create(bodyScatterFile);
+
+    // The trailer is only appended later; here it just has to be there.
+    const Name BTT_NAME = kit::joinText<256>({Master_path.trimmed(), "\\IND.BTT"});
+    {
+        kit::TextInput trailer;
+        if (!trailer.open(BTT_NAME.trimmed()))
+            stopTrailerNotOpened(Master_path.trimmed());
+    }
+
+    const std::int32_t LOWLEV = chooseQualityLevel();
+    const kit::Text<12> ID_STR = askIdString();
+
+    const std::int32_t N_REC =
+        pairRecords({model, observations, BODY1, BODY2}, LOWLEV, {MASTNAME.view(), Results_file.trimmed()});
+    BODY1.close();
+    BODY2.close();
+    writeHeaderFiles(N_REC, ID_STR);
+
+    const ResultNames names = resultNames(Results_path, LOWLEV);
+    const JoinedResults made = joinResultFiles(BTT_NAME, names);
+    writeSummary(made, names, Results_path, N_REC);
+    if (!made.allMade())
+        return 1;  // the pieces stay for the user to look at
+    deleteTemporaries();
+    return 0;
+}
+
+} // namespace belta

@@ -1,0 +1,56 @@
+#include "Dialogue.h"
+
+#include <string_view>
+
+#include "Console.h"
+#include "Failure.h"
+#include "FreeFormat.h"
+#include "RunMessages.h"
+#include "TextInput.h"
+
+namespace belta {
+
+std::int32_t chooseQualityLevel()
+{
+    auto& c = kit::console();
+    c.line("Choose quality level of data: ");
+    c.line("      0:   QUAL can have any value ");
+    c.line("      1:   QUAL 1, 2 and 3    ");
+    c.line("      2:   QUAL 2 and 3    ");
+    c.line("      3:   only QUAL 3     ");
+    c.line("      ");
+    c.line("                  ......(2 or 3 is recommended)...");
+    c.line("      ");
+
+    std::int32_t LOWLEV = 0;
+    kit::RecordReader reader(kit::standardInput());
+    switch (reader.read(LOWLEV)) {
+    case kit::ReadStatus::Ok:
+        break;
+    case kit::ReadStatus::End:
+        throw kit::RuntimeFailure(kit::FailureCode::EndOfFile, "End of input reading the quality level");
+    case kit::ReadStatus::Error:
+        throw kit::RuntimeFailure(kit::FailureCode::BadValue, "Bad integer for the quality level");
+    }
+    if (LOWLEV < 0 || LOWLEV > 3)
+        stopInvalidQualityLevel();
+    return LOWLEV;
+}
+
+kit::Text<12> askIdString()
+{
+    auto& c = kit::console();
+    c.line("      ");
+    c.line("Enter a short ID string (max 12 characters).");
+    c.line("It is added to the title for a scatter plot ", "produced by TESSARY.");
+    c.line("The title reads:");
+    c.line("Indianapolis scatter - <your string>");
+    c.line("  ==>   ");
+
+    std::string_view answer;
+    if (!kit::standardInput().readLine(answer))
+        throw kit::RuntimeFailure(kit::FailureCode::EndOfFile, "End of input reading the ID string");
+    return kit::Text<12>(answer);
+}
+
+} // namespace belta

@@ -1,0 +1,56 @@
+#include "IndianapolisRecords.h"
+
+namespace belta {
+
+void appendPairFields(kit::Record& record, const ObservationRecord& obs, const ModelResultRecord& model)
+{
+    record.F(obs.C_OBS, 7, 1)
+        .F(model.C_MOD, 7, 1)
+        .F(model.DIST_M, 7, 2)
+        .F(obs.USTAR, 7, 3)
+        .I(model.MHR, 7)
+        .F(obs.ZMIX, 7, 0)
+        .I(model.MYR, 3)
+        .I(model.MMO, 3)
+        .I(model.MDY, 3)
+        .I(model.MHR, 3)
+        .I(obs.QUAL, 3);
+}
+
+std::string_view formatPairRecord(kit::Record& record, const ObservationRecord& obs,
+                                  const ModelResultRecord& model)
+{
+    constexpr int NNOBS = 1;
+    appendPairFields(record.clear().I(NNOBS, 1), obs, model);
+    return record.view();
+}
+
+std::string_view formatScatterRecord(kit::Record& record, const ObservationRecord& obs,
+                                     const ModelResultRecord& model)
+{
+    appendPairFields(record.clear(), obs, model);
+    return record.view();
+}
+
+void writeHeaderFiles(std::int32_t N_REC, const kit::Text<12>& ID_STR)
+{
+    kit::Record line;
+    kit::TextOutput file;
+
+    file.create(pairHeaderFile);
+    file.writeLine(line.clear().text(" ").I(N_REC, 4).text("   2   1   4").view());
+    file.writeLine(line.clear().text(" ").I(N_REC, 4).view());
+    file.writeLine(" 'C_OBS' 'C_MOD' DIST     u*     HR  zmix  YR MO DY HR QUAL");
+    file.writeLine(" 'Block of all data'");
+    file.close();
+
+    file.create(scatterHeaderFile);
+    file.writeLine(line.clear().text(" Indianapolis scatter  -  ").text(ID_STR.view()).view());
+    file.writeLine(" c\\sub{obs}");
+    file.writeLine(" c\\sub{mod}");
+    file.writeLine(line.clear().I(N_REC, 4).text(" 1").view());
+    file.writeLine("' '");
+    file.close();
+}
+
+} // namespace belta

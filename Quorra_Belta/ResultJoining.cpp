@@ -1,0 +1,90 @@
+#include "ResultJoining.h"
+
+#include "Command.h"
+#include "Console.h"
+#include "IndianapolisRecords.h"
+#include "ResultFiles.h"
+
+namespace belta {
+namespace {
+
+std::string destinationInCommand(const Name& fileName)
+{
+    const std::string_view trimmed = fileName.trimmed();
+    if (trimmed.find(' ') != std::string_view::npos)
+        return kit::commandName(trimmed);
+    return std::string(fileName.view());
+}
+
+std::string joined(std::initializer_list<std::string_view> pieces)
+{
+    std::string text;
+    for (std::string_view p : pieces)
+        text.append(p);
+    return text;
+}
+
+void reportResult(bool made, const Name& fullName, std::string_view fileName, const Name& Results_path,
+                  std::string_view usedBy)
+{
+    if (made) {
+        kit::console().line(" The file ", fullName.trimmed(), " has been created.");
+        kit::console().line(usedBy);
+    } else {
+        kit::reportNotMade(fileName, Results_path.trimmed());
+    }
+}
+
+} // namespace
+
+std::string pairDataCommand(const Name& BTT_NAME, const Name& INP_FIL)
+{
+    return joined({"COPY  ", pairHeaderFile, "+ ", bodyPairFile, " + ", kit::commandName(BTT_NAME.trimmed()), " ",
+                   destinationInCommand(INP_FIL)});
+}
+
+std::string scatterCommand(const Name& SCAT_FIL)
+{
+    return joined({"COPY  ", scatterHeaderFile, "+ ", bodyScatterFile, " ", destinationInCommand(SCAT_FIL)});
+}
+
+ResultNames resultNames(const Name& Results_path, std::int32_t LOWLEV)
+{
+    const LevelFileNames byLevel = levelFileNames(LOWLEV);
+    return {byLevel, joinName(Results_path, byLevel.INP_FIL), joinName(Results_path, byLevel.SCAT_FIL)};
+}
+
+JoinedResults joinResultFiles(const Name& BTT_NAME, const ResultNames& names)
+{
+    JoinedResults made{};
+    made.pairDataMade = kit::copyAndCheck(pairDataCommand(BTT_NAME, names.INP_FIL), names.INP_FIL.trimmed(),
+                                          {pairHeaderFile, bodyPairFile, BTT_NAME.trimmed()});
+    made.scatterMade = kit::copyAndCheck(scatterCommand(names.SCAT_FIL), names.SCAT_FIL.trimmed(),
+                                         {scatterHeaderFile, bodyScatterFile});
+    return made;
+}
+
+void writeSummary(const JoinedResults& made, const ResultNames& names, const Name& Results_path,
+                  std::int32_t N_REC)
+{
+    auto& c = kit::console();
+    c.line("");
+    c.line("");
+    reportResult(made.pairDataMade, names.INP_FIL, names.byLevel.INP_FIL, Results_path, " It can be used as input for HAVK and MORVANTE.");
+    c.line("");
+    c.line("");
+    c.line("");
+    reportResult(made.scatterMade, names.SCAT_FIL, names.byLevel.SCAT_FIL, Results_path, " It can be used as input for TESSARY.");
+    c.line("");
+    c.line("");
+    c.line("Number of data records: ", N_REC);
+    c.line("");
+}
+
+void deleteTemporaries()
+{
+    for (std::string_view piece : {bodyPairFile, bodyScatterFile, pairHeaderFile, scatterHeaderFile})
+        kit::runCommand(joined({"DEL ", piece}));
+}
+
+} // namespace belta

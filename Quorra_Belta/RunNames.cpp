@@ -1,0 +1,23 @@
+#include "RunNames.h"
+
+#include <array>
+
+namespace belta {
+
+Name joinName(const Name& folder, std::string_view fileName)
+{
+    return kit::joinText<256>({folder.trimmed(), "\\", kit::trimRight(fileName)});
+}
+
+LevelFileNames levelFileNames(std::int32_t LOWLEV)
+{
+    static constexpr std::array<LevelFileNames, 4> byLevel{{
+        {"IN0.INP", "IN0.DAT"},
+        {"IN1.INP", "INSCAT1.DAT"},
+        {"IN2.INP", "INSCAT2.DAT"},
+        {"IN3.INP", "INSCAT3.DAT"},
+    }};
+    return byLevel.at(static_cast<std::size_t>(LOWLEV));
+}
+
+} // namespace belta
