@@ -1,0 +1,111 @@
+#include "Concatenation.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "Command.h"
+#include "Console.h"
+#include "ResultFiles.h"
+
+namespace vendask {
+namespace {
+
+struct ResultFile {
+    std::string_view name;    // in Results_path
+    std::string_view header;  // header piece in the current folder
+    std::string_view body;    // body piece in the current folder
+    bool withTrailer;         // pair-data files end with the kit's trailer
+};
+
+constexpr std::array<ResultFile, 4> copenhagenFiles{{
+    {"CP.INP", "HDR.MAX", "BODY1", true},
+    {"CPY.INP", "HDR.CWI", "BODYY1", true},
+    {"CPSCAT.DAT", "HDRDAT.MAX", "BODY2", false},
+    {"CPYSCAT.DAT", "HDRDAT.CWI", "BODYY2", false},
+}};
+
+constexpr std::array<ResultFile, 4> lillestromFiles{{
+    {"LI.INP", "HDR.MAX", "BODY1", true},
+    {"LIY.INP", "HDR.CWI", "BODYY1", true},
+    {"LISCAT.DAT", "HDRDAT.MAX", "BODY2", false},
+    {"LIYSCAT.DAT", "HDRDAT.CWI", "BODYY2", false},
+}};
+
+// "HDR.MAX+BODY1+trailer destination" or "HDRDAT.MAX+BODY2 destination": the sources joined by
+// "+", names with blanks quoted so the command interpreter keeps them whole.
+std::string copyOperands(const ResultFile& f, std::string_view trailer, std::string_view destination)
+{
+    std::string s;
+    s.append(f.header).append("+").append(f.body);
+    if (f.withTrailer)
+        s.append("+").append(kit::commandName(trailer));
+    s.append(" ").append(kit::commandName(destination));
+    return s;
+}
+
+} // namespace
+
+bool joinResultFiles(bool cph, const RunNames& names)
+{
+    auto& con = kit::console();
+    const auto& files = cph ? copenhagenFiles : lillestromFiles;
+    const std::string_view trailer = names.BTT_NAME.trimmed();
+    const std::string_view folder = names.Results_path.trimmed();
+
+    std::array<std::string, 4> destinations;
+    for (std::size_t i = 0; i < files.size(); ++i)
+        destinations[i] = std::string(names.Prefix.trimmed()).append(files[i].name);
+
+    if (cph) {
+        // Shows the user how the first file is put together; this line is never run.
+        con.line("copy ", copyOperands(files[0], trailer, destinations[0]));
+        con.line(" ");
+    }
+
+    std::array<bool, 4> made{};
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const ResultFile& f = files[i];
+        const std::string command = "COPY  " + copyOperands(f, trailer, destinations[i]);
+        made[i] = f.withTrailer ? kit::copyAndCheck(command, destinations[i], {f.header, f.body, trailer})
+                                : kit::copyAndCheck(command, destinations[i], {f.header, f.body});
+    }
+    bool allMade = true;
+    bool anyMade = false;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (!made[i])
+            kit::reportNotMade(files[i].name, folder);
+        allMade = allMade && made[i];
+        anyMade = anyMade || made[i];
+    }
+
+    con.line(" ");
+    if (anyMade) {
+        con.line(" The following files have been created in folder");
+        con.line(folder, ":");
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            if (made[i]) {
+                // The names stand in a column 46 characters wide.
+                std::string entry(35, ' ');
+                entry.append(files[i].name).resize(46, ' ');
+                con.line(entry);
+            }
+        }
+    }
+    if (!cph)
+        con.line(" ");
+    con.line("  ");
+    con.line(" The files with extension .INP can be used as input for HAVK and MORVANTE.");
+    con.line(" The files with extension .DAT can be used as input for TESSARY.");
+    con.line(" ");
+    return allMade;
+}
+
+void deleteTemporaries()
+{
+    for (const char* command : {"DEL BODY1", "DEL BODY2", "DEL BODYY1", "DEL BODYY2", "DEL HDRDAT.MAX",
+                                "DEL HDRDAT.CWI", "DEL HDR.MAX", "DEL HDR.CWI"})
+        kit::runCommand(command);
+}
+
+} // namespace vendask

@@ -1,0 +1,7 @@
+#include "PairingRun.h"
+#include "Program.h"
+
+int main()
+{
+    return kit::runConsoleProgram(vendask::runPairingProgram, kit::EndOfRun::Prompt);
+}
