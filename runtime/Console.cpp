@@ -48,7 +48,7 @@ std::string formatConsoleReal(double value)
         int integerDigits = 0;
         for (double p = 1.0; a >= p && integerDigits < 9; p *= 10.0)
             ++integerDigits;
-        n = std::snprintf(out.data(), out.size(), "%.*f", 9 - integerDigits, value);
+        n = std::snprintf(out.data(), out.size(), "%#.*f", 9 - integerDigits, value);
     } else {
         n = std::snprintf(out.data(), out.size(), "%.8E", value);
     }

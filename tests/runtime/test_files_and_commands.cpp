@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "Command.h"
+#include "Console.h"
+#include "Failure.h"
+#include "Program.h"
+#include "ResultFiles.h"
+#include "TempFolder.h"
+#include "TextInput.h"
+#include "TextOutput.h"
+
+namespace {
+
+std::vector<std::string> allLines(const char* name)
+{
+    kit::TextInput in;
+    EXPECT_TRUE(in.open(name));
+    std::vector<std::string> lines;
+    std::string_view line;
+    while (in.readLine(line))
+        lines.emplace_back(line);
+    return lines;
+}
+
+// Runs commands without an interpreter, and with the console kept in memory.
+class Commands : public ::testing::Test {
+protected:
+    Commands() : console_(-1, false)
+    {
+        if (const char* c = std::getenv("COMSPEC"))
+            saved_ = c;
+        ::unsetenv("COMSPEC");
+        kit::setConsoleForTesting(&console_);
+    }
+    ~Commands() override
+    {
+        kit::setConsoleForTesting(nullptr);
+        if (!saved_.empty())
+            ::setenv("COMSPEC", saved_.c_str(), 1);
+    }
+    TempFolder dir_;
+    kit::Console console_;
+    std::string saved_;
+};
+
+} // namespace
+
+TEST(TextInput, LineEndsOfEitherSystemReadAlike)
+{
+    TempFolder dir;
+    struct Case {
+        std::string bytes;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\nb", {"a", "b"}},
+        {"a\r\n\r\n", {"a", ""}},
+        {"", {}},
+        {"\n", {""}},
+        {"a\rb\n", {"a\rb"}},
+        {std::string(200000, 'x') + "\r\nend", {std::string(200000, 'x'), "end"}},
+    };
+    for (const Case& c : cases) {
+        dir.write("f", c.bytes);
+        EXPECT_EQ(allLines("f"), c.lines);
+    }
+}
+
+TEST(TextInput, StepBackDeliversTheLastLineAgain)
+{
+    TempFolder dir;
+    dir.write("f", "one\ntwo\nthree\n");
+    kit::TextInput in;
+    ASSERT_TRUE(in.open("f"));
+    std::string_view line;
+    in.readLine(line);
+    in.readLine(line);
+    in.stepBack();
+    ASSERT_TRUE(in.readLine(line));
+    EXPECT_EQ(line, "two");
+    ASSERT_TRUE(in.readLine(line));
+    EXPECT_EQ(line, "three");
+}
+
+TEST(TextInput, FoldersAndMissingFilesCannotBeOpened)
+{
+    TempFolder dir;
+    std::filesystem::create_directory(dir.path() / "sub");
+    dir.write("sub/f", "x\n");
+    kit::TextInput in;
+    EXPECT_FALSE(in.open("sub"));
+    EXPECT_FALSE(in.open("missing"));
+    EXPECT_FALSE(in.open(std::string_view("sub\\f\0x", 7)));
+    EXPECT_TRUE(in.open("sub\\f"));  // the backslash stands for the folder separator
+}
+
+TEST(TextOutput, WritesFromTheStartAndCutsAnOldFile)
+{
+    TempFolder dir;
+    dir.write("out", std::string(100, 'o'));
+    {
+        kit::TextOutput out;
+        out.create("out");
+        out.writeLine("a");
+        out.write("raw");
+    }
+    EXPECT_EQ(dir.read("out"), "a\r\nraw");
+}
+
+TEST(TextOutput, AFileThatCannotBeCreatedIsARunTimeFailure)
+{
+    TempFolder dir;
+    std::filesystem::create_directory(dir.path() / "sub");
+    kit::TextOutput out;
+    EXPECT_THROW(out.create("sub"), kit::RuntimeFailure);
+    EXPECT_THROW(out.create("nofolder\\x"), kit::RuntimeFailure);
+}
+
+TEST_F(Commands, CopyJoinsSourcesByteForByte)
+{
+    dir_.write("h", "head\r\n");
+    dir_.write("b", "body\r\n");
+    dir_.write("t x", "trailer");
+    std::filesystem::create_directory(dir_.path() / "out dir");
+    EXPECT_EQ(kit::runCommand("COPY  h+ b + \"t x\" \"out dir\\r.inp\"   "), 0);
+    EXPECT_EQ(dir_.read("out dir/r.inp"), "head\r\nbody\r\ntrailer");
+    EXPECT_EQ(kit::runCommand("copy h+b r2"), 0);
+    EXPECT_EQ(dir_.read("r2"), "head\r\nbody\r\n");
+}
+
+TEST_F(Commands, CopyFailsWithoutWritingWhenItCannot)
+{
+    dir_.write("h", "head");
+    std::filesystem::create_directory(dir_.path() / "folder");
+    struct Case {
+        const char* command;
+        const char* destination;
+    } cases[] = {
+        {"COPY h+missing r", "r"},
+        {"COPY h folder", nullptr},
+        {"COPY h+ r", nullptr},
+        {"COPY h", nullptr},
+        {"COPY h+h h", nullptr},
+        {"COPY \"h r", nullptr},
+    };
+    for (const Case& c : cases) {
+        EXPECT_NE(kit::runCommand(c.command), 0) << c.command;
+        if (c.destination) {
+            EXPECT_FALSE(dir_.exists(c.destination)) << c.command;
+        }
+    }
+    EXPECT_EQ(dir_.read("h"), "head");
+}
+
+TEST_F(Commands, DelRemovesExactlyOneFile)
+{
+    dir_.write("a b", "x");
+    dir_.write("a", "x");
+    EXPECT_EQ(kit::runCommand("Del \"a b\""), 0);
+    EXPECT_FALSE(dir_.exists("a b"));
+    EXPECT_TRUE(dir_.exists("a"));
+    EXPECT_NE(kit::runCommand("DEL a b"), 0);
+    EXPECT_NE(kit::runCommand("DEL missing"), 0);
+    EXPECT_TRUE(dir_.exists("a"));
+}
+
+TEST_F(Commands, OtherCommandsGoToTheShell)
+{
+    EXPECT_EQ(kit::runCommand("echo made > shell.txt"), 0);
+    EXPECT_EQ(dir_.read("shell.txt"), "made\n");
+}
+
+TEST_F(Commands, AnInterpreterNamedByComspecGetsSlashCAndTheText)
+{
+    dir_.write("interp", "#!/bin/sh\nprintf '%s|%s' \"$1\" \"$2\" > args.txt\n");
+    ::chmod((dir_.path() / "interp").c_str(), 0755);
+    ::setenv("COMSPEC", (dir_.path() / "interp").c_str(), 1);
+    kit::runCommand("COPY  a+b c   ");
+    ::unsetenv("COMSPEC");
+    EXPECT_EQ(dir_.read("args.txt"), "/c|COPY  a+b c   ");
+}
+
+TEST_F(Commands, CopyAndCheckJudgesTheResultBySize)
+{
+    dir_.write("h", "12");
+    dir_.write("b", "345");
+    std::filesystem::create_directory(dir_.path() / "taken");
+    EXPECT_TRUE(kit::copyAndCheck("COPY h+b r", "r", {"h", "b"}));
+    EXPECT_FALSE(kit::copyAndCheck("COPY h+b taken", "taken", {"h", "b"}));
+    EXPECT_FALSE(kit::copyAndCheck("COPY h+gone r2", "r2", {"h", "gone"}));
+    EXPECT_EQ(kit::commandName("C:\\my runs\\CP.INP"), "\"C:\\my runs\\CP.INP\"");
+    EXPECT_EQ(kit::commandName("C:\\RUNS\\CP.INP"), "C:\\RUNS\\CP.INP");
+}
+
+TEST_F(Commands, RunEndsWithTheExitCodeOfHowItEnded)
+{
+    EXPECT_EQ(kit::runConsoleProgram([] { return 1; }, kit::EndOfRun::Silent), 1);
+    EXPECT_EQ(kit::runConsoleProgram([]() -> int { throw kit::Stop{}; }, kit::EndOfRun::Silent), 0);
+    EXPECT_EQ(kit::runConsoleProgram([]() -> int { throw kit::RuntimeFailure(kit::FailureCode::EndOfFile, "x"); },
+                                     kit::EndOfRun::Silent),
+              2);
+}
