@@ -1,0 +1,79 @@
+#include "vcl/ComboBox.h"
+
+#include "vcl/QtText.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace vcl {
+
+TComboBox::TComboBox(QWidget* parent, const std::string& text, int dropDownCount) : QComboBox(parent)
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    setMaxVisibleItems(dropDownCount);
+    lineEdit()->setText(ToQ(text));
+    lineEdit()->installEventFilter(this);
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        itemIndex_ = index;
+        Fire(OnChange, this);
+    });
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
+        itemIndex_ = -1;
+        Fire(OnChange, this);
+    });
+}
+
+bool TComboBox::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter in the edit part chooses nothing: only picking from the list does.
+    if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+    }
+    return QComboBox::eventFilter(watched, event);
+}
+
+void TComboBox::SetItemIndex(int index)
+{
+    const QSignalBlocker blocker(this);
+    if (index < 0 || index >= count()) {
+        itemIndex_ = -1;
+        return;
+    }
+    itemIndex_ = index;
+    setCurrentIndex(index);
+    lineEdit()->setText(itemText(index));
+}
+
+std::string TComboBox::Text() const { return FromQ(lineEdit()->text()); }
+
+void TComboBox::SetText(const std::string& text)
+{
+    const QSignalBlocker blocker(this);
+    itemIndex_ = -1;
+    lineEdit()->setText(ToQ(text));
+}
+
+std::string TComboBox::Item(int index) const { return FromQ(itemText(index)); }
+
+void TComboBox::AddItem(const std::string& item)
+{
+    const QSignalBlocker blocker(this);
+    const QString shown = lineEdit()->text();
+    addItem(ToQ(item));
+    lineEdit()->setText(shown);
+}
+
+void TComboBox::ClearItems()
+{
+    const QSignalBlocker blocker(this);
+    const QString shown = lineEdit()->text();
+    clear();
+    itemIndex_ = -1;
+    lineEdit()->setText(shown);
+}
+
+} // namespace vcl

@@ -1,0 +1,64 @@
+#include "vcl/Forms.h"
+
+#include "vcl/QtText.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTimer>
+
+namespace vcl {
+
+TForm::TForm(QWidget* parent) : QWidget(parent) { setFont(DesignFont()); }
+
+std::string TForm::Caption() const { return FromQ(windowTitle()); }
+
+void TForm::SetCaption(const std::string& caption) { setWindowTitle(ToQ(caption)); }
+
+QFont DesignFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    return font;
+}
+
+namespace {
+
+// Keeps a sub-window maximised and open: close requests are refused and any other window
+// state is turned back into the maximised one as soon as the event loop comes round.
+class StayMaximised : public QObject {
+public:
+    explicit StayMaximised(QMdiSubWindow* window) : QObject(window), window_(window) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != window_) return false;
+        if (event->type() == QEvent::Close) {
+            event->ignore();
+            return true;
+        }
+        if (event->type() == QEvent::WindowStateChange && !window_->isMaximized())
+            QTimer::singleShot(0, window_, [w = window_] { w->showMaximized(); });
+        return false;
+    }
+
+private:
+    QMdiSubWindow* window_;
+};
+
+} // namespace
+
+QMdiSubWindow* AddFixedMaximisedChild(QMdiArea* clientArea, QWidget* form)
+{
+    const Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    QMdiSubWindow* window = clientArea->addSubWindow(form, flags);
+    window->setSystemMenu(nullptr);
+    window->setOption(QMdiSubWindow::RubberBandResize, false);
+    window->installEventFilter(new StayMaximised(window));
+    window->showMaximized();
+    return window;
+}
+
+} // namespace vcl

@@ -1,0 +1,38 @@
+#pragma once
+// A grid of cell texts with fixed (header) rows and columns drawn in the button-face colour.
+// The user can select cells but not edit them; scroll bars appear when the cells do not fit.
+// Cells(col, row) follows the framework's order: column first.
+#include <QTableWidget>
+#include <string>
+#include <vector>
+
+namespace vcl {
+
+class TStringGrid : public QTableWidget {
+public:
+    TStringGrid(QWidget* parent, int colCount, int rowCount, int fixedCols, int fixedRows, int defaultColWidth,
+                int defaultRowHeight);
+
+    int ColCount() const { return columnCount(); }
+    int RowCount() const { return rowCount(); }
+    void SetColCount(int count);
+    void SetRowCount(int count);
+    int ColWidth(int col) const { return columnWidth(col); }
+    void SetColWidth(int col, int width) { setColumnWidth(col, width); }
+    int RowHeight(int row) const { return rowHeight(row); }
+    void SetRowHeight(int row, int height) { setRowHeight(row, height); }
+
+    std::string Cells(int col, int row) const;
+    void SetCells(int col, int row, const std::string& text);
+
+private:
+    void StyleCell(int col, int row);
+    void Resized(int oldCols, int oldRows);
+
+    int fixedCols_;
+    int fixedRows_;
+    int defaultColWidth_;
+    int defaultRowHeight_;
+};
+
+} // namespace vcl

@@ -1,0 +1,102 @@
+#include "vcl/TrackBar.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+namespace vcl {
+
+TTrackBar::TTrackBar(QWidget* parent, Qt::Orientation orientation, int min, int max, int position, int lineSize,
+                     int pageSize, int frequency)
+    : QSlider(orientation, parent)
+{
+    setRange(min, max);
+    setValue(position);
+    setSingleStep(lineSize);
+    setPageStep(pageSize);
+    setTickInterval(frequency);
+    setTickPosition(orientation == Qt::Horizontal ? QSlider::TicksBelow : QSlider::TicksRight);
+    setFocusPolicy(Qt::StrongFocus);
+    if (orientation == Qt::Vertical) setInvertedAppearance(true);
+    connect(this, &QAbstractSlider::actionTriggered, this, [this] { actionSeen_ = true; });
+    connect(this, &QAbstractSlider::valueChanged, this, [this] {
+        if (!inUserStep_) Changed();
+    });
+}
+
+void TTrackBar::Changed() { Fire(OnChange, this); }
+
+void TTrackBar::SetPosition(int position) { setValue(position); }
+
+QAbstractSlider::SliderAction TTrackBar::ActionOfKey(int key)
+{
+    // Left and Up move towards Min, Right and Down towards Max, whatever the orientation.
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Up: return SliderSingleStepSub;
+    case Qt::Key_Right:
+    case Qt::Key_Down: return SliderSingleStepAdd;
+    case Qt::Key_PageUp: return SliderPageStepSub;
+    case Qt::Key_PageDown: return SliderPageStepAdd;
+    case Qt::Key_Home: return SliderToMinimum;
+    case Qt::Key_End: return SliderToMaximum;
+    default: return SliderNoAction;
+    }
+}
+
+void TTrackBar::keyPressEvent(QKeyEvent* event)
+{
+    const SliderAction action = ActionOfKey(event->key());
+    if (action == SliderNoAction) {
+        QSlider::keyPressEvent(event);
+        return;
+    }
+    inUserStep_ = true;
+    triggerAction(action);
+    inUserStep_ = false;
+    Changed();
+}
+
+void TTrackBar::keyReleaseEvent(QKeyEvent* event)
+{
+    if (ActionOfKey(event->key()) != SliderNoAction && !event->isAutoRepeat()) {
+        Changed();
+        return;
+    }
+    QSlider::keyReleaseEvent(event);
+}
+
+void TTrackBar::mousePressEvent(QMouseEvent* event)
+{
+    // A press on the channel is a page step (fired even at a limit); a press on the thumb
+    // starts a drag whose moves fire through the value changes.
+    actionSeen_ = false;
+    inUserStep_ = true;
+    QSlider::mousePressEvent(event);
+    inUserStep_ = false;
+    scrolling_ = event->isAccepted();
+    if (actionSeen_ && !isSliderDown()) Changed();
+}
+
+void TTrackBar::mouseReleaseEvent(QMouseEvent* event)
+{
+    QSlider::mouseReleaseEvent(event);
+    if (scrolling_) {
+        scrolling_ = false;
+        Changed();
+    }
+}
+
+void TTrackBar::wheelEvent(QWheelEvent* event)
+{
+    actionSeen_ = false;
+    inUserStep_ = true;
+    QSlider::wheelEvent(event);
+    inUserStep_ = false;
+    if (actionSeen_) {
+        Changed();
+        Changed();
+    }
+}
+
+} // namespace vcl
