@@ -3,8 +3,6 @@
 #include <charconv>
 #include <cmath>
 
-#include "FixedFormat.h"
-
 namespace traxo {
 
 double plotterCoordinate(std::int32_t value, double offset)
@@ -15,10 +13,22 @@ double plotterCoordinate(std::int32_t value, double offset)
 
 char* writeCoordinate(char* out, double wholeValue)
 {
-    constexpr int kField = 4;
     if (wholeValue >= -999.0 && wholeValue <= 9999.0) {
-        kit::formatI(out, static_cast<std::int64_t>(wholeValue), kField);
-        return out + kField;
+        // Every pen command passes here: right-aligned digits, blanks on the left.
+        int value = static_cast<int>(wholeValue);
+        const bool negative = value < 0;
+        if (negative)
+            value = -value;
+        char* at = out + 4;
+        do {
+            *--at = static_cast<char>('0' + value % 10);
+            value /= 10;
+        } while (value != 0);
+        if (negative)
+            *--at = '-';
+        while (at != out)
+            *--at = ' ';
+        return out + 4;
     }
     // Beyond 2^53 doubles are whole anyway; the fixed form with no decimals gives every digit.
     constexpr int kMostColumns = 48;
