@@ -1,0 +1,189 @@
+// Whole runs that end normally: every console line, every result file, the clean-up.
+#include "Experiment.h"
+
+namespace vendask::testing {
+namespace {
+
+std::string copenhagenHeaderMax(int n)
+{
+    const std::string count = count4(n);
+    return crlfLines({" " + count + "   2   1   4", " " + count,
+                      "   'C_OBS'   'C_MOD'   DIST     u*    h/L  zmix  YR MO DY  HRE ", " 'Block of all data'"});
+}
+
+TEST_F(VendaskRun, CopenhagenRunMakesTheFourResultFilesAndRemovesThePieces)
+{
+    setUpCopenhagen();
+    const ProgramRun r = run("Run 7\r\n");
+
+    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + dialogueLines(true) +
+                               Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " "} +
+                               resultLines(true, "runs") + summaryLines(3)));
+    EXPECT_EQ(r.err, kEndOfRun);
+    EXPECT_EQ(r.exitCode, 0);
+
+    EXPECT_EQ(folder.read("runs/CP.INP"), copenhagenHeaderMax(3) + crlfLines(kBody1Cph) + kTrailerCph);
+    EXPECT_EQ(folder.read("runs/CPY.INP"),
+              crlfLines({"    3   2   1   4", "    3",
+                         "   'CY_OBS'   'CY_MOD' DIST     u*    h/L  zmix  YR MO DY  HRE ", " 'Block of all data'"}) +
+                  crlfLines(kBodyY1Cph) + kTrailerCph);
+    EXPECT_EQ(folder.read("runs/CPSCAT.DAT"),
+              crlfLines({" Copenhagen scatter  -  Run 7       ", " c\\sub{obs}", " c\\sub{mod}", "   3 1", "' '"}) +
+                  crlfLines(withoutBlockNumber(kBody1Cph)));
+    EXPECT_EQ(folder.read("runs/CPYSCAT.DAT"),
+              crlfLines({" Copenhagen CWI scatter  -  Run 7       ", " cy\\sub{obs}", " cy\\sub{mod}", "   3 1",
+                         "' '"}) +
+                  crlfLines(withoutBlockNumber(kBodyY1Cph)));
+
+    EXPECT_EQ(folder.list(), (Lines{"Quorra_Vendask.ini", "kit", "runs"}));
+    EXPECT_EQ(folder.list("runs"), (Lines{"CP.INP", "CPSCAT.DAT", "CPY.INP", "CPYSCAT.DAT", "MODEL.TXT"}));
+}
+
+TEST_F(VendaskRun, LillestromRunMakesTheFourResultFilesAndRemovesThePieces)
+{
+    setUpLillestrom();
+    const ProgramRun r = run("Winter\n");
+
+    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(false) + dialogueLines(false) +
+                               resultLines(false, "runs") + summaryLines(2)));
+    EXPECT_EQ(r.err, kEndOfRun);
+    EXPECT_EQ(r.exitCode, 0);
+
+    EXPECT_EQ(folder.read("runs/LI.INP"),
+              crlfLines({"    2   2   1   2", "    2",
+                         "      'C_OBS'      'C_MOD'   DIST     u*     L  YR MO DY  HRE ", " 'Block of all data'"}) +
+                  crlfLines(kBody1Lil) + kTrailerLil);
+    EXPECT_EQ(folder.read("runs/LIY.INP"),
+              crlfLines({"    2   2   1   4", "    2",
+                         "      'CY_OBS'      'CY_MOD' DIST     u*     L  YR MO DY  HRE ", " 'Block of all data'"}) +
+                  crlfLines(kBodyY1Lil) + kTrailerLil);
+    EXPECT_EQ(folder.read("runs/LISCAT.DAT"),
+              crlfLines({" Lillestrom scatter  -  Winter      ", " c\\sub{obs}", " c\\sub{mod}", "   2 1", "' '"}) +
+                  crlfLines(withoutBlockNumber(kBody1Lil)));
+    EXPECT_EQ(folder.read("runs/LIYSCAT.DAT"),
+              crlfLines({" Lillestrom CWI scatter  -  Winter      ", " cy\\sub{obs}", " cy\\sub{mod}", "   2 1",
+                         "' '"}) +
+                  crlfLines(withoutBlockNumber(kBodyY1Lil)));
+
+    EXPECT_EQ(folder.list(), (Lines{"Quorra_Vendask.ini", "kit", "runs"}));
+    EXPECT_EQ(folder.list("runs"), (Lines{"LI.INP", "LISCAT.DAT", "LIY.INP", "LIYSCAT.DAT", "MODEL.TXT"}));
+}
+
+// The location's case does not matter; the observation and trailer names are always lower case.
+struct LocationCase {
+    const char* value;
+    bool cph;
+};
+
+class LocationSpelling : public VendaskRun, public ::testing::WithParamInterface<LocationCase> {};
+
+TEST_P(LocationSpelling, ChoosesTheLocationWhateverTheCase)
+{
+    const LocationCase c = GetParam();
+    if (c.cph)
+        setUpCopenhagen(c.value);
+    else
+        setUpLillestrom(c.value);
+    const ProgramRun r = run();
+    const Lines copyLine =
+        c.cph ? Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " "} : Lines{};
+    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(c.cph) + dialogueLines(c.cph) + copyLine +
+                               resultLines(c.cph, "runs") + summaryLines(c.cph ? 3 : 2)));
+    EXPECT_EQ(r.exitCode, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, LocationSpelling,
+                         ::testing::Values(LocationCase{"cph", true}, LocationCase{"Cph", true},
+                                           LocationCase{"CPH   ", true}, LocationCase{"lil", false},
+                                           LocationCase{"Lil", false}, LocationCase{"LIL", false}));
+
+// Runs that end normally under unusual inputs: the run's lines up to the ID question are those
+// of the Copenhagen set-up, so each case gives what follows and the result files to compare.
+struct NormalEndCase {
+    const char* name;
+    const char* model;   // runs/MODEL.TXT, CR LF lines joined by "|"
+    const char* input;   // what the user types
+    int pairs;
+    const char* scatterTitle;  // line 1 of CPSCAT.DAT
+    Lines body1;
+};
+
+std::string fromBars(std::string_view s)
+{
+    Lines lines;
+    std::size_t start = 0;
+    for (std::size_t bar; (bar = s.find('|', start)) != std::string_view::npos; start = bar + 1)
+        lines.emplace_back(s.substr(start, bar - start));
+    lines.emplace_back(s.substr(start));
+    return crlfLines(lines);
+}
+
+class NormalEnd : public VendaskRun, public ::testing::WithParamInterface<NormalEndCase> {};
+
+TEST_P(NormalEnd, WritesTheResultFilesOfThePairsFound)
+{
+    const NormalEndCase& c = GetParam();
+    setUpCopenhagen();
+    folder.write("runs/MODEL.TXT", fromBars(c.model));
+    const ProgramRun r = run(c.input);
+
+    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + dialogueLines(true) +
+                               Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " "} +
+                               resultLines(true, "runs") + summaryLines(c.pairs)));
+    EXPECT_EQ(r.err, kEndOfRun);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(folder.read("runs/CP.INP"), copenhagenHeaderMax(c.pairs) + crlfLines(c.body1) + kTrailerCph);
+    EXPECT_EQ(folder.read("runs/CPSCAT.DAT"), crlfLines({c.scatterTitle, " c\\sub{obs}", " c\\sub{mod}"}) +
+                                                  crlfLines({count4(c.pairs) + " 1", "' '"}) +
+                                                  crlfLines(withoutBlockNumber(c.body1)));
+    EXPECT_EQ(folder.list(), (Lines{"Quorra_Vendask.ini", "kit", "runs"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NormalEnd,
+    ::testing::Values(
+        NormalEndCase{"ModelFileWithOnlyItsHeading", "YR MO DY HRE DIST C C", "x\n", 0,
+                      " Copenhagen scatter  -  x           ", {}},
+        NormalEndCase{"ModelFileEndsBeforeTheObservations",
+                      "YR MO DY HRE DIST C C|78 10 19 1200 1.9 987.6 2400000.04|78 10 19 1200 3.7 500.25", "\n", 1,
+                      " Copenhagen scatter  -              ", {kBody1Cph[0]}},
+        NormalEndCase{"LongIdKeepsItsFirstTwelveCharacters",
+                      "YR MO DY HRE DIST C C|78 10 19 1200 1.9 987.6 2400000.04", "ABCDEFGHIJKLMNOP\n", 1,
+                      " Copenhagen scatter  -  ABCDEFGHIJKL", {kBody1Cph[0]}},
+        NormalEndCase{"AnswerWithoutLineEnd", "YR MO DY HRE DIST C C|78 10 19 1200 1.9 987.6 2400000.04",
+                      "  Lead", 1, " Copenhagen scatter  -    Lead      ", {kBody1Cph[0]}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(VendaskRun, FolderNamesWithBlanksAreQuotedInTheCopyCommands)
+{
+    setUpCopenhagen();
+    folder.write("Quorra_Vendask.ini", settings("cph", "model runs", "kit files"));
+    folder.write("kit files/MASTER.cph", kObservationsCph);
+    folder.write("kit files/cph.BTT", kTrailerCph);
+    folder.write("model runs/MODEL.TXT", kModelCph);
+    const ProgramRun r = run();
+
+    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + dialogueLines(true) +
+                               Lines{"copy HDR.MAX+BODY1+\"kit files\\cph.BTT\" \"model runs\\CP.INP\"", " "} +
+                               resultLines(true, "model runs") + summaryLines(3)));
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(folder.read("model runs/CP.INP"), copenhagenHeaderMax(3) + crlfLines(kBody1Cph) + kTrailerCph);
+    EXPECT_EQ(folder.list("model runs"),
+              (Lines{"CP.INP", "CPSCAT.DAT", "CPY.INP", "CPYSCAT.DAT", "MODEL.TXT"}));
+}
+
+TEST_F(VendaskRun, FolderEndingInABackslashGetsASecondOne)
+{
+    setUpCopenhagen();
+    folder.write("Quorra_Vendask.ini", settings("cph", "runs\\", "kit\\"));
+    const ProgramRun r = run();
+
+    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + dialogueLines(true) +
+                               Lines{"copy HDR.MAX+BODY1+kit\\\\cph.BTT runs\\\\CP.INP", " "} +
+                               resultLines(true, "runs\\") + summaryLines(3)));
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(folder.read("runs/CP.INP"), copenhagenHeaderMax(3) + crlfLines(kBody1Cph) + kTrailerCph);
+}
+
+} // namespace
+} // namespace vendask::testing
