@@ -1,9 +1,10 @@
 #pragma once
 // The body records: for every pair one line in each of the four body files, which the
 // command interpreter later joins behind the headers.
+#include <array>
+#include <cstddef>
 #include <string_view>
 
-#include "FixedFormat.h"
 #include "Records.h"
 #include "TextOutput.h"
 
@@ -25,25 +26,32 @@ struct BodyFiles {
     void close();
 };
 
-// Formats the records into one reused buffer, so a pair costs no allocation.
+// Formats the records of one pair in fixed buffers. The four records share most of their
+// fields, so each value is formatted once per pair and the records are views of the buffers.
 class PairRecordWriter {
 public:
-    explicit PairRecordWriter(bool cph) : cph_(cph) {}
+    explicit PairRecordWriter(bool cph);
 
-    // A pair-data record (with the block number in front when `NNOBS` is given) or a scatter
-    // record (without it); the view lives until the next call.
-    std::string_view pairDataRecord(Concentration c, const ObservationRecord& obs, const ModelRecord& mod,
-                                    int NNOBS);
-    std::string_view scatterRecord(Concentration c, const ObservationRecord& obs, const ModelRecord& mod);
+    // Formats the records of a pair.
+    void set(const ObservationRecord& obs, const ModelRecord& mod, int NNOBS);
+
+    // The pair-data record (block number first) and the scatter record (without it) of the
+    // pair last set, valid until the next set.
+    std::string_view pairDataRecord(Concentration c) const { return {line(c).data(), length_}; }
+    std::string_view scatterRecord(Concentration c) const { return {line(c).data() + 1, length_ - 1}; }
 
     // Appends one record to BODY1, BODYY1, BODY2 and BODYY2, in this order.
     void writePairRecords(BodyFiles& bodies, const ObservationRecord& obs, const ModelRecord& mod, int NNOBS);
 
 private:
-    void appendValues(Concentration c, const ObservationRecord& obs, const ModelRecord& mod);
+    using Line = std::array<char, 64>;
+    const Line& line(Concentration c) const { return c == Concentration::Max ? max_ : cwi_; }
 
     bool cph_;
-    kit::Record record_;
+    int concentrationWidth_;  // Lillestrom concentrations run larger, so they get wider fields
+    std::size_t length_;
+    Line max_{};
+    Line cwi_{};
 };
 
 } // namespace vendask

@@ -47,8 +47,9 @@ TEST_P(PairDataRecords, FillTheirColumnsAndTheScatterRecordDropsTheBlockNumber)
 {
     const RecordCase& c = GetParam();
     PairRecordWriter writer(c.cph);
-    EXPECT_EQ(writer.pairDataRecord(c.concentration, c.obs, c.mod, 1), c.pairData);
-    EXPECT_EQ(writer.scatterRecord(c.concentration, c.obs, c.mod), c.pairData.substr(1));
+    writer.set(c.obs, c.mod, 1);
+    EXPECT_EQ(writer.pairDataRecord(c.concentration), c.pairData);
+    EXPECT_EQ(writer.scatterRecord(c.concentration), c.pairData.substr(1));
 }
 
 INSTANTIATE_TEST_SUITE_P(
