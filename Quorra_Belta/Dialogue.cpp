@@ -23,14 +23,15 @@ std::int32_t chooseQualityLevel()
     c.line("      ");
 
     std::int32_t LOWLEV = 0;
-    kit::RecordReader reader(kit::standardInput());
+    kit::TextInput& in = kit::standardInput();
+    kit::RecordReader reader(in);
     switch (reader.read(LOWLEV)) {
     case kit::ReadStatus::Ok:
         break;
     case kit::ReadStatus::End:
-        throw kit::RuntimeFailure(kit::FailureCode::EndOfFile, "End of input reading the quality level");
+        throw kit::RuntimeFailure(kit::FailureCode::EndOfFile, in.name() + ": end of file before the quality level");
     case kit::ReadStatus::Error:
-        throw kit::RuntimeFailure(kit::FailureCode::BadValue, "Bad integer for the quality level");
+        throw kit::RuntimeFailure(kit::FailureCode::BadValue, in.name() + ": the quality level is not an integer");
     }
     if (LOWLEV < 0 || LOWLEV > 3)
         stopInvalidQualityLevel();
@@ -47,9 +48,10 @@ kit::Text<12> askIdString()
     c.line("Indianapolis scatter - <your string>");
     c.line("  ==>   ");
 
+    kit::TextInput& in = kit::standardInput();
     std::string_view answer;
-    if (!kit::standardInput().readLine(answer))
-        throw kit::RuntimeFailure(kit::FailureCode::EndOfFile, "End of input reading the ID string");
+    if (!in.readLine(answer))
+        throw kit::RuntimeFailure(kit::FailureCode::EndOfFile, in.name() + ": end of file before the ID string");
     return kit::Text<12>(answer);
 }
 

@@ -16,7 +16,7 @@ namespace {
 void passOverHeading(kit::RecordReader& reader, const kit::TextInput& in)
 {
     if (!reader.skipLine())
-        throw kit::RuntimeFailure(kit::FailureCode::EndOfFile, "End of file reading the heading of " + in.name());
+        throw kit::RuntimeFailure(kit::FailureCode::EndOfFile, in.name() + ": end of file before the heading line");
 }
 
 enum class Next { Observation, ModelResult };
