@@ -191,6 +191,7 @@ struct FailureCase {
     Reached reached;
     std::string err;
     int exitCode;
+    Lines left;  // what the current folder holds afterwards, besides the settings and the folders
 };
 
 class RunTimeFailure : public VendaskRun, public ::testing::WithParamInterface<FailureCase> {};
@@ -204,7 +205,12 @@ TEST_P(RunTimeFailure, EndsWithItsDiagnostic)
     EXPECT_EQ(r.out, crlfLines(linesBefore(c.reached)));
     EXPECT_EQ(r.err, c.err);
     EXPECT_EQ(r.exitCode, c.exitCode);
+    Lines expected = c.left + Lines{"Quorra_Vendask.ini", "kit", "runs"};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(folder.list(), expected);
 }
+
+const Lines kBodies = {"BODY1", "BODY2", "BODYY1", "BODYY2"};
 
 std::string settingsOfLines(int count)
 {
@@ -218,18 +224,19 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, RunTimeFailure,
     ::testing::Values(
         FailureCase{"ModelFileWithoutFirstLine", [](const ScratchFolder& f) { f.write("runs/MODEL.TXT", ""); },
-                    "x\n", Reached::Dialogue, "run-time error: End of file while reading runs\\MODEL.TXT\n", 2},
+                    "x\n", Reached::Dialogue, "run-time error: End of file while reading runs\\MODEL.TXT\n", 2, kBodies},
         FailureCase{"ObservationFileWithoutFirstLine", [](const ScratchFolder& f) { f.write("kit/MASTER.cph", ""); },
-                    "x\n", Reached::Dialogue, "run-time error: End of file while reading kit\\MASTER.cph\n", 2},
+                    "x\n", Reached::Dialogue, "run-time error: End of file while reading kit\\MASTER.cph\n", 2, kBodies},
         FailureCase{"NoAnswerToTheIdQuestion", [](const ScratchFolder&) {}, "", Reached::Dialogue,
-                    "run-time error: End of file on standard input\n", 2},
+                    "run-time error: End of file on standard input\n", 2, kBodies},
         FailureCase{"BodyFileCannotBeCreated",
                     [](const ScratchFolder& f) { std::filesystem::create_directory(f / "BODYY1"); }, "x\n",
-                    Reached::Location, "run-time error: BODYY1: cannot open for writing: Is a directory\n", 4},
+                    Reached::Location, "run-time error: BODYY1: cannot open for writing: Is a directory\n", 4,
+                    {"BODY1", "BODY2", "BODYY1"}},
         // The settings reader's own stop: a stop text, then the usual end of run.
         FailureCase{"SettingsFileOf101Lines",
                     [](const ScratchFolder& f) { f.write("Quorra_Vendask.ini", settingsOfLines(101)); }, "x\n",
-                    Reached::Banner, "16\n" + kEndOfRun, 0}),
+                    Reached::Banner, "16\n" + kEndOfRun, 0, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(VendaskRun, SettingsFileOfExactly100LinesIsRead)
