@@ -1,6 +1,5 @@
 #include "PairingRun.h"
 
-#include <string>
 #include <string_view>
 
 #include "Concatenation.h"
