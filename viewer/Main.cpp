@@ -56,7 +56,6 @@ TMainForm::TMainForm()
     StatusBar->setFixedHeight(kStatusBarHeight);
     StatusBar->setSizeGripEnabled(true);
     setStatusBar(StatusBar);
-    vcl::ShowMenuHintsIn(MainMenu1, StatusBar);
 
     // The menu bar is part of the client area here: it is added so that the tool bar, the
     // MDI client area and the status bar keep their design heights.

@@ -17,6 +17,9 @@ std::vector<std::string> ExperimentDates;
 
 TForm1::TForm1(QWidget* parent) : vcl::TForm(parent)
 {
+    // The application hands out the reference before the creation handler runs, so that
+    // FormCreate and what it calls reach the form through Form1.
+    Form1 = this;
     SetCaption("Veltrana");
     setAutoFillBackground(true);
     CreateControls();

@@ -57,8 +57,8 @@ class TGLControl;
 
 class TForm1 : public vcl::TForm {
 public:
-    // Builds the design, runs FormCreate (what it raises is shown in the error box and creation
-    // goes on).
+    // Becomes Form1, builds the design and runs FormCreate (what it raises is shown in the
+    // error box and creation goes on).
     explicit TForm1(QWidget* parent = nullptr);
 
     // Controls, in the order of the design.

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QWheelEvent>
 
 namespace vcl {
@@ -18,7 +20,6 @@ TTrackBar::TTrackBar(QWidget* parent, Qt::Orientation orientation, int min, int 
     setTickPosition(orientation == Qt::Horizontal ? QSlider::TicksBelow : QSlider::TicksRight);
     setFocusPolicy(Qt::StrongFocus);
     if (orientation == Qt::Vertical) setInvertedAppearance(true);
-    connect(this, &QAbstractSlider::actionTriggered, this, [this] { actionSeen_ = true; });
     connect(this, &QAbstractSlider::valueChanged, this, [this] {
         if (!inUserStep_) Changed();
     });
@@ -68,20 +69,35 @@ void TTrackBar::keyReleaseEvent(QKeyEvent* event)
 
 void TTrackBar::mousePressEvent(QMouseEvent* event)
 {
-    // A press on the channel is a page step (fired even at a limit); a press on the thumb
-    // starts a drag whose moves fire through the value changes.
-    actionSeen_ = false;
+    scrolling_ = false;
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    const QRect thumb = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+    const QPoint at = event->position().toPoint();
+    scrolling_ = true;
+    if (thumb.contains(at)) {
+        // A drag: its moves fire through the value changes, its end at the release.
+        QSlider::mousePressEvent(event);
+        return;
+    }
+    // Anywhere else on the bar: one page step towards the pointer, fired even at a limit.
+    const bool towardsMax = orientation() == Qt::Horizontal ? at.x() > thumb.center().x()
+                                                            : (at.y() > thumb.center().y()) == invertedAppearance();
     inUserStep_ = true;
-    QSlider::mousePressEvent(event);
+    triggerAction(towardsMax ? SliderPageStepAdd : SliderPageStepSub);
     inUserStep_ = false;
-    scrolling_ = event->isAccepted();
-    if (actionSeen_ && !isSliderDown()) Changed();
+    event->accept();
+    Changed();
 }
 
 void TTrackBar::mouseReleaseEvent(QMouseEvent* event)
 {
     QSlider::mouseReleaseEvent(event);
-    if (scrolling_) {
+    if (scrolling_ && event->button() == Qt::LeftButton) {
         scrolling_ = false;
         Changed();
     }
@@ -89,11 +105,13 @@ void TTrackBar::mouseReleaseEvent(QMouseEvent* event)
 
 void TTrackBar::wheelEvent(QWheelEvent* event)
 {
-    actionSeen_ = false;
+    bool actionSeen = false;
+    const auto seen = connect(this, &QAbstractSlider::actionTriggered, this, [&actionSeen] { actionSeen = true; });
     inUserStep_ = true;
     QSlider::wheelEvent(event);
     inUserStep_ = false;
-    if (actionSeen_) {
+    disconnect(seen);
+    if (actionSeen) {
         Changed();
         Changed();
     }

@@ -35,7 +35,6 @@ private:
 
     bool inUserStep_ = false;  // a step of ours is running: its value change is not fired separately
     bool scrolling_ = false;   // a mouse scroll runs until the button is released
-    bool actionSeen_ = false;
 };
 
 } // namespace vcl

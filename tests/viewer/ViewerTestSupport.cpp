@@ -1,0 +1,86 @@
+#include "ViewerTestSupport.h"
+
+#include "Main.h"
+#include "ORVUnit1.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <stdexcept>
+#include <unistd.h>
+
+TempFolder::TempFolder() : previous_(std::filesystem::current_path().string())
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "orv-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
+    std::filesystem::current_path(path_);
+}
+
+TempFolder::~TempFolder()
+{
+    std::filesystem::current_path(previous_);
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+void TempFolder::Write(const std::string& name, const std::string& bytes) const
+{
+    std::ofstream out(std::filesystem::path(path_) / name, std::ios::binary);
+    out << bytes;
+}
+
+void WhileModal(const std::function<void()>& action, const std::function<void(QWidget*)>& onModal)
+{
+    std::set<QWidget*> seen;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible() && !seen.count(modal)) {
+            seen.insert(modal);
+            onModal(modal);
+        }
+    });
+    poll.start();
+    action();
+    poll.stop();
+}
+
+std::vector<ShownBox> BoxesShownBy(const std::function<void()>& action)
+{
+    std::vector<ShownBox> boxes;
+    WhileModal(action, [&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box) return;
+        boxes.push_back({box->windowTitle().toStdString(), box->text().toStdString(), box->icon(),
+                         box->standardButtons()});
+        if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
+        else box->close();
+    });
+    return boxes;
+}
+
+const char* const kMeteoFile =
+    "80 5 3 1 1200 1100 -0.5 290.1 5.1 7.2 240 0.8 0.4 0.35 1.2 -55\r\n"
+    "80 5 3 2 1250 1150 -0.6 290.9 5.4 7.9 245 0.9 0.5 0.37 1.4 -48\r\n";
+
+ViewerForms::ViewerForms()
+{
+    SelectedDate.clear();
+    DataFileName.clear();
+    BarScale = FilterMin = FilterMax = 0;
+    ExperimentDates.clear();
+    startupBoxes = BoxesShownBy([] { CreateViewerForms(); });
+    MainForm->show();
+    if (!QTest::qWaitForWindowExposed(MainForm)) throw std::runtime_error("main window not shown");
+}
+
+ViewerForms::~ViewerForms() { DestroyViewerForms(); }

@@ -1,0 +1,48 @@
+#pragma once
+// Helpers of the viewer's tests: a temporary current folder with data files, the modal boxes
+// that an action shows (recorded and closed), and the program's three forms.
+#include <QMessageBox>
+#include <functional>
+#include <string>
+#include <vector>
+
+// Makes a fresh folder the current folder for its lifetime.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::string& Path() const { return path_; }
+    void Write(const std::string& name, const std::string& bytes) const;
+
+private:
+    std::string path_;
+    std::string previous_;
+};
+
+struct ShownBox {
+    std::string Title;
+    std::string Text;
+    QMessageBox::Icon Icon;
+    QMessageBox::StandardButtons Buttons;
+};
+
+// Runs the action; every message box that opens meanwhile is recorded and closed with OK.
+std::vector<ShownBox> BoxesShownBy(const std::function<void()>& action);
+
+// While the action runs, calls `onModal` with each modal widget that becomes active (once per
+// widget); the callback must close it.
+void WhileModal(const std::function<void()>& action, const std::function<void(QWidget*)>& onModal);
+
+// A meteorological file of two lines: 1980-05-03 hour 1 and 1980-05-03 hour 2.
+extern const char* const kMeteoFile;
+
+// Creates the program's forms in the current folder and shows the main window; the boxes that
+// start-up shows are kept in `startupBoxes`. The unit-level variables start empty.
+class ViewerForms {
+public:
+    ViewerForms();
+    ~ViewerForms();
+    std::vector<ShownBox> startupBoxes;
+};

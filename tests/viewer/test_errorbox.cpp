@@ -1,0 +1,65 @@
+// The error box: text, caption, icon and button, and how an exception in a handler ends there.
+#include "ViewerTestSupport.h"
+#include "vcl/Application.h"
+#include "vcl/ErrorBox.h"
+#include "vcl/Events.h"
+#include "vcl/Exceptions.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ErrorBoxText, AddsAFullStopUnlessTheLastCharacterSortsAtOrBeforeIt)
+{
+    const std::pair<std::string, std::string> rows[] = {
+        {"File not found", "File not found."},
+        {"'x' is not a valid floating point value", "'x' is not a valid floating point value."},
+        {"Done.", "Done."},
+        {"Wait...", "Wait..."},
+        {"Stop!", "Stop!"},
+        {"a-", "a-"},
+        {"a ", "a "},
+        {"I/O error 5", "I/O error 5."},
+        {"Path/", "Path/."},
+        {"\xe9", "\xe9."},
+        {"", ""},
+    };
+    for (const auto& [message, text] : rows) EXPECT_EQ(vcl::ErrorBoxText(message), text) << message;
+}
+
+TEST(ApplicationTitle, IsTheProgramNameUpToTheFirstDotInLowerCaseAfterTheFirstLetter)
+{
+    EXPECT_EQ(vcl::TitleFromProgramFile("/opt/kit/bin/ORV"), "Orv");
+    EXPECT_EQ(vcl::TitleFromProgramFile("ORV.EXE"), "Orv");
+    EXPECT_EQ(vcl::TitleFromProgramFile("my.Viewer.bin"), "my");
+    EXPECT_EQ(vcl::TitleFromProgramFile("./viewer_TESTS"), "viewer_tests");
+}
+
+TEST(ErrorBox, AnExceptionLeavingAHandlerEndsItAndIsShownInAStopBox)
+{
+    bool after = false;
+    const auto boxes = BoxesShownBy([&] {
+        vcl::Fire(
+            [&](QObject*) {
+                throw vcl::EConvertError("'' is not a valid floating point value");
+                after = true;
+            },
+            nullptr);
+    });
+    EXPECT_FALSE(after);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].Text, "'' is not a valid floating point value.");
+    EXPECT_EQ(boxes[0].Title, vcl::ApplicationTitle());
+    EXPECT_EQ(boxes[0].Icon, QMessageBox::Critical);
+    EXPECT_EQ(boxes[0].Buttons, QMessageBox::Ok);
+}
+
+TEST(ErrorBox, AHandlerThatSucceedsShowsNothing)
+{
+    int calls = 0;
+    const auto boxes = BoxesShownBy([&] { vcl::Fire([&](QObject*) { ++calls; }, nullptr); });
+    EXPECT_EQ(calls, 1);
+    EXPECT_TRUE(boxes.empty());
+}
+
+} // namespace

@@ -1,0 +1,219 @@
+// The main window, its menu and status bar, the data-set commands, the About box and Exit.
+#include "About.h"
+#include "Main.h"
+#include "ORVUnit1.h"
+#include "ViewerTestSupport.h"
+#include "vcl/Application.h"
+#include "vcl/Hints.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <memory>
+
+namespace {
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder.Write("MISC_KIN.DAT", kMeteoFile);
+        folder.Write("SF6_All.DAT", "50380 1 1\r\n1 290 4390 x 5\r\n 13\r\n52380 1 0\r\n");
+        folder.Write("SF6_ALL_EVAL.DAT", "60380 1 0\r\n62380 1 0\r\n63380 1 0\r\n");
+        forms = std::make_unique<ViewerForms>();
+    }
+    void TearDown() override { forms.reset(); }
+
+    std::vector<std::string> Dates() const
+    {
+        std::vector<std::string> dates;
+        for (int i = 0; i < Form1->ComboBox1->ItemCount(); ++i) dates.push_back(Form1->ComboBox1->Item(i));
+        return dates;
+    }
+    std::string Status() const { return MainForm->StatusBar->currentMessage().toStdString(); }
+
+    TempFolder folder;
+    std::unique_ptr<ViewerForms> forms;
+};
+
+using DateList = std::vector<std::string>;
+
+TEST_F(MainWindow, StartsWithTheViewerMaximisedInTheFrame)
+{
+    EXPECT_TRUE(forms->startupBoxes.empty());
+    // The frame shows the maximised viewer's caption beside its own.
+    EXPECT_EQ(MainForm->windowTitle().toStdString(), "ORV - [Veltrana]");
+    EXPECT_EQ(Form1->Caption(), "Veltrana");
+    EXPECT_TRUE(DataFileName.empty());
+    EXPECT_EQ(Form1->ComboBox1->ItemCount(), 0);
+    EXPECT_EQ(Form1->ComboBox1->Text(), "Experiment Date");
+    EXPECT_EQ(Form1->ComboBox2->Text(), "Hour");
+    EXPECT_TRUE(Form1->StringGrid1->isHidden());
+    EXPECT_TRUE(Form1->StringGrid2->isHidden());
+    EXPECT_TRUE(AboutBox->isHidden());
+
+    const QList<QMdiSubWindow*> children = MainForm->ClientArea()->subWindowList();
+    ASSERT_EQ(children.size(), 1);
+    EXPECT_EQ(children[0]->widget(), Form1);
+    EXPECT_TRUE(children[0]->isMaximized());
+    EXPECT_EQ(MainForm->ClientArea()->size(), QSize(765, 529));
+    EXPECT_EQ(MainForm->ToolBar2->height(), 30);
+    EXPECT_TRUE(MainForm->ToolBar2->actions().isEmpty());
+    EXPECT_EQ(MainForm->StatusBar->height(), 19);
+}
+
+TEST_F(MainWindow, TheViewerCanBeNeitherClosedNorRestored)
+{
+    QMdiSubWindow* child = MainForm->ClientArea()->subWindowList().front();
+    const Qt::WindowFlags flags = child->windowFlags();
+    EXPECT_FALSE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(child->systemMenu(), nullptr);
+
+    EXPECT_FALSE(child->close());
+    child->showNormal();
+    QTest::qWait(20);
+    EXPECT_TRUE(child->isMaximized());
+    child->showMinimized();
+    QTest::qWait(20);
+    EXPECT_TRUE(child->isMaximized());
+    EXPECT_TRUE(child->isVisible());
+}
+
+TEST_F(MainWindow, TheMenuHasTheDesignedItemsAndMnemonics)
+{
+    std::vector<std::string> bar;
+    for (QAction* entry : MainForm->MainMenu1->actions()) bar.push_back(entry->text().toStdString());
+    EXPECT_EQ(bar, (std::vector<std::string>{"&Experiment", "Options", "&Help"}));
+    std::vector<std::string> file;
+    for (QAction* item : MainForm->File1->actions()) file.push_back(item->isSeparator() ? "-" : item->text().toStdString());
+    EXPECT_EQ(file, (std::vector<std::string>{"Kincaid Developement", "Kincaid Evaluation", "-", "E&xit"}));
+    ASSERT_EQ(MainForm->Help1->actions().size(), 1);
+    EXPECT_EQ(MainForm->HelpAboutItem->text().toStdString(), "&About...");
+    EXPECT_EQ(MainForm->Options1->menu(), nullptr);
+    for (QAction* item : {MainForm->Kincaid1, MainForm->KincaidEvaluation1, MainForm->FileExitItem, MainForm->HelpAboutItem})
+        EXPECT_TRUE(item->shortcut().isEmpty());
+
+    MainForm->Options1->trigger();  // does nothing
+    EXPECT_TRUE(MainForm->isVisible());
+    EXPECT_EQ(Form1->Caption(), "Veltrana");
+}
+
+TEST_F(MainWindow, TheStatusBarShowsTheLongHintOfTheHighlightedItem)
+{
+    EXPECT_EQ(vcl::GetLongHint("Exit|Exit application"), "Exit application");
+    EXPECT_EQ(vcl::GetLongHint("Help topics"), "Help topics");
+    EXPECT_EQ(vcl::GetLongHint("a|b|c"), "b|c");
+    EXPECT_EQ(vcl::GetLongHint(""), "");
+
+    QMenuBar* bar = MainForm->MainMenu1;
+    bar->setActiveAction(MainForm->File1->menuAction());
+    QTest::qWait(20);
+    EXPECT_EQ(Status(), "File related commands");
+    MainForm->File1->setActiveAction(MainForm->FileExitItem);
+    EXPECT_EQ(Status(), "Exit application");
+    MainForm->File1->setActiveAction(MainForm->Kincaid1);
+    EXPECT_EQ(Status(), "");
+    MainForm->File1->hide();
+    QTest::qWait(20);
+    EXPECT_EQ(Status(), "");
+
+    bar->setActiveAction(MainForm->Help1->menuAction());
+    QTest::qWait(20);
+    EXPECT_EQ(Status(), "Help topics");
+    MainForm->Help1->setActiveAction(MainForm->HelpAboutItem);
+    EXPECT_EQ(Status(), "Displays program information, version number, and copyright");
+    MainForm->Help1->hide();
+    QTest::qWait(20);
+    EXPECT_EQ(Status(), "");
+}
+
+TEST_F(MainWindow, TheDataSetCommandsSetCaptionFileAndDates)
+{
+    EXPECT_TRUE(BoxesShownBy([] { MainForm->Kincaid1->trigger(); }).empty());
+    EXPECT_EQ(Form1->Caption(), "Kincaid Developement Data");
+    EXPECT_EQ(DataFileName, "SF6_All.DAT");
+    EXPECT_EQ(Dates(), (DateList{"50380", "52380"}));
+
+    MainForm->Kincaid1->trigger();  // again: the same list, read anew
+    EXPECT_EQ(Dates(), (DateList{"50380", "52380"}));
+
+    MainForm->KincaidEvaluation1->trigger();
+    EXPECT_EQ(Form1->Caption(), "Kincaid Evaluation Data");
+    EXPECT_EQ(DataFileName, "SF6_ALL_EVAL.DAT");
+    EXPECT_EQ(Dates(), (DateList{"60380", "62380", "63380"}));
+    EXPECT_EQ(Form1->ComboBox1->Text(), "Experiment Date");
+}
+
+TEST_F(MainWindow, AMissingDataFileShowsTheErrorAndKeepsTheDates)
+{
+    MainForm->Kincaid1->trigger();
+    std::remove("SF6_ALL_EVAL.DAT");
+    const auto boxes = BoxesShownBy([] { MainForm->KincaidEvaluation1->trigger(); });
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].Text, "File not found.");
+    EXPECT_EQ(boxes[0].Title, vcl::ApplicationTitle());
+    EXPECT_EQ(boxes[0].Icon, QMessageBox::Critical);
+    EXPECT_EQ(Form1->Caption(), "Kincaid Evaluation Data");
+    EXPECT_EQ(DataFileName, "SF6_ALL_EVAL.DAT");
+    EXPECT_EQ(Dates(), (DateList{"50380", "52380"}));
+}
+
+TEST_F(MainWindow, TheAboutBoxClosesWithEnterButNotWithEscape)
+{
+    bool stillOpenAfterEscape = false;
+    std::string caption;
+    std::vector<std::string> texts;
+    WhileModal([] { MainForm->HelpAboutItem->trigger(); },
+               [&](QWidget* modal) {
+                   caption = modal->windowTitle().toStdString();
+                   for (QLabel* label : modal->findChildren<QLabel*>())
+                       if (!label->text().isEmpty()) texts.push_back(label->text().toStdString());
+                   QTest::keyClick(modal, Qt::Key_Escape);
+                   stillOpenAfterEscape = modal->isVisible();
+                   QTest::keyClick(modal, Qt::Key_Return);
+               });
+    EXPECT_EQ(caption, "About");
+    EXPECT_TRUE(stillOpenAfterEscape);
+    EXPECT_TRUE(AboutBox->isHidden());
+    EXPECT_EQ(AboutBox->result(), QDialog::Accepted);
+    EXPECT_EQ(texts, (std::vector<std::string>{"Product Name", "Version", "Copyright", "Comments", "Quenlor"}));
+    EXPECT_EQ(AboutBox->size(), QSize(298, 218));
+    EXPECT_EQ(AboutBox->ProgramIcon->pixmap().size(), QSize(32, 32));
+
+    // Opened again, the same box closes with a click on OK.
+    WhileModal([] { MainForm->HelpAboutItem->trigger(); }, [](QWidget*) { AboutBox->OKButton->click(); });
+    EXPECT_TRUE(AboutBox->isHidden());
+}
+
+TEST_F(MainWindow, ExitClosesTheMainWindow)
+{
+    MainForm->FileExitItem->trigger();
+    EXPECT_FALSE(MainForm->isVisible());
+}
+
+TEST(StartUp, WithoutTheMeteoFileOneErrorBoxComesUpAndTheViewerIsShown)
+{
+    TempFolder folder;
+    ViewerForms forms;
+    ASSERT_EQ(forms.startupBoxes.size(), 1u);
+    EXPECT_EQ(forms.startupBoxes[0].Text, "File not found.");
+    EXPECT_EQ(forms.startupBoxes[0].Title, vcl::ApplicationTitle());
+    EXPECT_EQ(Form1->Caption(), "Veltrana");
+    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_EQ(Form1->Memo1->Lines.Count(), 0);
+    EXPECT_EQ(BarScale, 0.01);
+    EXPECT_EQ(FilterMax, 100.0);
+    EXPECT_EQ(Form1->StringGrid2->Cells(0, 11), "Monin Obukhov L");
+}
+
+} // namespace
