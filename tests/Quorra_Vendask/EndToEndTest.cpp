@@ -187,3 +187,43 @@ TEST_F(VendaskRun, FolderEndingInABackslashGetsASecondOne)
 
 } // namespace
 } // namespace vendask::testing
+
+namespace vendask::testing {
+namespace {
+
+// The example folders must keep working where the demo copies them.
+struct ExampleCase {
+    const char* folder;
+    bool cph;
+    int pairs;
+    Lines made;
+};
+
+class Example : public VendaskRun, public ::testing::WithParamInterface<ExampleCase> {};
+
+TEST_P(Example, RunsInACopyOfItsFolder)
+{
+    const ExampleCase& c = GetParam();
+    std::filesystem::copy(std::filesystem::path(VENDASK_EXAMPLES) / c.folder, folder.path(),
+                          std::filesystem::copy_options::recursive);
+    const Lines before = folder.list();
+    const ProgramRun r = run("Demo\n");
+
+    const Lines copyLine = c.cph ? Lines{"copy HDR.MAX+BODY1+.\\cph.BTT .\\CP.INP", " "} : Lines{};
+    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(c.cph) + dialogueLines(c.cph) + copyLine +
+                               resultLines(c.cph, ".") + summaryLines(c.pairs)));
+    EXPECT_EQ(r.exitCode, 0);
+    Lines after = before + c.made;
+    std::sort(after.begin(), after.end());
+    EXPECT_EQ(folder.list(), after);
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, Example,
+                         ::testing::Values(ExampleCase{"copenhagen", true, 39,
+                                                       {"CP.INP", "CPY.INP", "CPSCAT.DAT", "CPYSCAT.DAT"}},
+                                           ExampleCase{"lillestrom", false, 30,
+                                                       {"LI.INP", "LIY.INP", "LISCAT.DAT", "LIYSCAT.DAT"}}),
+                         [](const auto& info) { return std::string(info.param.folder); });
+
+} // namespace
+} // namespace vendask::testing
