@@ -155,6 +155,7 @@ struct FailureCase {
     std::vector<std::string> console;
     const char* err;
     int exitCode;
+    std::vector<std::string> listing;
 };
 
 void PrintTo(const FailureCase& c, std::ostream* os)
@@ -168,25 +169,36 @@ const FailureCase failureCases[] = {
      "\n\n",
      lines({bannerLines, qualityPromptLines}),
      "run-time error: standard input: end of file before the quality level\n",
-     2},
+     2,
+     withBodies},
     {"a quality level that is not an integer",
      [](const Scratch&) {},
      "two\n",
      lines({bannerLines, qualityPromptLines}),
      "run-time error: standard input: the quality level is not an integer\n",
-     3},
+     3,
+     withBodies},
     {"no answer to the ID prompt",
      [](const Scratch&) {},
      "2",
      dialogueLines,
      "run-time error: standard input: end of file before the ID string\n",
-     2},
+     2,
+     withBodies},
     {"an observation file without its heading line",
      [](const Scratch& s) { s.write("master/MASTER.IND", ""); },
      "2\nid\n",
      dialogueLines,
      "run-time error: master\\MASTER.IND: end of file before the heading line\n",
-     2},
+     2,
+     withBodies},
+    {"a model results file without its heading line",
+     [](const Scratch& s) { s.write("results/model.txt", ""); },
+     "2\nid\n",
+     dialogueLines,
+     "run-time error: results\\model.txt: end of file before the heading line\n",
+     2,
+     withBodies},
 };
 
 class FailureRun : public testing::TestWithParam<FailureCase> {};
@@ -203,6 +215,7 @@ TEST_P(FailureRun, EndsWithDiagnosticAndExitCode)
     EXPECT_EQ(r.out, consoleText(c.console));
     EXPECT_EQ(r.err, c.err);
     EXPECT_EQ(r.exitCode, c.exitCode);
+    EXPECT_EQ(s.listing(), c.listing);
 }
 
 INSTANTIATE_TEST_SUITE_P(Failures, FailureRun, testing::ValuesIn(failureCases),
