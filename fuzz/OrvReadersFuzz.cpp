@@ -1,0 +1,98 @@
+// The viewer's three readers on arbitrary file bytes: the meteorological file, the list of
+// experiments of an SF6 data file, and the blocks of a chosen experiment. The readers fill
+// the viewer's form, so the program's forms are made once, under the application, in a
+// private current folder. A reader may end with the framework's error (which the program
+// shows in its error box); nothing else may escape, crash or hang.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include <unistd.h>
+
+#include "FuzzInput.h"
+#include "GLControl.h"
+#include "Main.h"
+#include "ORVUnit1.h"
+#include "ScratchFolder.h"
+#include "vcl/Application.h"
+#include "vcl/Exceptions.h"
+
+namespace {
+
+constexpr std::size_t kMostExperimentsRead = 3;
+
+// The lines the viewer reads from `bytes`: a byte 26 ends the file, a CR (with an LF right
+// after it) ends a line, a last line without a line end still counts.
+int viewerLineCount(std::string_view bytes)
+{
+    bytes = bytes.substr(0, bytes.find('\x1a'));
+    int lines = 0;
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        ++lines;
+        const std::size_t cr = bytes.find('\r', at);
+        if (cr == std::string_view::npos)
+            break;
+        at = cr + 1;
+        if (at < bytes.size() && bytes[at] == '\n')
+            ++at;
+    }
+    return lines;
+}
+
+void readMeteo(std::string_view bytes)
+{
+    fuzz::writeFile("MISC_KIN.DAT", bytes);
+    ReadMeteoFile();
+    FUZZ_CHECK(Form1->Memo1->Lines.Count() == viewerLineCount(bytes));
+}
+
+void readExperiments(std::string_view bytes)
+{
+    fuzz::writeFile("SF6_All.DAT", bytes);
+    DataFileName = "SF6_All.DAT";
+    ReadExperimentList();
+    const int dates = Form1->ComboBox1->ItemCount();
+    FUZZ_CHECK(dates <= viewerLineCount(bytes));
+    FUZZ_CHECK(ExperimentDates.size() >= static_cast<std::size_t>(dates));
+    for (std::size_t j = 0; j < std::min<std::size_t>(dates, kMostExperimentsRead); ++j) {
+        SelectedDate = ExperimentDates[j];
+        Form1->ComboBox2->ClearItems();
+        ReadExperimentData();
+        FUZZ_CHECK(Form1->StringGrid1->RowCount() >= 1);
+        FUZZ_CHECK(Form1->StringGrid1->ColCount() == Form1->ComboBox2->ItemCount() + 3);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    static int applicationArgc = 1;
+    static char* applicationArgv[] = {(*argv)[0], nullptr};
+    (void)argc;
+    FUZZ_CHECK(::chdir(fuzz::scratchFolder().c_str()) == 0);
+    // Start-up reads the meteorological file; with one there, no error box waits for a click.
+    fuzz::writeFile("MISC_KIN.DAT", "");
+    PrepareOpenGLFormat();
+    new vcl::TApplication(applicationArgc, applicationArgv);
+    CreateViewerForms();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    fuzz::Input input(data, size);
+    const std::uint8_t which = input.byte();
+    const std::string_view bytes = input.rest();
+    try {
+        if (which & 1)
+            readMeteo(bytes);
+        else
+            readExperiments(bytes);
+    } catch (const vcl::Exception&) {
+        // Only a file that cannot be opened or read may fail, and these files can.
+        FUZZ_CHECK(false);
+    }
+    return 0;
+}

@@ -1,0 +1,64 @@
+// The viewer's word functions on arbitrary texts and positions: nothing may crash, a word
+// range is always a piece of the text that begins and ends with a non-blank, and a number is
+// read only from a text that is one.
+#include <cstdint>
+#include <string>
+
+#include "FuzzInput.h"
+#include "ORVStrngTTT.h"
+
+namespace {
+
+// The words of `text`, as the viewer counts them: only the blank separates.
+std::size_t wordCount(const std::string& text)
+{
+    std::size_t n = 0;
+    bool between = true;
+    for (char c : text) {
+        if (c != ' ' && between)
+            ++n;
+        between = c == ' ';
+    }
+    return n;
+}
+
+void checkExtract(std::size_t index, std::size_t count, const std::string& text)
+{
+    const std::string words = ExtractWords(index, count, text);
+    if (index == 0 || count == 0 || index > wordCount(text)) {
+        FUZZ_CHECK(words.empty());
+        return;
+    }
+    FUZZ_CHECK(!words.empty());
+    FUZZ_CHECK(words.front() != ' ' && words.back() != ' ');
+    FUZZ_CHECK(text.find(words) != std::string::npos);
+    // count words from index, or all that are left
+    const std::size_t expected = std::min(count, wordCount(text) - index + 1);
+    FUZZ_CHECK(wordCount(words) == expected);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    fuzz::Input input(data, size);
+    const std::size_t start = input.byte();
+    const std::size_t index = input.byte() % 40;
+    const std::size_t count = input.byte() % 40;
+    const std::string text(input.rest());
+
+    const std::size_t at = WordPosition(start, index, text);
+    FUZZ_CHECK(at <= text.size() + 1);
+    if (at != 0 && at <= text.size())
+        FUZZ_CHECK(text[at - 1] != ' ');
+
+    checkExtract(index, count, text);
+    checkExtract(1, 1, text);
+    checkExtract(5, 12, text);
+    checkExtract(index, 1, text);
+
+    const std::int32_t value = StrToIntOrZero(text);
+    if (value != 0)
+        FUZZ_CHECK(text.find_first_not_of(" +-$xX0123456789abcdefABCDEF") == std::string::npos);
+    return 0;
+}

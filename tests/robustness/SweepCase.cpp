@@ -1,0 +1,93 @@
+#include "SweepCase.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace robust {
+
+void checkSweepCase(const std::string& program, EndOfRun end, const SweepCase& c)
+{
+    if (c.needsUnreadableFile && runningAsRoot())
+        GTEST_SKIP() << "root can read every file";
+    SweepFolder folder;
+    c.setUp(folder);
+    const ChildRun run = runChild({program, c.arguments, folder.path(), c.input});
+
+    ASSERT_FALSE(run.timedOut) << "the run hung";
+    ASSERT_EQ(run.signal, 0) << "the run was killed by signal " << run.signal << "\n" << run.err;
+    std::string stopText;
+    const Outcome outcome = classify(run, end, stopText);
+    EXPECT_EQ(outcomeName(outcome), std::string(outcomeName(c.expected)))
+        << "exit code " << run.exitCode << "\nstandard output:\n" << run.out << "\nstandard error:\n" << run.err;
+    if (outcome == Outcome::RuntimeFailure) {
+        EXPECT_GE(run.exitCode, 1);
+    }
+    if (!c.outputHolds.empty()) {
+        EXPECT_NE(run.out.find(c.outputHolds), std::string::npos)
+            << "standard output lacks \"" << c.outputHolds << "\":\n" << run.out;
+    }
+    if (outcome == Outcome::Ended) {
+        EXPECT_EQ(stopText, c.stopText);
+    }
+    EXPECT_EQ(folder.changedInputs(), "") << "input files changed by the run";
+}
+
+SweepCase ends(std::string name, SetUp setUp, std::optional<std::string> input, std::string outputHolds,
+               std::string stopText)
+{
+    SweepCase c;
+    c.name = std::move(name);
+    c.setUp = std::move(setUp);
+    c.input = std::move(input);
+    c.expected = Outcome::Ended;
+    c.outputHolds = std::move(outputHolds);
+    c.stopText = std::move(stopText);
+    return c;
+}
+
+SweepCase fails(std::string name, SetUp setUp, std::optional<std::string> input)
+{
+    SweepCase c = ends(std::move(name), std::move(setUp), std::move(input), {});
+    c.expected = Outcome::RuntimeFailure;
+    return c;
+}
+
+SweepCase notMade(std::string name, SetUp setUp, std::optional<std::string> input)
+{
+    SweepCase c = ends(std::move(name), std::move(setUp), std::move(input), " could not be made in the folder ");
+    c.expected = Outcome::NotMade;
+    return c;
+}
+
+SweepCase unreadable(SweepCase c)
+{
+    c.needsUnreadableFile = true;
+    return c;
+}
+
+SweepCase withArguments(SweepCase c, std::vector<std::string> arguments)
+{
+    c.arguments = std::move(arguments);
+    return c;
+}
+
+std::string repeated(std::string_view piece, std::size_t times)
+{
+    std::string s;
+    s.reserve(piece.size() * times);
+    for (std::size_t i = 0; i < times; ++i)
+        s.append(piece);
+    return s;
+}
+
+std::string binaryGarbage(std::size_t size, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::string s(size, '\0');
+    for (char& c : s)
+        c = static_cast<char>(random() & 0xff);
+    return s;
+}
+
+} // namespace robust
