@@ -19,6 +19,8 @@ TStringGrid::TStringGrid(QWidget* parent, int colCount, int rowCount, int fixedC
     horizontalHeader()->setDefaultSectionSize(defaultColWidth);
     verticalHeader()->setDefaultSectionSize(defaultRowHeight);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTextElideMode(Qt::ElideNone);  // a text wider than its cell is cut, not shortened with dots
+    setWordWrap(false);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setColumnCount(colCount);
