@@ -1,6 +1,82 @@
-// Date, hour and filter choice (filled in with the data tables).
+// The user's choices of experiment date, hour and distance filter, turned into the sampler
+// list, the meteorological column and a new frame.
+#include "ORVStrngTTT.h"
 #include "ORVUnit1.h"
+#include "vcl/Numbers.h"
 
-void TForm1::IzborNaDen(QObject*) {}
-void TForm1::IzborNaCas(QObject*) {}
-void TForm1::RadioGroup1Click(QObject*) {}
+namespace {
+
+// The source of the Kincaid tracer, km in the frame of the SF6 data file; the sampler list is
+// relative to it.
+constexpr long double SourceX = 285.66L;
+constexpr long double SourceY = 4385.1L;
+
+// Rows 0 to 11 of the meteorological table take words 6 to 17 of a stored line.
+constexpr int MeteoRows = 12;
+constexpr int FirstMeteoWord = 6;
+
+// A coordinate relative to the source: the difference in extended precision, shown as a double.
+std::string RelativeKm(const std::string& cell, long double source)
+{
+    return vcl::FloatToStr(static_cast<double>(vcl::StrToFloat(cell) - source));
+}
+
+} // namespace
+
+void TForm1::IzborNaDen(QObject* Sender)
+{
+    const int chosen = ComboBox1->ItemIndex();
+    if (chosen < 0)
+        return;
+    ComboBox2->ClearItems();
+    SelectedDate = ExperimentDates.at(static_cast<std::size_t>(chosen));
+    ReadExperimentData();
+    ComboBox2->SetItemIndex(0);
+    IzborNaCas(Sender);
+}
+
+void TForm1::IzborNaCas(QObject*)
+{
+    Memo2->Lines.Clear();
+    const int hour = ComboBox2->ItemIndex();
+    // Without a chosen hour there is no value column: no sampler is listed and the
+    // meteorological column keeps what it shows.
+    if (hour >= 0) {
+        for (int row = 1; row < StringGrid1->RowCount(); ++row) {
+            const std::string x = RelativeKm(StringGrid1->Cells(1, row), SourceX);
+            const std::string y = RelativeKm(StringGrid1->Cells(2, row), SourceY);
+            Memo2->Lines.Add(x + " " + y + " " + StringGrid1->Cells(hour + 3, row));
+        }
+
+        const std::string hourText = ComboBox2->Item(hour);
+        for (const std::string& line : Memo1->Lines.All()) {
+            if (ExtractWords(1, 1, line) != SelectedDate || ExtractWords(5, 1, line) != hourText)
+                continue;
+            for (int row = 0; row < MeteoRows; ++row)
+                StringGrid2->SetCells(1, row, ExtractWords(FirstMeteoWord + row, 1, line));
+        }
+    }
+    DrawScene();
+}
+
+void TForm1::RadioGroup1Click(QObject*)
+{
+    switch (RadioGroup1->ItemIndex()) {
+    case 0:
+        FilterMin = 0.0;
+        FilterMax = 100.0;
+        GroupBox2->hide();
+        DrawScene();
+        break;
+    case 1:
+        if (!Edit1->Text().empty())
+            FilterMin = static_cast<double>(vcl::StrToFloat(Edit1->Text()));
+        if (!Edit2->Text().empty())
+            FilterMax = static_cast<double>(vcl::StrToFloat(Edit2->Text()));
+        GroupBox2->show();
+        DrawScene();
+        break;
+    default:
+        break;
+    }
+}

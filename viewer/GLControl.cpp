@@ -1,0 +1,155 @@
+#include "GLControl.h"
+
+#include "vcl/ErrorBox.h"
+
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QOpenGLContext>
+#include <QSurfaceFormat>
+#include <QWidget>
+
+#include <GL/gl.h>
+
+namespace {
+
+long framesShown = 0;
+
+// Light 0: a directional light from (1, 1, 1), strong enough to saturate every lit face.
+const GLfloat LightPosition[4] = {1.0f, 1.0f, 1.0f, 0.0f};
+const GLfloat LightDiffuse[4] = {50.0f, 50.0f, 50.0f, 30.7f};
+const GLfloat LightSpecular[4] = {1.0f, 1.0f, 0.0f, 1.0f};
+
+void showSetupError(TGLControl* surface, const char* text)
+{
+    QMessageBox::critical(surface->Container(), QStringLiteral("Error"), QString::fromLatin1(text));
+}
+
+vcl::TShiftState shiftOf(const QMouseEvent* event)
+{
+    return vcl::ShiftStateOf(event->buttons(), event->modifiers());
+}
+
+int xOf(const QMouseEvent* event) { return event->position().toPoint().x(); }
+int yOf(const QMouseEvent* event) { return event->position().toPoint().y(); }
+
+} // namespace
+
+void PrepareOpenGLFormat()
+{
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
+    format.setDepthBufferSize(16);
+    // Frames are drawn synchronously inside mouse moves; waiting for the display would stall them.
+    format.setSwapInterval(0);
+    QSurfaceFormat::setDefaultFormat(format);
+}
+
+TGLControl::TGLControl(QWidget* form)
+{
+    setSurfaceType(QWindow::OpenGLSurface);
+    setFormat(QSurfaceFormat::defaultFormat());
+    container = QWidget::createWindowContainer(this, form);
+}
+
+void TGLControl::SetBounds(int left, int top, int width, int height)
+{
+    // The window gets its size before it is made, so that the context's viewport, fixed when
+    // the context is first made current, covers the whole surface.
+    resize(width, height);
+    container->setGeometry(left, top, width, height);
+    container->raise();
+    container->show();
+}
+
+TGLControl::~TGLControl()
+{
+    if (context && QOpenGLContext::currentContext() == context)
+        context->doneCurrent();
+    delete context;
+}
+
+void TGLControl::CreateRenderingContext()
+{
+    context = new QOpenGLContext;
+    context->setFormat(format());
+    context->create();
+    context->makeCurrent(this);
+    // The platform's binding gives a new context the viewport of its surface's size; this one
+    // does not, so the surface's size is given here, once, as that binding would.
+    glViewport(0, 0, width() * devicePixelRatio(), height() * devicePixelRatio());
+}
+
+void TGLControl::mousePressEvent(QMouseEvent* event)
+{
+    if (OnMouseDown)
+        vcl::Guarded([&] { OnMouseDown(this, vcl::MouseButtonOf(event->button()), shiftOf(event), xOf(event), yOf(event)); });
+}
+
+void TGLControl::mouseMoveEvent(QMouseEvent* event)
+{
+    if (OnMouseMove)
+        vcl::Guarded([&] { OnMouseMove(this, shiftOf(event), xOf(event), yOf(event)); });
+}
+
+void TGLControl::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (OnMouseUp)
+        vcl::Guarded([&] { OnMouseUp(this, vcl::MouseButtonOf(event->button()), shiftOf(event), xOf(event), yOf(event)); });
+}
+
+void TGLControl::exposeEvent(QExposeEvent*)
+{
+    if (exposedOnce || !isExposed())
+        return;
+    exposedOnce = true;
+    if (OnFirstExpose)
+        OnFirstExpose();
+}
+
+void SetupPixelFormat(TGLControl* surface)
+{
+    // Choosing: can the platform make a context of the asked-for format at all?
+    QOpenGLContext probe;
+    probe.setFormat(surface->format());
+    if (!probe.create()) {
+        showSetupError(surface, "ChoosePixelFormat failed.");
+        return;
+    }
+    // Setting: can such a context draw on this surface?
+    if (!surface->handle() || !probe.makeCurrent(surface)) {
+        showSetupError(surface, "SetPixelFormat failed.");
+        return;
+    }
+    probe.doneCurrent();
+}
+
+void InitGL()
+{
+    glMatrixMode(GL_PROJECTION);
+    glFrustum(-0.1, 0.1, -0.1, 0.1, 0.3, 25.0);
+    glMatrixMode(GL_MODELVIEW);
+    glShadeModel(GL_FLAT);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_LIGHTING);
+    glLightfv(GL_LIGHT0, GL_POSITION, LightPosition);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, LightDiffuse);
+    glLightfv(GL_LIGHT0, GL_SPECULAR, LightSpecular);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_COLOR_MATERIAL);
+}
+
+void SwapCurrentBuffers()
+{
+    QOpenGLContext* current = QOpenGLContext::currentContext();
+    if (!current || !current->surface())
+        return;
+    current->swapBuffers(current->surface());
+    ++framesShown;
+}
+
+long FramesShown()
+{
+    return framesShown;
+}
