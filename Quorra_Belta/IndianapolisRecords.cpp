@@ -1,7 +1,12 @@
 #include "IndianapolisRecords.h"
 
-namespace belta {
+#include "TextOutput.h"
 
+namespace belta {
+namespace {
+
+// The fields both body records share, in their order, after the pair-data record's leading 1.
+// The model supplies date, hour and distance; its hour fills both hour fields.
 void appendPairFields(kit::Record& record, const ObservationRecord& obs, const ModelResultRecord& model)
 {
     record.F(obs.C_OBS, 7, 1)
@@ -16,6 +21,8 @@ void appendPairFields(kit::Record& record, const ObservationRecord& obs, const M
         .I(model.MHR, 3)
         .I(obs.QUAL, 3);
 }
+
+} // namespace
 
 std::string_view formatPairRecord(kit::Record& record, const ObservationRecord& obs,
                                   const ModelResultRecord& model)

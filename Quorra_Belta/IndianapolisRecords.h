@@ -6,7 +6,6 @@
 
 #include "FixedFormat.h"
 #include "Text.h"
-#include "TextOutput.h"
 
 namespace belta {
 
@@ -34,9 +33,6 @@ struct ModelResultRecord {
     float DIST_M = 0;
     float C_MOD = 0;
 };
-
-// The fields both body records share, in their order, after the pair-data file's leading count.
-void appendPairFields(kit::Record& record, const ObservationRecord& obs, const ModelResultRecord& model);
 
 // (I1, 2F7.1, F7.2, F7.3, I7, F7.0, 5I3): 58 columns, the first always 1.
 std::string_view formatPairRecord(kit::Record& record, const ObservationRecord& obs,

@@ -1,5 +1,8 @@
 #include "ResultJoining.h"
 
+#include <initializer_list>
+#include <string>
+
 #include "Command.h"
 #include "Console.h"
 #include "IndianapolisRecords.h"
@@ -8,6 +11,8 @@
 namespace belta {
 namespace {
 
+// A quoted name ends at its closing quote, so it drops the field's trailing blanks; a name
+// without blanks keeps its whole 256-character field, as the command has always carried it.
 std::string destinationInCommand(const Name& fileName)
 {
     const std::string_view trimmed = fileName.trimmed();
@@ -35,18 +40,20 @@ void reportResult(bool made, const Name& fullName, std::string_view fileName, co
     }
 }
 
-} // namespace
-
+// "COPY  IN_HDR.INP+ BODY1 + <trailer> <pair-data file>"
 std::string pairDataCommand(const Name& BTT_NAME, const Name& INP_FIL)
 {
     return joined({"COPY  ", pairHeaderFile, "+ ", bodyPairFile, " + ", kit::commandName(BTT_NAME.trimmed()), " ",
                    destinationInCommand(INP_FIL)});
 }
 
+// "COPY  IN_HDR.DAT+ BODY2 <scatter-input file>"
 std::string scatterCommand(const Name& SCAT_FIL)
 {
     return joined({"COPY  ", scatterHeaderFile, "+ ", bodyScatterFile, " ", destinationInCommand(SCAT_FIL)});
 }
+
+} // namespace
 
 ResultNames resultNames(const Name& Results_path, std::int32_t LOWLEV)
 {

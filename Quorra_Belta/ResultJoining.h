@@ -2,7 +2,6 @@
 // Turning the temporary pieces into the two result files with COPY commands, the summary that
 // reports them, and the DEL commands that clear the pieces away.
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 #include "RunNames.h"
@@ -20,19 +19,14 @@ struct ResultNames {
 };
 ResultNames resultNames(const Name& Results_path, std::int32_t LOWLEV);
 
-// "COPY  IN_HDR.INP+ BODY1 + <trailer> <pair-data file>". A name holding blanks goes in double
-// quotes; otherwise the destination keeps its whole 256-character field, trailing blanks included.
-std::string pairDataCommand(const Name& BTT_NAME, const Name& INP_FIL);
-// "COPY  IN_HDR.DAT+ BODY2 <scatter-input file>", likewise.
-std::string scatterCommand(const Name& SCAT_FIL);
-
 struct JoinedResults {
     bool pairDataMade;
     bool scatterMade;
     bool allMade() const { return pairDataMade && scatterMade; }
 };
 
-// Runs both COPY commands and checks each result file.
+// Runs both COPY commands and checks each result file. A name holding blanks goes into a command
+// in double quotes; otherwise the destination keeps its whole 256-character field.
 JoinedResults joinResultFiles(const Name& BTT_NAME, const ResultNames& names);
 
 // The summary lines; a result file that was not made is reported, with its folder, instead of
