@@ -153,6 +153,24 @@ TEST_F(TrackBarEvents, EveryUserStepAndTheEndOfTheScrollFire)
     EXPECT_EQ(changes, 2);
 }
 
+TEST_F(TrackBarEvents, EachDragStepAndTheReleaseFire)
+{
+    auto* bar = new vcl::TTrackBar(window.get(), Qt::Horizontal, -15, 15, 0, 2, 4, 1);
+    bar->setGeometry(0, 0, 310, 29);
+    std::vector<int> positions;
+    bar->OnChange = [&](QObject*) { positions.push_back(bar->Position()); };
+    Show();
+    const QPoint thumb(155, 10);
+    QTest::mousePress(bar, Qt::LeftButton, {}, thumb);
+    EXPECT_TRUE(positions.empty());  // pressing the thumb is no step
+    QTest::mouseMove(bar, thumb + QPoint(50, 0));
+    ASSERT_EQ(positions.size(), 1u);
+    EXPECT_GT(positions.back(), 0);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, thumb + QPoint(50, 0));
+    ASSERT_EQ(positions.size(), 2u);
+    EXPECT_EQ(positions[1], positions[0]);
+}
+
 TEST_F(TrackBarEvents, AVerticalBarHasItsMinimumAtTheTop)
 {
     auto* bar = new vcl::TTrackBar(window.get(), Qt::Vertical, 1, 50, 20, 2, 4, 5);

@@ -64,6 +64,9 @@ void TComboBox::AddItem(const std::string& item)
     const QSignalBlocker blocker(this);
     const QString shown = lineEdit()->text();
     addItem(ToQ(item));
+    // Qt selects the first item added to an empty list; the box has no selection until one is
+    // picked or set, so that the first arrow-key step picks the first item.
+    if (itemIndex_ < 0) setCurrentIndex(-1);
     lineEdit()->setText(shown);
 }
 
