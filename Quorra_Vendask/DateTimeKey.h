@@ -4,9 +4,7 @@
 
 namespace vendask {
 
-// 1000 x year + day of year in 32-bit integers, plus hour / 10000 in double precision, the sum
-// stored as a 32-bit float. The kit's observation files were keyed this way, so the hour
-// separates keys only as far as a float of the key's size can tell them apart.
+// The kit's date-time key with the hour divided by 10000.
 float dateTimeKey(std::int32_t year, std::int32_t dayOfYear, std::int32_t hour);
 
 // The two arc distances are the same arc when they differ by at most the float nearest 1.0E-4.
