@@ -58,7 +58,7 @@ TEST_F(MainWindow, StartsWithTheViewerMaximisedInTheFrame)
     EXPECT_EQ(Form1->ComboBox2->Text(), "Hour");
     EXPECT_TRUE(Form1->StringGrid1->isHidden());
     EXPECT_TRUE(Form1->StringGrid2->isHidden());
-    EXPECT_TRUE(AboutBox->isHidden());
+    EXPECT_FALSE(AboutBox->isVisible());
 
     const QList<QMdiSubWindow*> children = MainForm->ClientArea()->subWindowList();
     ASSERT_EQ(children.size(), 1);
@@ -184,7 +184,7 @@ TEST_F(MainWindow, TheAboutBoxClosesWithEnterButNotWithEscape)
                });
     EXPECT_EQ(caption, "About");
     EXPECT_TRUE(stillOpenAfterEscape);
-    EXPECT_TRUE(AboutBox->isHidden());
+    EXPECT_FALSE(AboutBox->isVisible());
     EXPECT_EQ(AboutBox->result(), QDialog::Accepted);
     EXPECT_EQ(texts, (std::vector<std::string>{"Product Name", "Version", "Copyright", "Comments", "Quenlor"}));
     EXPECT_EQ(AboutBox->size(), QSize(298, 218));
@@ -192,7 +192,7 @@ TEST_F(MainWindow, TheAboutBoxClosesWithEnterButNotWithEscape)
 
     // Opened again, the same box closes with a click on OK.
     WhileModal([] { MainForm->HelpAboutItem->trigger(); }, [](QWidget*) { AboutBox->OKButton->click(); });
-    EXPECT_TRUE(AboutBox->isHidden());
+    EXPECT_FALSE(AboutBox->isVisible());
 }
 
 TEST_F(MainWindow, ExitClosesTheMainWindow)

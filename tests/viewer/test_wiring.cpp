@@ -1,0 +1,116 @@
+// The viewer's controls reach their handlers: the user's picks, clicks and keys on the form.
+#include "GLControl.h"
+#include "Main.h"
+#include "ORVUnit1.h"
+#include "ViewerTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+class Wiring : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder.Write("MISC_KIN.DAT", kMeteoFile);
+        folder.Write("SF6_All.DAT", "50380 011 2\r\n"
+                                    "1 300 4400 x 10 20 30 40 50 60 70 80 90 100 110 120\r\n 13\r\n"
+                                    "2 290.26 4390.1 x 11 21 31 41 51 61 71 81 91 101 111 121\r\n 13\r\n"
+                                    "52380 1 0\r\n");
+        forms = std::make_unique<ViewerForms>();
+        ASSERT_TRUE(forms->startupBoxes.empty());
+        MainForm->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
+        MainForm->Kincaid1->trigger();
+    }
+    void TearDown() override { forms.reset(); }
+
+    // Frames drawn while the action runs.
+    long FramesDuring(const std::function<void()>& action)
+    {
+        const long before = FramesShown();
+        action();
+        return FramesShown() - before;
+    }
+
+    TempFolder folder;
+    std::unique_ptr<ViewerForms> forms;
+};
+
+using Lines = std::vector<std::string>;
+
+TEST_F(Wiring, PickingADateReadsTheExperimentAndChoosesItsFirstHour)
+{
+    Form1->ComboBox1->setFocus();
+    QTest::keyClick(Form1->ComboBox1, Qt::Key_Down);
+    EXPECT_EQ(SelectedDate, "50380");
+    EXPECT_EQ(Form1->ComboBox1->ItemIndex(), 0);
+    EXPECT_FALSE(Form1->StringGrid1->isHidden());
+    EXPECT_FALSE(Form1->StringGrid2->isHidden());
+    EXPECT_EQ(Form1->ComboBox2->ItemCount(), 2);
+    EXPECT_EQ(Form1->ComboBox2->ItemIndex(), 0);
+    EXPECT_EQ(Form1->ComboBox2->Text(), "2");
+    EXPECT_EQ(Form1->Memo2->Lines.All(), (Lines{"14.34 14.9 20", "4.6 5 21"}));
+    EXPECT_EQ(Form1->StringGrid2->Cells(1, 0), "1250");
+
+    // Picking the next hour rebuilds the sampler list.
+    Form1->ComboBox2->setFocus();
+    QTest::keyClick(Form1->ComboBox2, Qt::Key_Down);
+    EXPECT_EQ(Form1->Memo2->Lines.All(), (Lines{"14.34 14.9 30", "4.6 5 31"}));
+}
+
+TEST_F(Wiring, TypingIntoTheDateBoxReadsNothing)
+{
+    Form1->ComboBox1->setFocus();
+    QTest::keyClicks(Form1->ComboBox1->lineEdit(), "50380");
+    EXPECT_EQ(Form1->ComboBox1->ItemIndex(), -1);
+    EXPECT_TRUE(SelectedDate.empty());
+    EXPECT_TRUE(Form1->StringGrid1->isHidden());
+}
+
+TEST_F(Wiring, TheFilterFollowsTheViewChoiceAndTheEdits)
+{
+    QTest::mouseClick(Form1->RadioGroup1->Button(1), Qt::LeftButton);
+    EXPECT_FALSE(Form1->GroupBox2->isHidden());
+    EXPECT_EQ(FilterMin, 5.0);
+    EXPECT_EQ(FilterMax, 10.0);
+
+    Form1->Edit1->setFocus(Qt::MouseFocusReason);
+    Form1->Edit1->end(false);
+    QTest::keyClick(Form1->Edit1, Qt::Key_0);
+    EXPECT_EQ(FilterMin, 50.0);
+    Form1->Edit2->SetText("12");
+    EXPECT_EQ(FilterMax, 12.0);
+
+    QTest::mouseClick(Form1->RadioGroup1->Button(0), Qt::LeftButton);
+    EXPECT_TRUE(Form1->GroupBox2->isHidden());
+    EXPECT_EQ(FilterMin, 0.0);
+    EXPECT_EQ(FilterMax, 100.0);
+}
+
+TEST_F(Wiring, TheBarButtonsAnswerClicksAndKeys)
+{
+    QTest::mouseClick(Form1->Button3, Qt::LeftButton);
+    EXPECT_DOUBLE_EQ(BarScale, 0.011);
+    Form1->Button4->setFocus();
+    QTest::keyClick(Form1->Button4, Qt::Key_Space);
+    QTest::keyClick(Form1->Button4, Qt::Key_Return);
+    EXPECT_DOUBLE_EQ(BarScale, 0.009);
+}
+
+TEST_F(Wiring, TheMinimumLabelAndTheTrackBarsRedraw)
+{
+    QTest::mouseClick(Form1->RadioGroup1->Button(1), Qt::LeftButton);
+    EXPECT_EQ(FramesDuring([] { QTest::mouseClick(Form1->Label2, Qt::LeftButton); }), 1);
+    EXPECT_EQ(FramesDuring([] { QTest::mouseClick(Form1->Label3, Qt::LeftButton); }), 0);
+    EXPECT_EQ(FramesDuring([] { Form1->TrackBar1->SetPosition(0); }), 0);
+    EXPECT_EQ(FramesDuring([] { Form1->TrackBar1->SetPosition(4); }), 1);
+    EXPECT_EQ(FramesDuring([] { Form1->TrackBar3->SetPosition(21); }), 1);
+}
+
+} // namespace
