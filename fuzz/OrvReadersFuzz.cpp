@@ -47,6 +47,22 @@ void readMeteo(std::string_view bytes)
     FUZZ_CHECK(Form1->Memo1->Lines.Count() == viewerLineCount(bytes));
 }
 
+// A data file that cannot be read (here a folder in its place) raises the framework's I/O
+// error and leaves the date list as the file before left it.
+void readFolderAsDataFile()
+{
+    const int dates = Form1->ComboBox1->ItemCount();
+    DataFileName = ".";
+    bool raised = false;
+    try {
+        ReadExperimentList();
+    } catch (const vcl::EInOutError& e) {
+        raised = std::string_view(e.what()).size() > 0;
+    }
+    FUZZ_CHECK(raised);
+    FUZZ_CHECK(Form1->ComboBox1->ItemCount() == dates);
+}
+
 void readExperiments(std::string_view bytes)
 {
     fuzz::writeFile("SF6_All.DAT", bytes);
@@ -64,6 +80,23 @@ void readExperiments(std::string_view bytes)
     }
 }
 
+// The readers' files have fixed names in the current folder: the scratch folder is the current
+// folder only while the viewer's code runs, so that the fuzzer's own paths keep their meaning.
+class InScratchFolder {
+public:
+    InScratchFolder()
+    {
+        FUZZ_CHECK(::getcwd(previous_, sizeof previous_) != nullptr);
+        FUZZ_CHECK(::chdir(fuzz::scratchFolder().c_str()) == 0);
+    }
+    ~InScratchFolder() { FUZZ_CHECK(::chdir(previous_) == 0); }
+    InScratchFolder(const InScratchFolder&) = delete;
+    InScratchFolder& operator=(const InScratchFolder&) = delete;
+
+private:
+    char previous_[4096];
+};
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
@@ -71,7 +104,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     static int applicationArgc = 1;
     static char* applicationArgv[] = {(*argv)[0], nullptr};
     (void)argc;
-    FUZZ_CHECK(::chdir(fuzz::scratchFolder().c_str()) == 0);
+    const InScratchFolder here;
     // Start-up reads the meteorological file; with one there, no error box waits for a click.
     fuzz::writeFile("MISC_KIN.DAT", "");
     PrepareOpenGLFormat();
@@ -85,11 +118,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Input input(data, size);
     const std::uint8_t which = input.byte();
     const std::string_view bytes = input.rest();
+    const InScratchFolder here;
     try {
-        if (which & 1)
+        if (which & 1) {
             readMeteo(bytes);
-        else
+        } else {
             readExperiments(bytes);
+            if (which & 2)
+                readFolderAsDataFile();
+        }
     } catch (const vcl::Exception&) {
         // Only a file that cannot be opened or read may fail, and these files can.
         FUZZ_CHECK(false);

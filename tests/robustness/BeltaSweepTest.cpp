@@ -138,6 +138,7 @@ std::vector<SweepCase> cases()
         fails("LevelBeyond32Bits", files({}), "4294967298\nTEST\n"),
         ends("LevelOutOfRange", files({}), "4\nTEST\n", kBadLevel),
         ends("LevelBelowRange", files({}), "-1\n", kBadLevel),
+        robust::withoutStandardInput(fails("NoStandardInputAtAll", files({}), std::nullopt)),
         fails("NoAnswerToTheId", files({}), "2\n"),
         ends("LongAnswers", files({}), "3" + std::string(100000, ' ') + "\n" + longLine + "\n", kCompleted),
     };

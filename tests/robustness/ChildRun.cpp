@@ -75,6 +75,8 @@ ChildRun runChild(const ChildSpec& spec)
         if (in < 0 || out < 0 || err < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 ||
             ::chdir(spec.folder.c_str()) != 0)
             ::_exit(127);
+        if (spec.noStandardInput)
+            ::close(0);
         ::execve(argv[0], argv.data(), envp.data());
         ::_exit(127);
     }

@@ -21,7 +21,8 @@ struct ChildSpec {
     std::string program;
     std::vector<std::string> arguments;
     std::string folder;                 // current folder of the run
-    std::optional<std::string> input;   // standard input; nullopt: closed at once (empty)
+    std::optional<std::string> input;   // standard input; nullopt: at its end at once (empty)
+    bool noStandardInput = false;       // descriptor 0 not open at all
     std::chrono::seconds limit{60};
 };
 

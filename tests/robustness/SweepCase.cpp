@@ -12,7 +12,9 @@ void checkSweepCase(const std::string& program, EndOfRun end, const SweepCase& c
         GTEST_SKIP() << "root can read every file";
     SweepFolder folder;
     c.setUp(folder);
-    const ChildRun run = runChild({program, c.arguments, folder.path(), c.input});
+    ChildSpec spec{program, c.arguments, folder.path(), c.input};
+    spec.noStandardInput = c.noStandardInput;
+    const ChildRun run = runChild(spec);
 
     ASSERT_FALSE(run.timedOut) << "the run hung";
     ASSERT_EQ(run.signal, 0) << "the run was killed by signal " << run.signal << "\n" << run.err;
@@ -63,6 +65,12 @@ SweepCase notMade(std::string name, SetUp setUp, std::optional<std::string> inpu
 SweepCase unreadable(SweepCase c)
 {
     c.needsUnreadableFile = true;
+    return c;
+}
+
+SweepCase withoutStandardInput(SweepCase c)
+{
+    c.noStandardInput = true;
     return c;
 }
 

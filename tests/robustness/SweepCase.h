@@ -21,6 +21,7 @@ struct SweepCase {
     std::string stopText;                           // the stop text on standard error, if any
     std::vector<std::string> arguments;
     bool needsUnreadableFile = false;               // meaningless for root, who reads anything
+    bool noStandardInput = false;                   // started with descriptor 0 closed
 };
 
 // The rows as the tables write them.
@@ -34,6 +35,9 @@ SweepCase fails(std::string name, SetUp setUp, std::optional<std::string> input)
 SweepCase notMade(std::string name, SetUp setUp, std::optional<std::string> input);
 // The same row, skipped when the tests run as root.
 SweepCase unreadable(SweepCase c);
+// The same row started without any standard input: the first file the program opens gets
+// descriptor 0.
+SweepCase withoutStandardInput(SweepCase c);
 // The same row with a command line.
 SweepCase withArguments(SweepCase c, std::vector<std::string> arguments);
 

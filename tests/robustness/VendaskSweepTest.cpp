@@ -139,6 +139,7 @@ std::vector<SweepCase> cases()
                     f.makeFolder("CP.INP");
                 },
                 kId),
+        robust::withoutStandardInput(fails("NoStandardInputAtAll", files({}), std::nullopt)),
         fails("NoAnswerToTheId", files({}), std::nullopt),
     };
 }
