@@ -2,6 +2,7 @@
 
 #include "vcl/ErrorBox.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QOpenGLContext>
@@ -44,6 +45,8 @@ void PrepareOpenGLFormat()
     // Frames are drawn synchronously inside mouse moves; waiting for the display would stall them.
     format.setSwapInterval(0);
     QSurfaceFormat::setDefaultFormat(format);
+    // The form's other controls stay drawn in the form's own window, below the surface's.
+    QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
 }
 
 TGLControl::TGLControl(QWidget* form)
@@ -104,6 +107,10 @@ void TGLControl::exposeEvent(QExposeEvent*)
     if (exposedOnce || !isExposed())
         return;
     exposedOnce = true;
+    // The surface must cover the controls in its square, also any that became native windows
+    // of their own after it.
+    if (QWindow* holder = container->windowHandle())
+        holder->raise();
     if (OnFirstExpose)
         OnFirstExpose();
 }
