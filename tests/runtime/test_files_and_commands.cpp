@@ -9,10 +9,11 @@
 
 #include "Command.h"
 #include "Console.h"
+#include "CurrentFolder.h"
 #include "Failure.h"
 #include "Program.h"
 #include "ResultFiles.h"
-#include "TempFolder.h"
+#include "ScratchFolder.h"
 #include "TextInput.h"
 #include "TextOutput.h"
 
@@ -45,7 +46,8 @@ protected:
         if (!saved_.empty())
             ::setenv("COMSPEC", saved_.c_str(), 1);
     }
-    TempFolder dir_;
+    kit_test::ScratchFolder dir_;
+    kit_test::CurrentFolder here_{dir_.path()};
     kit::Console console_;
     std::string saved_;
 };
@@ -54,7 +56,8 @@ protected:
 
 TEST(TextInput, LineEndsOfEitherSystemReadAlike)
 {
-    TempFolder dir;
+    kit_test::ScratchFolder dir;
+    kit_test::CurrentFolder here(dir.path());
     struct Case {
         std::string bytes;
         std::vector<std::string> lines;
@@ -75,7 +78,8 @@ TEST(TextInput, LineEndsOfEitherSystemReadAlike)
 
 TEST(TextInput, StepBackDeliversTheLastLineAgain)
 {
-    TempFolder dir;
+    kit_test::ScratchFolder dir;
+    kit_test::CurrentFolder here(dir.path());
     dir.write("f", "one\ntwo\nthree\n");
     kit::TextInput in;
     ASSERT_TRUE(in.open("f"));
@@ -91,7 +95,8 @@ TEST(TextInput, StepBackDeliversTheLastLineAgain)
 
 TEST(TextInput, FoldersAndMissingFilesCannotBeOpened)
 {
-    TempFolder dir;
+    kit_test::ScratchFolder dir;
+    kit_test::CurrentFolder here(dir.path());
     std::filesystem::create_directory(dir.path() / "sub");
     dir.write("sub/f", "x\n");
     kit::TextInput in;
@@ -103,7 +108,8 @@ TEST(TextInput, FoldersAndMissingFilesCannotBeOpened)
 
 TEST(TextOutput, WritesFromTheStartAndCutsAnOldFile)
 {
-    TempFolder dir;
+    kit_test::ScratchFolder dir;
+    kit_test::CurrentFolder here(dir.path());
     dir.write("out", std::string(100, 'o'));
     {
         kit::TextOutput out;
@@ -116,7 +122,8 @@ TEST(TextOutput, WritesFromTheStartAndCutsAnOldFile)
 
 TEST(TextOutput, AFileThatCannotBeCreatedIsARunTimeFailure)
 {
-    TempFolder dir;
+    kit_test::ScratchFolder dir;
+    kit_test::CurrentFolder here(dir.path());
     std::filesystem::create_directory(dir.path() / "sub");
     kit::TextOutput out;
     EXPECT_THROW(out.create("sub"), kit::RuntimeFailure);

@@ -3,8 +3,9 @@
 #include <cmath>
 #include <limits>
 
+#include "CurrentFolder.h"
 #include "FreeFormat.h"
-#include "TempFolder.h"
+#include "ScratchFolder.h"
 
 using kit::FieldScanner;
 using Result = FieldScanner::Result;
@@ -120,7 +121,8 @@ TEST(FreeFormat, TextFields)
 
 TEST(FreeFormat, RecordsContinueOnTheNextLineAndDropTheRestOfTheLast)
 {
-    TempFolder dir;
+    kit_test::ScratchFolder dir;
+    kit_test::CurrentFolder here(dir.path());
     dir.write("in.txt", "heading\r\n1 2\r\n\r\n3.5 junk junk\r\n4 5 6.5\n7 8");
     kit::TextInput in;
     ASSERT_TRUE(in.open("in.txt"));
@@ -140,7 +142,8 @@ TEST(FreeFormat, RecordsContinueOnTheNextLineAndDropTheRestOfTheLast)
 
 TEST(FreeFormat, ReadErrorsAreReported)
 {
-    TempFolder dir;
+    kit_test::ScratchFolder dir;
+    kit_test::CurrentFolder here(dir.path());
     dir.write("in.txt", "1 x 3\n");
     kit::TextInput in;
     ASSERT_TRUE(in.open("in.txt"));

@@ -1,0 +1,159 @@
+#include "ProgramRun.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+extern char** environ;
+
+namespace kit_test {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readWhole(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+std::string keyOf(std::string_view entry)
+{
+    return std::string(entry.substr(0, entry.find('=')));
+}
+
+bool named(const Environment& environment, const std::string& key)
+{
+    for (const auto& [k, value] : environment)
+        if (k == key)
+            return true;
+    return false;
+}
+
+// The child's environment, built before the fork: after it only async-signal-safe calls are made.
+std::vector<std::string> childEnvironment(const Environment& changes)
+{
+    std::vector<std::string> entries;
+    for (char** e = environ; *e != nullptr; ++e) {
+        const std::string key = keyOf(*e);
+        if (key != "COMSPEC" && !named(changes, key))
+            entries.emplace_back(*e);
+    }
+    for (const auto& [key, value] : changes)
+        entries.push_back(key + "=" + value);
+    return entries;
+}
+
+std::vector<char*> pointers(std::vector<std::string>& texts)
+{
+    std::vector<char*> p;
+    for (std::string& t : texts)
+        p.push_back(t.data());
+    p.push_back(nullptr);
+    return p;
+}
+
+// The captured streams live in a folder of their own, outside the run's folder, so they never
+// show among the files a run leaves.
+class StreamFolder {
+public:
+    StreamFolder()
+    {
+        std::string pattern = (fs::temp_directory_path() / "kit-run-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw std::runtime_error("cannot make a folder for the captured streams");
+        path_ = pattern;
+    }
+    ~StreamFolder()
+    {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    StreamFolder(const StreamFolder&) = delete;
+    StreamFolder& operator=(const StreamFolder&) = delete;
+    fs::path operator/(const char* name) const { return path_ / name; }
+
+private:
+    fs::path path_;
+};
+
+// Waits for the child until the deadline; kills it then. Returns its wait status.
+int awaitChild(pid_t pid, std::chrono::milliseconds limit, bool& timedOut)
+{
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    int status = 0;
+    for (;;) {
+        const pid_t done = ::waitpid(pid, &status, WNOHANG);
+        if (done == pid)
+            return status;
+        if (done < 0 && errno != EINTR)
+            throw std::runtime_error("waitpid failed");
+        if (std::chrono::steady_clock::now() >= deadline) {
+            timedOut = true;
+            ::kill(pid, SIGKILL);
+            while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+            }
+            return status;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+} // namespace
+
+ProgramRun runProgram(const RunRequest& request)
+{
+    const StreamFolder streams;
+    const fs::path inPath = streams / "stdin", outPath = streams / "stdout", errPath = streams / "stderr";
+    {
+        std::ofstream in(inPath, std::ios::binary);
+        in.write(request.input.data(), static_cast<std::streamsize>(request.input.size()));
+        if (!in)
+            throw std::runtime_error("cannot write the standard input of the run");
+    }
+
+    std::vector<std::string> arguments{request.program.string()};
+    arguments.insert(arguments.end(), request.arguments.begin(), request.arguments.end());
+    std::vector<std::string> environment = childEnvironment(request.environment);
+    const std::vector<char*> argv = pointers(arguments);
+    const std::vector<char*> envp = pointers(environment);
+
+    const pid_t pid = ::fork();
+    if (pid < 0)
+        throw std::runtime_error("fork failed");
+    if (pid == 0) {
+        const int in = ::open(inPath.c_str(), O_RDONLY);
+        const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (in < 0 || out < 0 || err < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 ||
+            ::chdir(request.folder.c_str()) != 0)
+            ::_exit(127);
+        ::execve(argv[0], argv.data(), envp.data());
+        ::_exit(127);
+    }
+
+    ProgramRun run;
+    const int status = awaitChild(pid, request.limit, run.timedOut);
+    if (WIFSIGNALED(status)) {
+        run.signal = WTERMSIG(status);
+        run.exitCode = 128 + run.signal;
+    } else {
+        run.exitCode = WEXITSTATUS(status);
+    }
+    run.out = readWhole(outPath);
+    run.err = readWhole(errPath);
+    return run;
+}
+
+} // namespace kit_test

@@ -1,0 +1,38 @@
+#pragma once
+// Runs a real program the way a user would: in a given folder, with given arguments, standard
+// input and environment, and captures what it wrote and how it ended. A run that outlives its
+// time limit is killed, so a hung program fails its test instead of stalling the whole suite.
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kit_test {
+
+using Environment = std::vector<std::pair<std::string, std::string>>;
+
+// Members left out of a braced request take their defaults: no arguments, no input.
+struct RunRequest {
+    std::filesystem::path program = {};
+    std::vector<std::string> arguments = {};
+    std::filesystem::path folder = {};  // the current folder of the run
+    std::string input = {};             // all of standard input
+    // Set in the child on top of the test's own environment. COMSPEC is taken out unless it is
+    // named here, so that the programs' COPY and DEL run built in.
+    Environment environment = {};
+    std::chrono::milliseconds limit = std::chrono::seconds(120);
+};
+
+struct ProgramRun {
+    std::string out;  // standard output
+    std::string err;  // standard error
+    // The exit status; when a signal ended the run, 128 + the signal, as a shell reports it.
+    int exitCode = -1;
+    int signal = 0;         // the signal that ended the run, 0 when it exited
+    bool timedOut = false;  // killed (SIGKILL) because it outlived the limit
+};
+
+ProgramRun runProgram(const RunRequest& request);
+
+} // namespace kit_test
