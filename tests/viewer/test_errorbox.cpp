@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QEvent>
+
 namespace {
 
 TEST(ErrorBoxText, AddsAFullStopUnlessTheLastCharacterSortsAtOrBeforeIt)
@@ -60,6 +63,21 @@ TEST(ErrorBox, AHandlerThatSucceedsShowsNothing)
     const auto boxes = BoxesShownBy([&] { vcl::Fire([&](QObject*) { ++calls; }, nullptr); });
     EXPECT_EQ(calls, 1);
     EXPECT_TRUE(boxes.empty());
+}
+
+// An object whose events raise, as a paint or mouse handler might.
+class Raising : public QObject {
+public:
+    bool event(QEvent*) override { throw vcl::EInOutError(2, "File not found"); }
+};
+
+TEST(ErrorBox, AnExceptionEscapingAnEventIsShownAndTheLoopGoesOn)
+{
+    Raising target;
+    QEvent event(QEvent::User);
+    const auto boxes = BoxesShownBy([&] { QCoreApplication::sendEvent(&target, &event); });
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].Text, "File not found.");
 }
 
 } // namespace

@@ -55,7 +55,6 @@ QMdiSubWindow* AddFixedMaximisedChild(QMdiArea* clientArea, QWidget* form)
     const Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     QMdiSubWindow* window = clientArea->addSubWindow(form, flags);
     window->setSystemMenu(nullptr);
-    window->setOption(QMdiSubWindow::RubberBandResize, false);
     window->installEventFilter(new StayMaximised(window));
     window->showMaximized();
     return window;
