@@ -5,6 +5,8 @@
 #include "vcl/TextFile.h"
 
 #include <QAbstractButton>
+#include <QLabel>
+#include <QPaintEvent>
 #include <algorithm>
 
 TForm1* Form1 = nullptr;
@@ -133,7 +135,13 @@ void TForm1::WireEvents()
 void TForm1::paintEvent(QPaintEvent* event)
 {
     vcl::TForm::paintEvent(event);
-    vcl::Guarded([this] { FormPaint(this); });
+    // The form's own surface excludes the controls that are windows of their own (labels are
+    // drawn on the form): a repaint of a button or of the drawing surface alone is no paint of
+    // the form.
+    QRegion own = event->region();
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->isVisible() && !qobject_cast<QLabel*>(child)) own -= child->geometry();
+    if (!own.isEmpty()) vcl::Guarded([this] { FormPaint(this); });
 }
 
 namespace {

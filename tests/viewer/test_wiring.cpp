@@ -113,4 +113,18 @@ TEST_F(Wiring, TheMinimumLabelAndTheTrackBarsRedraw)
     EXPECT_EQ(FramesDuring([] { Form1->TrackBar3->SetPosition(21); }), 1);
 }
 
+TEST_F(Wiring, TheFormPaintsOnlyWhenItsOwnSurfaceNeedsIt)
+{
+    QTest::qWait(50);
+    auto paintOf = [](QWidget* widget, QRect area) {
+        return [=] {
+            widget->repaint(area);
+            QApplication::processEvents();
+        };
+    };
+    EXPECT_EQ(FramesDuring(paintOf(Form1->Button2, Form1->Button2->rect())), 0);
+    EXPECT_EQ(FramesDuring(paintOf(Form1, Form1->Button2->geometry())), 0);
+    EXPECT_EQ(FramesDuring(paintOf(Form1, QRect(530, 185, 8, 8))), 1);  // between the controls
+}
+
 } // namespace
