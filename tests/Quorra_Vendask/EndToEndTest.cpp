@@ -6,7 +6,7 @@ namespace {
 
 std::string copenhagenHeaderMax(int n)
 {
-    const std::string count = count4(n);
+    const std::string count = rightAligned(n, 4);
     return crlfLines({" " + count + "   2   1   4", " " + count,
                       "   'C_OBS'   'C_MOD'   DIST     u*    h/L  zmix  YR MO DY  HRE ", " 'Block of all data'"});
 }
@@ -134,7 +134,7 @@ TEST_P(NormalEnd, WritesTheResultFilesOfThePairsFound)
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(folder.read("runs/CP.INP"), copenhagenHeaderMax(c.pairs) + crlfLines(c.body1) + kTrailerCph);
     EXPECT_EQ(folder.read("runs/CPSCAT.DAT"), crlfLines({c.scatterTitle, " c\\sub{obs}", " c\\sub{mod}"}) +
-                                                  crlfLines({count4(c.pairs) + " 1", "' '"}) +
+                                                  crlfLines({rightAligned(c.pairs, 4) + " 1", "' '"}) +
                                                   crlfLines(withoutBlockNumber(c.body1)));
     EXPECT_EQ(folder.list(), (Lines{"Quorra_Vendask.ini", "kit", "runs"}));
 }

@@ -9,9 +9,14 @@
 
 #include "ProgramRun.h"
 #include "ScratchFolder.h"
+#include "TestText.h"
 
 namespace vendask::testing {
 
+using kit_test::crlfLines;
+using kit_test::ProgramRun;
+using kit_test::rightAligned;
+using kit_test::ScratchFolder;
 using Lines = std::vector<std::string>;
 
 inline const std::string kTrailerCph = " 'Copenhagen trailer'\r\n   0\r\nno line end";
@@ -126,13 +131,6 @@ inline Lines resultLines(bool cph, const std::string& folder, Lines made = {})
     return l;
 }
 
-// A count as the headers write it: right-aligned in four columns.
-inline std::string count4(int n)
-{
-    std::string s = std::to_string(n);
-    return std::string(s.size() < 4 ? 4 - s.size() : 0, ' ') + s;
-}
-
 inline Lines summaryLines(int pairs)
 {
     return {"", "Number of data records:  " + std::to_string(pairs), ""};
@@ -160,10 +158,12 @@ protected:
         folder.write("kit/lil.BTT", kTrailerLil);
         folder.write("runs/MODEL.TXT", kModelLil);
     }
-    ProgramRun run(std::string_view input = "Test run\n",
-                   const std::vector<std::pair<std::string, std::string>>& environment = {})
+    ProgramRun run(std::string input = "Test run\n", kit_test::Environment environment = {})
     {
-        return runVendask(folder.path(), input, environment);
+        return kit_test::runProgram({.program = VENDASK_BINARY,
+                                     .folder = folder.path(),
+                                     .input = std::move(input),
+                                     .environment = std::move(environment)});
     }
 
     ScratchFolder folder;

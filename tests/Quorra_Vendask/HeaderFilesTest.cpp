@@ -1,21 +1,23 @@
 // The header pieces, written in-process: counts too wide for their four columns.
 #include <gtest/gtest.h>
 
+#include "CurrentFolder.h"
 #include "HeaderFiles.h"
 #include "ScratchFolder.h"
+#include "TestText.h"
 
 namespace vendask {
 namespace {
 
-using testing::crlfLines;
+using kit_test::crlfLines;
 
 TEST(HeaderFiles, CountAbove9999ShowsAsAsterisksInAllThreePlaces)
 {
-    testing::ScratchFolder folder;
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(folder.path());
-    writeHeaderFiles(false, 10000, "lil-12345678");
-    std::filesystem::current_path(previous);
+    kit_test::ScratchFolder folder;
+    {
+        kit_test::CurrentFolder here(folder.path());
+        writeHeaderFiles(false, 10000, "lil-12345678");
+    }
 
     EXPECT_EQ(folder.read("HDR.MAX"),
               crlfLines({" ****   2   1   2", " ****",

@@ -5,15 +5,17 @@
 #include <optional>
 
 #include "Console.h"
+#include "CurrentFolder.h"
 #include "Failure.h"
 #include "Pairing.h"
 #include "ScratchFolder.h"
+#include "TestText.h"
 
 namespace vendask {
 namespace {
 
-using testing::crlfLines;
-using testing::ScratchFolder;
+using kit_test::crlfLines;
+using kit_test::ScratchFolder;
 
 struct PairingOutcome {
     std::optional<int> pairs;  // empty when the pairing stopped the run
@@ -25,10 +27,9 @@ struct PairingOutcome {
 PairingOutcome pairCopenhagen(const std::vector<std::string>& observations, const std::vector<std::string>& models)
 {
     ScratchFolder folder;
-    folder.write("MASTER.cph", crlfLines(observations));
-    folder.write("MODEL.TXT", crlfLines(models));
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(folder.path());
+    folder.writeLines("MASTER.cph", observations);
+    folder.writeLines("MODEL.TXT", models);
+    kit_test::CurrentFolder here(folder.path());
     kit::Console console(-1, false);
     kit::setConsoleForTesting(&console);
 
@@ -47,7 +48,6 @@ PairingOutcome pairCopenhagen(const std::vector<std::string>& observations, cons
     outcome.body1 = folder.read("BODY1");
     outcome.console = console.captured();
     kit::setConsoleForTesting(nullptr);
-    std::filesystem::current_path(previous);
     return outcome;
 }
 

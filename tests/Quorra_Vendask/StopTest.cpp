@@ -16,12 +16,6 @@ struct StopCase {
     int bodyRecords;  // records left in each body file, -1 when no body file is made
 };
 
-std::string padded256(std::string name)
-{
-    name.resize(256, ' ');
-    return name;
-}
-
 Lines linesBefore(Reached reached)
 {
     switch (reached) {
@@ -124,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
                  -1},
         StopCase{"ObservationsMissing", [](const ScratchFolder& f) { remove(f, "kit/MASTER.cph"); },
                  Reached::Location,
-                 {" ", " Error opening file " + padded256("kit\\MASTER.cph"),
+                 {" ", " Error opening file " + kit_test::field("kit\\MASTER.cph", 256),
                   " This file is supplied with the Tarnwick.",
                   " Edit the file Quorra_Vendask.ini to specify where it is located.", " "},
                  -1},
@@ -147,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
                                                    "78 10 19 1300 x1.9 2000 3000000 0.41 -20.05 1120\r\n");
                  },
                  Reached::Dialogue,
-                 {" ", " Error while reading file " + padded256("kit\\MASTER.cph"),
+                 {" ", " Error while reading file " + kit_test::field("kit\\MASTER.cph", 256),
                   " This file is supplied with the Tarnwick.", " Check that it contains what it is supposed to.",
                   " "},
                  2},
