@@ -18,7 +18,7 @@ const char* const title = " Indianapolis scatter  -  cmd         ";
 
 // A command interpreter that writes each command text between brackets to a log and, when
 // `carryOut`, joins the result files and deletes files itself.
-std::string writeInterpreter(const Scratch& s, bool carryOut, const std::string& trailer,
+std::string writeInterpreter(const ScratchFolder& s, bool carryOut, const std::string& trailer,
                              const std::string& pairData, const std::string& scatter)
 {
     const std::string path = s.aside("interpreter.sh").string();
@@ -46,43 +46,43 @@ const std::vector<std::string> deletions = {"DEL BODY1", "DEL BODY2", "DEL IN_HD
 
 TEST(CommandText, CopyDestinationsKeepTheirWholeNameField)
 {
-    Scratch s;
+    ScratchFolder s;
     writeStandardLayout(s, model, observations);
     const std::string interpreter =
         writeInterpreter(s, true, "master/IND.BTT", "results/IN2.INP", "results/INSCAT2.DAT");
 
-    const RunResult r = s.run("2\ncmd\n", interpreter);
+    const RunResult r = runBelta(s, "2\ncmd\n", interpreter);
 
-    std::vector<std::string> expected = {"COPY  IN_HDR.INP+ BODY1 + master\\IND.BTT " + fullName("results\\IN2.INP"),
-                                         "COPY  IN_HDR.DAT+ BODY2 " + fullName("results\\INSCAT2.DAT")};
+    std::vector<std::string> expected = {"COPY  IN_HDR.INP+ BODY1 + master\\IND.BTT " + field("results\\IN2.INP", 256),
+                                         "COPY  IN_HDR.DAT+ BODY2 " + field("results\\INSCAT2.DAT", 256)};
     EXPECT_EQ(expected[0].size(), 283u + std::string_view("master\\IND.BTT").size());
     EXPECT_EQ(expected[1].size(), 280u);
     append(expected, deletions);
     EXPECT_EQ(s.read("../commands.log"), commandLog(expected));
-    EXPECT_EQ(r.out, consoleText(completedRunLines("results\\IN2.INP", "results\\INSCAT2.DAT", 2)));
+    EXPECT_EQ(r.out, crlfLines(completedRunLines("results\\IN2.INP", "results\\INSCAT2.DAT", 2)));
     EXPECT_EQ(r.err, endOfRunLines);
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(s.listing(), (std::vector<std::string>{"Quorra_Belta.ini", "master", "results"}));
+    EXPECT_EQ(s.list(), (std::vector<std::string>{"Quorra_Belta.ini", "master", "results"}));
 }
 
 // Folders named with blanks, leading ones included: such names go into the commands in quotes.
-void writeBlankNamedLayout(const Scratch& s)
+void writeBlankNamedLayout(const ScratchFolder& s)
 {
     writeStandardLayout(s, model, observations);
-    std::filesystem::rename(s.dir() / "master", s.dir() / "my master");
-    std::filesystem::rename(s.dir() / "results", s.dir() / " out");
+    std::filesystem::rename(s.path() / "master", s.path() / "my master");
+    std::filesystem::rename(s.path() / "results", s.path() / " out");
     s.writeLines("Quorra_Belta.ini",
                  {"[Files]", "Results_path= out", "Results_file=model.txt", "Master_path=my master"});
 }
 
 TEST(CommandText, NamesHoldingBlanksAreQuoted)
 {
-    Scratch s;
+    ScratchFolder s;
     writeBlankNamedLayout(s);
     const std::string interpreter =
         writeInterpreter(s, true, "my master/IND.BTT", " out/IN3.INP", " out/INSCAT3.DAT");
 
-    const RunResult r = s.run("3\ncmd\n", interpreter);
+    const RunResult r = runBelta(s, "3\ncmd\n", interpreter);
 
     std::vector<std::string> expected = {"COPY  IN_HDR.INP+ BODY1 + \"my master\\IND.BTT\" \" out\\IN3.INP\"",
                                          "COPY  IN_HDR.DAT+ BODY2 \" out\\INSCAT3.DAT\""};
@@ -93,17 +93,17 @@ TEST(CommandText, NamesHoldingBlanksAreQuoted)
 
 TEST(CommandText, BuiltInCopyMakesFilesInFoldersNamedWithBlanks)
 {
-    Scratch s;
+    ScratchFolder s;
     writeBlankNamedLayout(s);
 
-    const RunResult r = s.run("3\ncmd\n");
+    const RunResult r = runBelta(s, "3\ncmd\n");
 
-    EXPECT_EQ(r.out, consoleText(completedRunLines(" out\\IN3.INP", " out\\INSCAT3.DAT", 2)));
+    EXPECT_EQ(r.out, crlfLines(completedRunLines(" out\\IN3.INP", " out\\INSCAT3.DAT", 2)));
     EXPECT_EQ(r.err, endOfRunLines);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(s.read(" out/IN3.INP"), pairDataFile(2, pairs));
     EXPECT_EQ(s.read(" out/INSCAT3.DAT"), scatterFile(title, 2, pairs));
-    EXPECT_EQ(s.listing(), (std::vector<std::string>{" out", "Quorra_Belta.ini", "my master"}));
+    EXPECT_EQ(s.list(), (std::vector<std::string>{" out", "Quorra_Belta.ini", "my master"}));
 }
 
 std::vector<std::string> summaryOf(const std::string& pairDataLine1, const std::string& pairDataLine2,
@@ -159,17 +159,17 @@ class NotMade : public testing::TestWithParam<NotMadeCase> {};
 TEST_P(NotMade, IsReportedWithItsFolderAndPiecesStay)
 {
     const NotMadeCase& c = GetParam();
-    Scratch s;
+    ScratchFolder s;
     writeStandardLayout(s, model, observations);
     s.makeFolder(c.folderInTheWay);
 
-    const RunResult r = s.run("2\ncmd\n");
+    const RunResult r = runBelta(s, "2\ncmd\n");
 
-    EXPECT_EQ(r.out, consoleText(c.console));
+    EXPECT_EQ(r.out, crlfLines(c.console));
     EXPECT_EQ(r.err, std::string(c.err) + endOfRunLines);
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(s.listing(), piecesAndInputs);
-    EXPECT_EQ(s.read("BODY1"), fileText(pairs));
+    EXPECT_EQ(s.list(), piecesAndInputs);
+    EXPECT_EQ(s.read("BODY1"), crlfLines(pairs));
 }
 
 INSTANTIATE_TEST_SUITE_P(Results, NotMade, testing::ValuesIn(notMadeCases),
@@ -179,19 +179,19 @@ INSTANTIATE_TEST_SUITE_P(Results, NotMade, testing::ValuesIn(notMadeCases),
 
 TEST(CommandText, InterpreterThatMakesNothingLeavesNoDeletions)
 {
-    Scratch s;
+    ScratchFolder s;
     writeStandardLayout(s, model, observations);
     const std::string interpreter = writeInterpreter(s, false, "", "", "");
 
-    const RunResult r = s.run("2\ncmd\n", interpreter);
+    const RunResult r = runBelta(s, "2\ncmd\n", interpreter);
 
     EXPECT_EQ(s.read("../commands.log"),
-              commandLog({"COPY  IN_HDR.INP+ BODY1 + master\\IND.BTT " + fullName("results\\IN2.INP"),
-                          "COPY  IN_HDR.DAT+ BODY2 " + fullName("results\\INSCAT2.DAT")}));
-    EXPECT_EQ(r.out, consoleText(summaryOf(pairDataNotMade, "", scatterNotMade, "")));
+              commandLog({"COPY  IN_HDR.INP+ BODY1 + master\\IND.BTT " + field("results\\IN2.INP", 256),
+                          "COPY  IN_HDR.DAT+ BODY2 " + field("results\\INSCAT2.DAT", 256)}));
+    EXPECT_EQ(r.out, crlfLines(summaryOf(pairDataNotMade, "", scatterNotMade, "")));
     EXPECT_EQ(r.err, endOfRunLines);
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(s.listing(), piecesAndInputs);
+    EXPECT_EQ(s.list(), piecesAndInputs);
 }
 
 } // namespace

@@ -18,12 +18,12 @@ std::size_t lineCount(const std::string& text)
 
 TEST(ExampleFolder, RunsWhereItIsCopied)
 {
-    Scratch s;
-    fs::copy(BELTA_EXAMPLE_FOLDER, s.dir(), fs::copy_options::recursive);
+    ScratchFolder s;
+    fs::copy(BELTA_EXAMPLE_FOLDER, s.path(), fs::copy_options::recursive);
 
-    const RunResult r = s.run("2\nDemo run\n");
+    const RunResult r = runBelta(s, "2\nDemo run\n");
 
-    EXPECT_EQ(r.out, consoleText(completedRunLines(".\\IN2.INP", ".\\INSCAT2.DAT", 417)));
+    EXPECT_EQ(r.out, crlfLines(completedRunLines(".\\IN2.INP", ".\\INSCAT2.DAT", 417)));
     EXPECT_EQ(r.err, endOfRunLines);
     EXPECT_EQ(r.exitCode, 0);
 

@@ -1,18 +1,14 @@
 #include "IndianapolisRecords.h"
 
-#include <unistd.h>
-
-#include <filesystem>
 #include <string>
-#include <fstream>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
+#include "CurrentFolder.h"
+#include "ScratchFolder.h"
+
 namespace belta {
 namespace {
-
-namespace fs = std::filesystem;
 
 struct RecordCase {
     const char* what;
@@ -52,29 +48,8 @@ TEST(IndianapolisRecords, PairAndScatterRecords)
 // Runs a test body inside a fresh current folder.
 class InScratchFolder : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "belta-hdr-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-        previous_ = fs::current_path();
-        fs::current_path(dir_);
-    }
-    void TearDown() override
-    {
-        fs::current_path(previous_);
-        fs::remove_all(dir_);
-    }
-    static std::string read(const char* name)
-    {
-        std::ifstream in(name, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-
-private:
-    fs::path dir_, previous_;
+    kit_test::ScratchFolder folder_;
+    kit_test::CurrentFolder here_{folder_.path()};
 };
 
 TEST_F(InScratchFolder, HeaderFilesCarryCountAndTitle)
@@ -93,11 +68,11 @@ TEST_F(InScratchFolder, HeaderFilesCarryCountAndTitle)
     for (const Case& c : cases) {
         writeHeaderFiles(c.N_REC, kit::Text<12>(c.ID_STR));
         const std::string count = c.countField;
-        EXPECT_EQ(read("IN_HDR.INP"), " " + count + "   2   1   4\r\n " + count +
+        EXPECT_EQ(folder_.read("IN_HDR.INP"), " " + count + "   2   1   4\r\n " + count +
                                           "\r\n 'C_OBS' 'C_MOD' DIST     u*     HR  zmix  YR MO DY HR QUAL\r\n"
                                           " 'Block of all data'\r\n")
             << c.N_REC;
-        EXPECT_EQ(read("IN_HDR.DAT"),
+        EXPECT_EQ(folder_.read("IN_HDR.DAT"),
                   std::string(c.title) + "\r\n c\\sub{obs}\r\n c\\sub{mod}\r\n" + count + " 1\r\n' '\r\n")
             << c.N_REC;
     }

@@ -41,20 +41,20 @@ class LevelRun : public testing::TestWithParam<LevelCase> {};
 TEST_P(LevelRun, WritesResultFilesNamedByLevelAndClearsPieces)
 {
     const LevelCase& c = GetParam();
-    Scratch s;
+    ScratchFolder s;
     writeStandardLayout(s, modelRecords, observationRecords);
 
-    const RunResult r = s.run(c.input);
+    const RunResult r = runBelta(s, c.input);
 
     const int N_REC = 4 - c.level;
     const std::vector<std::string> pairs(pairByQuality.begin() + c.level, pairByQuality.end());
-    EXPECT_EQ(r.out, consoleText(completedRunLines(std::string("results\\") + c.pairData,
+    EXPECT_EQ(r.out, crlfLines(completedRunLines(std::string("results\\") + c.pairData,
                                                    std::string("results\\") + c.scatter, N_REC)));
     EXPECT_EQ(r.err, endOfRunLines);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(s.read(std::string("results/") + c.pairData), pairDataFile(N_REC, pairs));
     EXPECT_EQ(s.read(std::string("results/") + c.scatter), scatterFile(c.title, N_REC, pairs));
-    EXPECT_EQ(s.listing(), (std::vector<std::string>{"Quorra_Belta.ini", "master", "results"}));
+    EXPECT_EQ(s.list(), (std::vector<std::string>{"Quorra_Belta.ini", "master", "results"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -92,14 +92,14 @@ class MergeRun : public testing::TestWithParam<MergeCase> {};
 TEST_P(MergeRun, PairsWhatMatches)
 {
     const MergeCase& c = GetParam();
-    Scratch s;
+    ScratchFolder s;
     writeStandardLayout(s, c.model, c.observations);
 
-    const RunResult r = s.run(std::to_string(c.level) + "\nmerge\n");
+    const RunResult r = runBelta(s, std::to_string(c.level) + "\nmerge\n");
 
     const int N_REC = static_cast<int>(c.pairs.size());
     const auto names = c.level == 0 ? std::pair{"IN0.INP", "IN0.DAT"} : std::pair{"IN2.INP", "INSCAT2.DAT"};
-    EXPECT_EQ(r.out, consoleText(completedRunLines(std::string("results\\") + names.first,
+    EXPECT_EQ(r.out, crlfLines(completedRunLines(std::string("results\\") + names.first,
                                                    std::string("results\\") + names.second, N_REC)));
     EXPECT_EQ(r.err, endOfRunLines);
     EXPECT_EQ(r.exitCode, 0);

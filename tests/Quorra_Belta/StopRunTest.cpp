@@ -25,7 +25,7 @@ const std::vector<std::string> dialogueLines = lines({bannerLines, qualityPrompt
 
 struct StopCase {
     const char* what;
-    std::function<void(const Scratch&)> arrange;  // after the standard layout is written
+    std::function<void(const ScratchFolder&)> arrange;  // after the standard layout is written
     const char* input;
     std::vector<std::string> console;
     std::vector<std::string> listing;  // of the folder after the run
@@ -40,48 +40,48 @@ void PrintTo(const StopCase& c, std::ostream* os)
 const std::vector<std::string> untouched = {"Quorra_Belta.ini", "master", "results"};
 const std::vector<std::string> withBodies = {"BODY1", "BODY2", "Quorra_Belta.ini", "master", "results"};
 
-void settings(const Scratch& s, std::initializer_list<std::string_view> lines)
+void settings(const ScratchFolder& s, const std::vector<std::string>& lines)
 {
     s.writeLines("Quorra_Belta.ini", lines);
 }
 
 const StopCase stopCases[] = {
     {"settings file missing: three lines, no banner, nothing touched",
-     [](const Scratch& s) { std::filesystem::remove(s.dir() / "Quorra_Belta.ini"); },
+     [](const ScratchFolder& s) { std::filesystem::remove(s.path() / "Quorra_Belta.ini"); },
      "2\nid\n",
      {"A required file  -  Quorra_Belta.ini - cannot be found.",
       "Quorra_Belta.ini is supposed to contain information  on file locations.", "Program stopped.       "},
      {"master", "results"}},
     {"model results file missing",
-     [](const Scratch& s) { std::filesystem::remove(s.dir() / "results/model.txt"); },
+     [](const ScratchFolder& s) { std::filesystem::remove(s.path() / "results/model.txt"); },
      "2\nid\n",
      lines({bannerLines,
             {" File results\\model.txt cannot be opened.", " It is expected to contain modelled results.",
              " Edit the file Quorra_Belta.INI to specify where it is located.", " Execution stopped.", " "}}),
      untouched},
     {"observation file missing: its name shows in full, trailing blanks included",
-     [](const Scratch& s) { std::filesystem::remove(s.dir() / "master/MASTER.IND"); },
+     [](const ScratchFolder& s) { std::filesystem::remove(s.path() / "master/MASTER.IND"); },
      "2\nid\n",
      lines({bannerLines,
-            {" ", " Error opening file " + fullName("master\\MASTER.IND"), " This file is supplied with the Tarnwick.",
+            {" ", " Error opening file " + field("master\\MASTER.IND", 256), " This file is supplied with the Tarnwick.",
              " Edit the file Quorra_Belta.INI to specify where it is located.", " "}}),
      untouched},
     {"a missing Master_path key leaves the name beginning with the separator",
-     [](const Scratch& s) { settings(s, {"[Files]", "Results_path=results", "Results_file=model.txt"}); },
+     [](const ScratchFolder& s) { settings(s, {"[Files]", "Results_path=results", "Results_file=model.txt"}); },
      "2\nid\n",
      lines({bannerLines,
-            {" ", " Error opening file " + fullName("\\MASTER.IND"), " This file is supplied with the Tarnwick.",
+            {" ", " Error opening file " + field("\\MASTER.IND", 256), " This file is supplied with the Tarnwick.",
              " Edit the file Quorra_Belta.INI to specify where it is located.", " "}}),
      untouched},
     {"a missing Results_file key names the folder itself, which cannot be read",
-     [](const Scratch& s) { settings(s, {"[Files]", "Results_path=results", "Master_path=master"}); },
+     [](const ScratchFolder& s) { settings(s, {"[Files]", "Results_path=results", "Master_path=master"}); },
      "2\nid\n",
      lines({bannerLines,
             {" File results\\ cannot be opened.", " It is expected to contain modelled results.",
              " Edit the file Quorra_Belta.INI to specify where it is located.", " Execution stopped.", " "}}),
      untouched},
     {"trailer file missing: empty bodies stay behind",
-     [](const Scratch& s) { std::filesystem::remove(s.dir() / "master/IND.BTT"); },
+     [](const ScratchFolder& s) { std::filesystem::remove(s.path() / "master/IND.BTT"); },
      "2\nid\n",
      lines({bannerLines,
             {" ", " Error opening file master\\IND.BTT", " This file is supplied with the Tarnwick.",
@@ -89,29 +89,29 @@ const StopCase stopCases[] = {
      withBodies,
      ""},
     {"quality level above 3: no ID dialogue",
-     [](const Scratch&) {},
+     [](const ScratchFolder&) {},
      "4\nid\n",
      lines({bannerLines, qualityPromptLines, {" This value is not a valid quality level!"}}),
      withBodies,
      ""},
     {"quality level below 0",
-     [](const Scratch&) {},
+     [](const ScratchFolder&) {},
      "-1\n",
      lines({bannerLines, qualityPromptLines, {" This value is not a valid quality level!"}}),
      withBodies,
      ""},
     {"read error in the observations: the records paired so far stay in BODY1",
-     [](const Scratch& s) {
+     [](const ScratchFolder& s) {
          s.writeLines("master/MASTER.IND", {"heading", "85 9 16 11 1.0 190.0 3 0.4 -1 500", "85 9 16 1x 1.0"});
      },
      "2\nid\n",
      lines({dialogueLines,
-            {" ", " Error while reading file " + fullName("master\\MASTER.IND"),
+            {" ", " Error while reading file " + field("master\\MASTER.IND", 256),
              " This file is supplied with the Tarnwick.", " Check that it contains what it is supposed to.", " "}}),
      withBodies,
      "1  190.0  200.0   1.00  0.400     11   500. 85  9 16 11  3\r\n"},
     {"read error in the model results",
-     [](const Scratch& s) { s.writeLines("results/model.txt", {"heading", "85 9 16 11 1.0 abc"}); },
+     [](const ScratchFolder& s) { s.writeLines("results/model.txt", {"heading", "85 9 16 11 1.0 abc"}); },
      "2\nid\n",
      lines({dialogueLines,
             {" ", " Error while reading the file results\\model.txt", " This is a file containing model results.",
@@ -125,16 +125,16 @@ class StopRun : public testing::TestWithParam<StopCase> {};
 TEST_P(StopRun, WritesItsMessageAndEndsTheRun)
 {
     const StopCase& c = GetParam();
-    Scratch s;
+    ScratchFolder s;
     writeStandardLayout(s, goodModel, goodObservations);
     c.arrange(s);
 
-    const RunResult r = s.run(c.input);
+    const RunResult r = runBelta(s, c.input);
 
-    EXPECT_EQ(r.out, consoleText(c.console));
+    EXPECT_EQ(r.out, crlfLines(c.console));
     EXPECT_EQ(r.err, endOfRunLines);
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(s.listing(), c.listing);
+    EXPECT_EQ(s.list(), c.listing);
     if (s.exists("BODY1")) {
         EXPECT_EQ(s.read("BODY1"), c.BODY1);
         EXPECT_EQ(s.read("BODY2"), c.BODY1.empty() ? "" : c.BODY1.substr(1));
@@ -150,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(Stops, StopRun, testing::ValuesIn(stopCases),
 // and the failure's exit code, without the end-of-run lines.
 struct FailureCase {
     const char* what;
-    std::function<void(const Scratch&)> arrange;
+    std::function<void(const ScratchFolder&)> arrange;
     const char* input;
     std::vector<std::string> console;
     const char* err;
@@ -165,35 +165,35 @@ void PrintTo(const FailureCase& c, std::ostream* os)
 
 const FailureCase failureCases[] = {
     {"no answer to the quality prompt",
-     [](const Scratch&) {},
+     [](const ScratchFolder&) {},
      "\n\n",
      lines({bannerLines, qualityPromptLines}),
      "run-time error: standard input: end of file before the quality level\n",
      2,
      withBodies},
     {"a quality level that is not an integer",
-     [](const Scratch&) {},
+     [](const ScratchFolder&) {},
      "two\n",
      lines({bannerLines, qualityPromptLines}),
      "run-time error: standard input: the quality level is not an integer\n",
      3,
      withBodies},
     {"no answer to the ID prompt",
-     [](const Scratch&) {},
+     [](const ScratchFolder&) {},
      "2",
      dialogueLines,
      "run-time error: standard input: end of file before the ID string\n",
      2,
      withBodies},
     {"an observation file without its heading line",
-     [](const Scratch& s) { s.write("master/MASTER.IND", ""); },
+     [](const ScratchFolder& s) { s.write("master/MASTER.IND", ""); },
      "2\nid\n",
      dialogueLines,
      "run-time error: master\\MASTER.IND: end of file before the heading line\n",
      2,
      withBodies},
     {"a model results file without its heading line",
-     [](const Scratch& s) { s.write("results/model.txt", ""); },
+     [](const ScratchFolder& s) { s.write("results/model.txt", ""); },
      "2\nid\n",
      dialogueLines,
      "run-time error: results\\model.txt: end of file before the heading line\n",
@@ -206,16 +206,16 @@ class FailureRun : public testing::TestWithParam<FailureCase> {};
 TEST_P(FailureRun, EndsWithDiagnosticAndExitCode)
 {
     const FailureCase& c = GetParam();
-    Scratch s;
+    ScratchFolder s;
     writeStandardLayout(s, goodModel, goodObservations);
     c.arrange(s);
 
-    const RunResult r = s.run(c.input);
+    const RunResult r = runBelta(s, c.input);
 
-    EXPECT_EQ(r.out, consoleText(c.console));
+    EXPECT_EQ(r.out, crlfLines(c.console));
     EXPECT_EQ(r.err, c.err);
     EXPECT_EQ(r.exitCode, c.exitCode);
-    EXPECT_EQ(s.listing(), c.listing);
+    EXPECT_EQ(s.list(), c.listing);
 }
 
 INSTANTIATE_TEST_SUITE_P(Failures, FailureRun, testing::ValuesIn(failureCases),
