@@ -18,13 +18,13 @@ std::string completeRun(int pages)
 
 TEST(TraxoPages, ThreePagesAndTheirBytes)
 {
-    TraxoFolder folder;
+    ScratchFolder folder;
     folder.write("FIG.eps", eps({"%!PS-Adobe-3.0 EPSF-3.0", "%%BoundingBox: 0 0 612 792", "0 0 M", "100 200 L",
                                  "stroke", kPageEnd, "%%Page: 2 2", "100 100 M", "strokes", kPageEnd,
                                  "% wider than four columns", "5000 0 L", kPageEnd, "0 0 M", "%%Trailer", "%%EOF"}));
     folder.write("FIG001.hgl", std::string(500, 'x'));  // an old, longer first page is cut
     folder.write("FIG004.hgl", "old");                  // the page that never came is removed
-    const RunResult r = folder.run({"FIG"});
+    const RunResult r = runTraxo(folder, {"FIG"});
     EXPECT_EQ(r.out, completeRun(3));
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.exitCode, 0);
@@ -37,22 +37,22 @@ TEST(TraxoPages, ThreePagesAndTheirBytes)
 
 TEST(TraxoPages, DocumentEndRightAfterTheMarker)
 {
-    TraxoFolder folder;
+    ScratchFolder folder;
     folder.write("FIG.eps", eps({"0 0 M", "%%Trailer"}));
-    const RunResult r = folder.run({"FIG"});
+    const RunResult r = runTraxo(folder, {"FIG"});
     EXPECT_EQ(r.out, completeRun(0));
     EXPECT_EQ(r.files.size(), 1u);
 }
 
 TEST(TraxoPages, TranslationsAddUpAndCarryToTheNextPage)
 {
-    TraxoFolder folder;
+    ScratchFolder folder;
     folder.write("FIG.eps",
                  eps({"0 0 M", "10 0 translate", "10,0,translate", "0 0 M", kPageEnd,
                       "0 0 M", "10,20,M", "10 20 M more words", "-20 0 translate", "0 0 L",
                       // The M stands in column 40: what follows it is not part of the line.
                       "1" + std::string(36, ' ') + "2 Mzzz", kPageEnd, "%%Trailer"}));
-    const RunResult r = folder.run({"FIG"});
+    const RunResult r = runTraxo(folder, {"FIG"});
     EXPECT_EQ(r.out, completeRun(2));
     EXPECT_EQ(r.files.at("FIG001.hgl"), page(kFirstMove + "PU1098,-1046;"));
     EXPECT_EQ(r.files.at("FIG002.hgl"),
@@ -83,7 +83,7 @@ TEST(TraxoPages, PageFileNamesAndTheRemovalOfTheLastOne)
 {
     for (const Naming& c : kNamings) {
         SCOPED_TRACE(c.what);
-        TraxoFolder folder;
+        ScratchFolder folder;
         Files expected{{c.input, eps({"0 0 M", kPageEnd, "1 1 M", "%%Trailer"})},
                        {c.firstPage, page(kFirstMove)}};
         for (const std::string& b : c.bystanders)
@@ -91,7 +91,7 @@ TEST(TraxoPages, PageFileNamesAndTheRemovalOfTheLastOne)
         for (const auto& [name, bytes] : expected)
             if (name != c.firstPage)
                 folder.write(name, bytes);
-        const RunResult r = folder.run(c.args);
+        const RunResult r = runTraxo(folder, c.args);
         EXPECT_EQ(r.out, completeRun(1));
         EXPECT_EQ(r.files, expected);
     }
@@ -109,9 +109,9 @@ TEST(TraxoPages, StopsAfterPage999)
 {
     for (const bool leftOver : {false, true}) {
         SCOPED_TRACE(leftOver ? "a thousandth page follows" : "the document ends");
-        TraxoFolder folder;
+        ScratchFolder folder;
         folder.write("F.eps", manyPages(999, leftOver ? "1 1 M\n" + kPageEnd + "\n%%Trailer\n" : "%%Trailer\n"));
-        const RunResult r = folder.run({"F"});
+        const RunResult r = runTraxo(folder, {"F"});
         EXPECT_EQ(r.out, progressLines(999) + totalLine(999) +
                              (leftOver ? "\r\nThe pages after page 999 were not translated." : "") + "\r\n");
         EXPECT_EQ(r.exitCode, 0);
