@@ -35,6 +35,8 @@ int yOf(const QMouseEvent* event) { return event->position().toPoint().y(); }
 
 } // namespace
 
+std::function<void()> BeforeFrameShown;
+
 void PrepareOpenGLFormat()
 {
     QSurfaceFormat format;
@@ -152,6 +154,8 @@ void SwapCurrentBuffers()
     QOpenGLContext* current = QOpenGLContext::currentContext();
     if (!current || !current->surface())
         return;
+    if (BeforeFrameShown)
+        BeforeFrameShown();
     current->swapBuffers(current->surface());
     ++framesShown;
 }

@@ -67,6 +67,11 @@ void InitGL();
 // Shows the finished back buffer of the current context, if there is one.
 void SwapCurrentBuffers();
 
+// Runs with each finished frame just before it is shown, while it is still in the back buffer:
+// what the screen shows next, whatever windows lie above the surface. Empty unless a test
+// looks at the frames.
+extern std::function<void()> BeforeFrameShown;
+
 // Number of frames shown (buffer swaps) since start.
 long FramesShown();
 

@@ -5,10 +5,10 @@
 #include "vcl/Events.h"
 
 #include <QImage>
-#include <QPixmap>
-#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <GL/gl.h>
 
 #include <memory>
 
@@ -20,6 +20,12 @@ class View : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        BeforeFrameShown = [this] {
+            QImage image(500, 500, QImage::Format_RGBA8888);
+            glReadBuffer(GL_BACK);
+            glReadPixels(0, 0, 500, 500, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
+            shown = image.mirrored().convertToFormat(QImage::Format_ARGB32);
+        };
         folder.Write("MISC_KIN.DAT", kMeteoFile);
         forms = std::make_unique<ViewerForms>();
         ASSERT_TRUE(forms->startupBoxes.empty());
@@ -29,14 +35,15 @@ protected:
         Form1->Memo2->Lines.Add("-8.75 8.75 100");
         Form1->Memo2->Lines.Add("0 0 5");
     }
-    void TearDown() override { forms.reset(); }
+    void TearDown() override
+    {
+        forms.reset();
+        BeforeFrameShown = nullptr;
+    }
 
     static void Click(vcl::TButton* button) { vcl::Fire(button->OnClick, button); }
-    static QImage Screen()
-    {
-        TGLControl* surface = Form1->GLPanel;
-        return surface->screen()->grabWindow(surface->winId()).toImage().convertToFormat(QImage::Format_ARGB32);
-    }
+    // The last frame shown, read from the back buffer just before its swap.
+    QImage Screen() const { return shown; }
     // Mouse events as the surface gets them from the window system.
     static void Mouse(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint at)
     {
@@ -47,6 +54,7 @@ protected:
     static void Move(Qt::MouseButtons held, QPoint at) { Mouse(QEvent::MouseMove, Qt::NoButton, held, at); }
     static void Release(Qt::MouseButton button, QPoint at) { Mouse(QEvent::MouseButtonRelease, button, Qt::NoButton, at); }
 
+    QImage shown;
     TempFolder folder;
     std::unique_ptr<ViewerForms> forms;
 };
