@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "CurrentFolder.h"
-#include "ScratchFolder.h"
 
 namespace belta {
 namespace {
@@ -48,8 +47,7 @@ TEST(IndianapolisRecords, PairAndScatterRecords)
 // Runs a test body inside a fresh current folder.
 class InScratchFolder : public testing::Test {
 protected:
-    kit_test::ScratchFolder folder_;
-    kit_test::CurrentFolder here_{folder_.path()};
+    kit_test::CurrentScratchFolder folder_;
 };
 
 TEST_F(InScratchFolder, HeaderFilesCarryCountAndTitle)

@@ -13,7 +13,6 @@
 #include "Failure.h"
 #include "Program.h"
 #include "ResultFiles.h"
-#include "ScratchFolder.h"
 #include "TextInput.h"
 #include "TextOutput.h"
 
@@ -46,8 +45,7 @@ protected:
         if (!saved_.empty())
             ::setenv("COMSPEC", saved_.c_str(), 1);
     }
-    kit_test::ScratchFolder dir_;
-    kit_test::CurrentFolder here_{dir_.path()};
+    kit_test::CurrentScratchFolder dir_;
     kit::Console console_;
     std::string saved_;
 };
@@ -56,8 +54,7 @@ protected:
 
 TEST(TextInput, LineEndsOfEitherSystemReadAlike)
 {
-    kit_test::ScratchFolder dir;
-    kit_test::CurrentFolder here(dir.path());
+    kit_test::CurrentScratchFolder dir;
     struct Case {
         std::string bytes;
         std::vector<std::string> lines;
@@ -78,8 +75,7 @@ TEST(TextInput, LineEndsOfEitherSystemReadAlike)
 
 TEST(TextInput, StepBackDeliversTheLastLineAgain)
 {
-    kit_test::ScratchFolder dir;
-    kit_test::CurrentFolder here(dir.path());
+    kit_test::CurrentScratchFolder dir;
     dir.write("f", "one\ntwo\nthree\n");
     kit::TextInput in;
     ASSERT_TRUE(in.open("f"));
@@ -95,8 +91,7 @@ TEST(TextInput, StepBackDeliversTheLastLineAgain)
 
 TEST(TextInput, FoldersAndMissingFilesCannotBeOpened)
 {
-    kit_test::ScratchFolder dir;
-    kit_test::CurrentFolder here(dir.path());
+    kit_test::CurrentScratchFolder dir;
     std::filesystem::create_directory(dir.path() / "sub");
     dir.write("sub/f", "x\n");
     kit::TextInput in;
@@ -108,8 +103,7 @@ TEST(TextInput, FoldersAndMissingFilesCannotBeOpened)
 
 TEST(TextOutput, WritesFromTheStartAndCutsAnOldFile)
 {
-    kit_test::ScratchFolder dir;
-    kit_test::CurrentFolder here(dir.path());
+    kit_test::CurrentScratchFolder dir;
     dir.write("out", std::string(100, 'o'));
     {
         kit::TextOutput out;
@@ -122,8 +116,7 @@ TEST(TextOutput, WritesFromTheStartAndCutsAnOldFile)
 
 TEST(TextOutput, AFileThatCannotBeCreatedIsARunTimeFailure)
 {
-    kit_test::ScratchFolder dir;
-    kit_test::CurrentFolder here(dir.path());
+    kit_test::CurrentScratchFolder dir;
     std::filesystem::create_directory(dir.path() / "sub");
     kit::TextOutput out;
     EXPECT_THROW(out.create("sub"), kit::RuntimeFailure);

@@ -5,7 +5,6 @@
 
 #include "CurrentFolder.h"
 #include "FreeFormat.h"
-#include "ScratchFolder.h"
 
 using kit::FieldScanner;
 using Result = FieldScanner::Result;
@@ -121,8 +120,7 @@ TEST(FreeFormat, TextFields)
 
 TEST(FreeFormat, RecordsContinueOnTheNextLineAndDropTheRestOfTheLast)
 {
-    kit_test::ScratchFolder dir;
-    kit_test::CurrentFolder here(dir.path());
+    kit_test::CurrentScratchFolder dir;
     dir.write("in.txt", "heading\r\n1 2\r\n\r\n3.5 junk junk\r\n4 5 6.5\n7 8");
     kit::TextInput in;
     ASSERT_TRUE(in.open("in.txt"));
@@ -142,8 +140,7 @@ TEST(FreeFormat, RecordsContinueOnTheNextLineAndDropTheRestOfTheLast)
 
 TEST(FreeFormat, ReadErrorsAreReported)
 {
-    kit_test::ScratchFolder dir;
-    kit_test::CurrentFolder here(dir.path());
+    kit_test::CurrentScratchFolder dir;
     dir.write("in.txt", "1 x 3\n");
     kit::TextInput in;
     ASSERT_TRUE(in.open("in.txt"));

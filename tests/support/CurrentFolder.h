@@ -3,6 +3,8 @@
 // relative to the current folder; the previous current folder comes back at its end.
 #include <filesystem>
 
+#include "ScratchFolder.h"
+
 namespace kit_test {
 
 class CurrentFolder {
@@ -14,6 +16,15 @@ public:
 
 private:
     std::filesystem::path previous_;
+};
+
+// A scratch folder that is the current folder while it lives; it is left before it is removed.
+class CurrentScratchFolder : public ScratchFolder {
+public:
+    CurrentScratchFolder() : here_(path()) {}
+
+private:
+    CurrentFolder here_;
 };
 
 } // namespace kit_test

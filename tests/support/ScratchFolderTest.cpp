@@ -48,17 +48,19 @@ TEST(ScratchFolder, RemovesItselfAndWhatLiesBeside)
     EXPECT_FALSE(fs::exists(beside));
 }
 
-TEST(CurrentFolder, EntersTheFolderAndComesBack)
+TEST(CurrentScratchFolder, IsCurrentWhileItLivesAndIsLeftBeforeItGoes)
 {
     const fs::path before = fs::current_path();
-    ScratchFolder folder;
+    fs::path inside;
     {
-        CurrentFolder here(folder.path());
+        CurrentScratchFolder folder;
         std::ofstream("made here") << "x";
         EXPECT_EQ(fs::current_path(), fs::canonical(folder.path()));
+        EXPECT_EQ(folder.read("made here"), "x");
+        inside = folder.path();
     }
     EXPECT_EQ(fs::current_path(), before);
-    EXPECT_EQ(folder.read("made here"), "x");
+    EXPECT_FALSE(fs::exists(inside));
 }
 
 } // namespace
