@@ -1,7 +1,9 @@
 #include "Program.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <new>
 #include <string>
@@ -12,10 +14,33 @@
 
 namespace kit {
 
+namespace {
+
+// A program started with one of its standard descriptors closed would hand that number to the
+// first file it opens: the answer to a question would then be read from an input file, or the
+// console lines written into a result file. The empty device takes the place instead, so such a
+// descriptor reads as an immediate end of input and swallows what is written.
+void keepStandardDescriptorsTaken()
+{
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        // The lowest free number is `fd` itself, since the ones below it are taken by now.
+        const int opened = ::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+        if (opened >= 0 && opened != fd) {
+            ::dup2(opened, fd);
+            ::close(opened);
+        }
+    }
+}
+
+} // namespace
+
 int runConsoleProgram(const std::function<int()>& body, EndOfRun end)
 {
     // A reader that went away must not kill the run with a signal: writes just fail then.
     std::signal(SIGPIPE, SIG_IGN);
+    keepStandardDescriptorsTaken();
 
     int code = 0;
     try {
