@@ -138,7 +138,8 @@ std::vector<SweepCase> cases()
         fails("LevelBeyond32Bits", files({}), "4294967298\nTEST\n"),
         ends("LevelOutOfRange", files({}), "4\nTEST\n", kBadLevel),
         ends("LevelBelowRange", files({}), "-1\n", kBadLevel),
-        robust::withoutStandardInput(fails("NoStandardInputAtAll", files({}), std::nullopt)),
+        // Nothing may be read from an input file in place of the answer.
+        robust::withoutStandardInput(fails("NoStandardInputAtAll", files({}), std::nullopt, "standard input")),
         fails("NoAnswerToTheId", files({}), "2\n"),
         ends("LongAnswers", files({}), "3" + std::string(100000, ' ') + "\n" + longLine + "\n", kCompleted),
     };

@@ -37,7 +37,7 @@ const char* outcomeName(Outcome o)
     return "?";
 }
 
-Outcome classify(const ChildRun& run, EndOfRun end, std::string& stopText)
+Outcome classify(const kit_test::ProgramRun& run, EndOfRun end, std::string& stopText)
 {
     stopText.clear();
     if (run.timedOut || run.signal != 0)

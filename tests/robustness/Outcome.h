@@ -4,7 +4,7 @@
 // above 16, stray lines on standard error) is a fault.
 #include <string>
 
-#include "ChildRun.h"
+#include "ProgramRun.h"
 
 namespace robust {
 
@@ -21,6 +21,6 @@ enum class EndOfRun { Prompt, Silent };
 
 // Judged only from what the run printed and returned. A stop may put one stop text (such as
 // "16") on standard error before the end-of-run lines; it is returned in `stopText`.
-Outcome classify(const ChildRun& run, EndOfRun end, std::string& stopText);
+Outcome classify(const kit_test::ProgramRun& run, EndOfRun end, std::string& stopText);
 
 } // namespace robust

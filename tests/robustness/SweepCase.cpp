@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <random>
+
+#include "ProgramRun.h"
 
 namespace robust {
 
@@ -12,9 +15,14 @@ void checkSweepCase(const std::string& program, EndOfRun end, const SweepCase& c
         GTEST_SKIP() << "root can read every file";
     SweepFolder folder;
     c.setUp(folder);
-    ChildSpec spec{program, c.arguments, folder.path(), c.input};
-    spec.noStandardInput = c.noStandardInput;
-    const ChildRun run = runChild(spec);
+    kit_test::RunRequest request{program, c.arguments, folder.scratch().path(), c.input.value_or("")};
+    if (c.noStandardInput) {
+        // The shell starts the program with descriptor 0 closed.
+        request.arguments.insert(request.arguments.begin(), {"-c", "exec \"$0\" \"$@\" <&-", program});
+        request.program = "/bin/sh";
+    }
+    request.limit = std::chrono::seconds(60);
+    const kit_test::ProgramRun run = kit_test::runProgram(request);
 
     ASSERT_FALSE(run.timedOut) << "the run hung";
     ASSERT_EQ(run.signal, 0) << "the run was killed by signal " << run.signal << "\n" << run.err;
@@ -23,7 +31,7 @@ void checkSweepCase(const std::string& program, EndOfRun end, const SweepCase& c
     EXPECT_EQ(outcomeName(outcome), std::string(outcomeName(c.expected)))
         << "exit code " << run.exitCode << "\nstandard output:\n" << run.out << "\nstandard error:\n" << run.err;
     if (outcome == Outcome::RuntimeFailure) {
-        EXPECT_GE(run.exitCode, 1);
+        EXPECT_NE(run.err.find(c.errorHolds), std::string::npos) << run.err;
     }
     if (!c.outputHolds.empty()) {
         EXPECT_NE(run.out.find(c.outputHolds), std::string::npos)
@@ -48,10 +56,11 @@ SweepCase ends(std::string name, SetUp setUp, std::optional<std::string> input, 
     return c;
 }
 
-SweepCase fails(std::string name, SetUp setUp, std::optional<std::string> input)
+SweepCase fails(std::string name, SetUp setUp, std::optional<std::string> input, std::string errorHolds)
 {
     SweepCase c = ends(std::move(name), std::move(setUp), std::move(input), {});
     c.expected = Outcome::RuntimeFailure;
+    c.errorHolds = std::move(errorHolds);
     return c;
 }
 

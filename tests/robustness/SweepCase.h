@@ -19,6 +19,7 @@ struct SweepCase {
     Outcome expected = Outcome::Ended;
     std::string outputHolds;                        // a text standard output must hold
     std::string stopText;                           // the stop text on standard error, if any
+    std::string errorHolds;                         // a text the run-time diagnostic must hold
     std::vector<std::string> arguments;
     bool needsUnreadableFile = false;               // meaningless for root, who reads anything
     bool noStandardInput = false;                   // started with descriptor 0 closed
@@ -29,8 +30,8 @@ using SetUp = std::function<void(SweepFolder&)>;
 // A stop with the program's message (which holds `outputHolds`), or a complete run.
 SweepCase ends(std::string name, SetUp setUp, std::optional<std::string> input, std::string outputHolds,
                std::string stopText = {});
-// The one-line run-time diagnostic.
-SweepCase fails(std::string name, SetUp setUp, std::optional<std::string> input);
+// The one-line run-time diagnostic (holding `errorHolds`, when given).
+SweepCase fails(std::string name, SetUp setUp, std::optional<std::string> input, std::string errorHolds = {});
 // The "could not be made" report.
 SweepCase notMade(std::string name, SetUp setUp, std::optional<std::string> input);
 // The same row, skipped when the tests run as root.

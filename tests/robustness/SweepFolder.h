@@ -1,20 +1,17 @@
 #pragma once
-// A fresh temporary folder for one bad-input run: the case writes its input files there, and
+// A fresh scratch folder for one bad-input run: the case writes its input files there, and
 // the folder remembers their bytes so that the test can tell whether the run changed any.
 #include <map>
 #include <string>
 #include <string_view>
 
+#include "ScratchFolder.h"
+
 namespace robust {
 
 class SweepFolder {
 public:
-    SweepFolder();
-    ~SweepFolder();
-    SweepFolder(const SweepFolder&) = delete;
-    SweepFolder& operator=(const SweepFolder&) = delete;
-
-    const std::string& path() const { return path_; }
+    const kit_test::ScratchFolder& scratch() const { return scratch_; }
     // An input file (name relative to the folder; sub-folders are made as needed).
     void write(const std::string& name, std::string_view bytes);
     // A folder where the program expects a file.
@@ -26,7 +23,7 @@ public:
     std::string changedInputs() const;
 
 private:
-    std::string path_;
+    kit_test::ScratchFolder scratch_;
     std::map<std::string, std::string> inputs_;
 };
 

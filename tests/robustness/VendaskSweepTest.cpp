@@ -139,7 +139,8 @@ std::vector<SweepCase> cases()
                     f.makeFolder("CP.INP");
                 },
                 kId),
-        robust::withoutStandardInput(fails("NoStandardInputAtAll", files({}), std::nullopt)),
+        // Nothing may be read from an input file in place of the answer.
+        robust::withoutStandardInput(fails("NoStandardInputAtAll", files({}), std::nullopt, "standard input")),
         fails("NoAnswerToTheId", files({}), std::nullopt),
     };
 }
