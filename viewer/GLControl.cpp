@@ -81,8 +81,9 @@ void TGLControl::CreateRenderingContext()
     context->setFormat(format());
     context->create();
     context->makeCurrent(this);
-    // The platform's binding gives a new context the viewport of its surface's size; this one
-    // does not, so the surface's size is given here, once, as that binding would.
+    // A new context takes its viewport from the window's size when first made current, and the
+    // window system may not have given the window its size yet: the surface's size is set here
+    // once, as a window made at that size would give it.
     glViewport(0, 0, width() * devicePixelRatio(), height() * devicePixelRatio());
 }
 
