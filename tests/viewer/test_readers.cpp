@@ -183,6 +183,14 @@ TEST_F(Readers, APairCountBeyondTheFileGivesNumberedEmptyRows)
     EXPECT_EQ(Row(1), (Lines{"1", "290", "4390", "v1"}));
     EXPECT_EQ(Row(2), (Lines{"2", "", "", ""}));
     EXPECT_EQ(Row(3), (Lines{"3", "", "", ""}));
+
+    // A count no experiment holds is cut to 10000 samplers, and the list stops at the file's end.
+    ReadExperiment("50380 1 2147483647\r\n1 290 4390 x v1\r\n 13\r\n", "50380");
+    EXPECT_EQ(Form1->StringGrid1->RowCount(), 10001);
+    EXPECT_EQ(Row(10000), (Lines{"10000", "", "", ""}));
+    ReadExperimentList();
+    EXPECT_EQ(ExperimentDates.front(), "50380");
+    EXPECT_EQ(Form1->ComboBox1->ItemCount(), 1);
 }
 
 TEST_F(Readers, EveryBlockWithTheKeyIsReadInFileOrder)
