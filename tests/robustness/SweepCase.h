@@ -12,9 +12,12 @@
 
 namespace robust {
 
+// Writes the input files of a row.
+using SetUp = std::function<void(SweepFolder&)>;
+
 struct SweepCase {
     std::string name;                               // test name: letters, digits and _
-    std::function<void(SweepFolder&)> setUp;
+    SetUp setUp;
     std::optional<std::string> input;               // standard input (nullopt: empty)
     Outcome expected = Outcome::Ended;
     std::string outputHolds;                        // a text standard output must hold
@@ -26,7 +29,6 @@ struct SweepCase {
 };
 
 // The rows as the tables write them.
-using SetUp = std::function<void(SweepFolder&)>;
 // A stop with the program's message (which holds `outputHolds`), or a complete run.
 SweepCase ends(std::string name, SetUp setUp, std::optional<std::string> input, std::string outputHolds,
                std::string stopText = {});
