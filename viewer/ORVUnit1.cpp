@@ -107,11 +107,10 @@ void TForm1::CreateControls()
 
 void TForm1::SetTabOrder()
 {
-    const QWidget* order[] = {TrackBar1, ComboBox2, Memo2,   ComboBox1, Button1,      Button2,
-                              TrackBar2, TrackBar3, Button3, Button4,   Button5,      PageControl1,
+    QWidget* const order[] = {TrackBar1, ComboBox2, Memo2,   ComboBox1, Button1, Button2,
+                              TrackBar2, TrackBar3, Button3, Button4,   Button5, PageControl1,
                               Memo1,     RadioGroup1->Button(0), RadioGroup1->Button(1), Edit1, Edit2};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void TForm1::WireEvents()

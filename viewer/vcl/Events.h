@@ -3,7 +3,7 @@
 // nothing is wired) and fires it through Fire(), which ends the action in the error box when
 // the handler raises.
 #include <functional>
-#include <Qt>
+#include <QtCore/qnamespace.h>
 
 class QObject;
 
