@@ -1,11 +1,13 @@
 #include "BeltaRun.h"
 
 #include <cstdint>
+#include <string>
 
 #include "Console.h"
 #include "Dialogue.h"
 #include "IndianapolisRecords.h"
 #include "MergePairing.h"
+#include "PairingStops.h"
 #include "Read_ini_routines.h"
 #include "ResultJoining.h"
 #include "RunMessages.h"
@@ -25,6 +27,9 @@ void writeBanner()
     c.line(" Settings from the file Quorra_Belta.ini are used.");
     c.line(" ");
 }
+
+// As the "Edit the file" lines name it.
+constexpr std::string_view settingsName = "Quorra_Belta.INI";
 
 Name settingsValue(std::string_view key)
 {
@@ -51,12 +56,12 @@ int runBelta()
     const Name Results_file = joinName(Results_path, Results_filename.view());
     kit::TextInput model;
     if (!model.open(Results_file.trimmed()))
-        stopModelResultsNotOpened(Results_file.trimmed());
+        kit::stopModelResultsNotOpened(Results_file.trimmed(), settingsName);
 
     const Name MASTNAME = joinName(Master_path, "MASTER.IND");
     kit::TextInput observations;
     if (!observations.open(MASTNAME.trimmed()))
-        stopMasterNotOpened(MASTNAME.view());
+        kit::stopKitFileNotOpened(MASTNAME.view(), settingsName);
 
     kit::TextOutput BODY1;
     kit::TextOutput BODY2;
@@ -68,7 +73,7 @@ int runBelta()
     {
         kit::TextInput trailer;
         if (!trailer.open(BTT_NAME.trimmed()))
-            stopTrailerNotOpened(Master_path.trimmed());
+            kit::stopKitFileNotOpened(std::string(Master_path.trimmed()) + "\\IND.BTT", settingsName);
     }
 
     const std::int32_t LOWLEV = chooseQualityLevel();

@@ -5,6 +5,7 @@
 #include "Console.h"
 #include "Failure.h"
 #include "FreeFormat.h"
+#include "PairingStops.h"
 #include "RunMessages.h"
 #include "TextInput.h"
 
@@ -47,12 +48,7 @@ kit::Text<12> askIdString()
     c.line("The title reads:");
     c.line("Indianapolis scatter - <your string>");
     c.line("  ==>   ");
-
-    kit::TextInput& in = kit::standardInput();
-    std::string_view answer;
-    if (!in.readLine(answer))
-        throw kit::RuntimeFailure(kit::FailureCode::EndOfFile, in.name() + ": end of file before the ID string");
-    return kit::Text<12>(answer);
+    return kit::readIdString();
 }
 
 } // namespace belta

@@ -7,7 +7,7 @@
 #include "FixedFormat.h"
 #include "FreeFormat.h"
 #include "IndianapolisRecords.h"
-#include "RunMessages.h"
+#include "PairingStops.h"
 
 namespace belta {
 namespace {
@@ -49,7 +49,7 @@ std::int32_t pairRecords(const PairingFiles& files, std::int32_t LOWLEV, const P
                 case kit::ReadStatus::End:
                     return N_REC;
                 case kit::ReadStatus::Error:
-                    stopMasterReadError(names.MASTNAME);
+                    kit::stopObservationReadError(names.MASTNAME);
                 }
             } while (obs.QUAL < LOWLEV);
             D_TIME_N = dateTimeKey(obs.NYR, obs.NMO, obs.NDY, obs.NHR);
@@ -60,7 +60,7 @@ std::int32_t pairRecords(const PairingFiles& files, std::int32_t LOWLEV, const P
             case kit::ReadStatus::End:
                 return N_REC;
             case kit::ReadStatus::Error:
-                stopModelReadError(names.Results_file);
+                kit::stopModelReadError(names.Results_file);
             }
             D_TIME_M = dateTimeKey(model.MYR, model.MMO, model.MDY, model.MHR);
         }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "Console.h"
+#include "PairingStops.h"
 #include "DateTimeKey.h"
 #include "Failure.h"
 #include "FreeFormat.h"
@@ -26,29 +27,6 @@ kit::ReadStatus readObservation(kit::RecordReader& reader, bool cph, Observation
     return reader.read(o.NYR, o.NMO, o.NDY, o.NHR, o.DIST_N, o.C_OBS, o.CY_OBS, o.USTAR, o.AL);
 }
 
-[[noreturn]] void stopOnObservationReadError(std::string_view MASTNAME)
-{
-    auto& con = kit::console();
-    con.line(" ");
-    con.line(" Error while reading file ", MASTNAME);
-    con.line(" This file is supplied with the Tarnwick.");
-    con.line(" Check that it contains what it is supposed to.");
-    con.line(" ");
-    throw kit::Stop{};
-}
-
-[[noreturn]] void stopOnModelReadError(std::string_view Results_file)
-{
-    auto& con = kit::console();
-    con.line(" ");
-    con.line(" Error while reading the file ", kit::trimRight(Results_file));
-    con.line(" This is a file containing model results.");
-    con.line(" Check that it conforms with the format specifications.");
-    con.line(" ");
-    throw kit::Stop{};
-}
-
-// The model results have passed the observation's time: the observation has no partner.
 [[noreturn]] void stopOnMismatch(std::string_view MASTNAME, std::string_view Results_file,
                                  const ObservationRecord& o, const ModelRecord& m)
 {
@@ -86,7 +64,7 @@ int pairObservations(bool cph, kit::TextInput& modelFile, kit::TextInput& observ
         if (obsStatus == kit::ReadStatus::End)
             break;
         if (obsStatus == kit::ReadStatus::Error)
-            stopOnObservationReadError(MASTNAME);
+            kit::stopObservationReadError(MASTNAME);
         const float D_TIME_N = dateTimeKey(obs.NYR, JULIAN(obs.NDY, obs.NMO, obs.NYR), obs.NHR);
 
         bool paired = false;
@@ -96,7 +74,7 @@ int pairObservations(bool cph, kit::TextInput& modelFile, kit::TextInput& observ
             if (modStatus == kit::ReadStatus::End)
                 break;
             if (modStatus == kit::ReadStatus::Error)
-                stopOnModelReadError(Results_file);
+                kit::stopModelReadError(kit::trimRight(Results_file));
             const float D_TIME_M = dateTimeKey(mod.MYR, JULIAN(mod.MDY, mod.MMO, mod.MYR), mod.MHR);
 
             if (D_TIME_M < D_TIME_N)

@@ -1,5 +1,6 @@
 #include "PairingRun.h"
 
+#include <string>
 #include <string_view>
 
 #include "Concatenation.h"
@@ -8,6 +9,7 @@
 #include "HeaderFiles.h"
 #include "HostPath.h"
 #include "Pairing.h"
+#include "PairingStops.h"
 #include "Read_ini_routines.h"
 #include "RunNames.h"
 #include "Text.h"
@@ -74,26 +76,14 @@ void openModelResults(kit::TextInput& file, const Name& Results_file)
 {
     if (file.open(Results_file.trimmed()))
         return;
-    auto& con = kit::console();
-    con.line(" File ", Results_file.trimmed(), " cannot be opened.");
-    con.line(" It is expected to contain modelled results.");
-    con.line(" Edit the file Quorra_Vendask.ini to specify where it is located.");
-    con.line(" Execution stopped.");
-    con.line(" ");
-    throw kit::Stop{};
+    kit::stopModelResultsNotOpened(Results_file.trimmed(), settingsFile);
 }
 
 void openObservations(kit::TextInput& file, const Name& MASTNAME)
 {
     if (file.open(MASTNAME.trimmed()))
         return;
-    auto& con = kit::console();
-    con.line(" ");
-    con.line(" Error opening file ", MASTNAME.view());
-    con.line(" This file is supplied with the Tarnwick.");
-    con.line(" Edit the file Quorra_Vendask.ini to specify where it is located.");
-    con.line(" ");
-    throw kit::Stop{};
+    kit::stopKitFileNotOpened(MASTNAME.view(), settingsFile);
 }
 
 // The trailer is only needed by the COPY commands at the end; finding it missing then would
@@ -102,13 +92,8 @@ void checkTrailer(const RunNames& names)
 {
     if (kit::isReadableFile(names.BTT_NAME.trimmed()))
         return;
-    auto& con = kit::console();
-    con.line(" ");
-    con.line(" Error opening file ", names.Master_path.trimmed(), "\\", names.Loc.trimmed(), ".BTT");
-    con.line(" This file is supplied with the Tarnwick.");
-    con.line(" Edit the file Quorra_Vendask.ini to specify where it is located.");
-    con.line(" ");
-    throw kit::Stop{};
+    const std::string shown = std::string(names.Master_path.trimmed()) + "\\" + std::string(names.Loc.trimmed()) + ".BTT";
+    kit::stopKitFileNotOpened(shown, settingsFile);
 }
 
 kit::Text<12> askForId(bool cph)
@@ -120,10 +105,7 @@ kit::Text<12> askForId(bool cph)
     con.line("The title reads:");
     con.line(cph ? "Copenhagen scatter - <your string>" : "Lillestrom scatter - <your string>");
     con.line("  ==>   ");
-    std::string_view answer;
-    if (!kit::standardInput().readLine(answer))
-        throw kit::RuntimeFailure(kit::FailureCode::EndOfFile, "End of file on standard input");
-    return kit::Text<12>(answer);
+    return kit::readIdString();
 }
 
 void printSummary(int N_REC)

@@ -222,7 +222,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"ObservationFileWithoutFirstLine", [](const ScratchFolder& f) { f.write("kit/MASTER.cph", ""); },
                     "x\n", Reached::Dialogue, "run-time error: End of file while reading kit\\MASTER.cph\n", 2, kBodies},
         FailureCase{"NoAnswerToTheIdQuestion", [](const ScratchFolder&) {}, "", Reached::Dialogue,
-                    "run-time error: End of file on standard input\n", 2, kBodies},
+                    "run-time error: standard input: end of file before the ID string\n", 2, kBodies},
         FailureCase{"BodyFileCannotBeCreated",
                     [](const ScratchFolder& f) { std::filesystem::create_directory(f / "BODYY1"); }, "x\n",
                     Reached::Location, "run-time error: BODYY1: cannot open for writing: Is a directory\n", 4,

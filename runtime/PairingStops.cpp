@@ -1,0 +1,69 @@
+#include "PairingStops.h"
+
+#include "Console.h"
+#include "Failure.h"
+#include "TextInput.h"
+
+namespace kit {
+
+namespace {
+void editSettingsLine(std::string_view settingsName)
+{
+    console().line(" Edit the file ", settingsName, " to specify where it is located.");
+}
+} // namespace
+
+void stopModelResultsNotOpened(std::string_view Results_file, std::string_view settingsName)
+{
+    auto& c = console();
+    c.line(" File ", Results_file, " cannot be opened.");
+    c.line(" It is expected to contain modelled results.");
+    editSettingsLine(settingsName);
+    c.line(" Execution stopped.");
+    c.line(" ");
+    throw Stop{};
+}
+
+void stopKitFileNotOpened(std::string_view name, std::string_view settingsName)
+{
+    auto& c = console();
+    c.line(" ");
+    c.line(" Error opening file ", name);
+    c.line(" This file is supplied with the Tarnwick.");
+    editSettingsLine(settingsName);
+    c.line(" ");
+    throw Stop{};
+}
+
+void stopObservationReadError(std::string_view MASTNAME)
+{
+    auto& c = console();
+    c.line(" ");
+    c.line(" Error while reading file ", MASTNAME);
+    c.line(" This file is supplied with the Tarnwick.");
+    c.line(" Check that it contains what it is supposed to.");
+    c.line(" ");
+    throw Stop{};
+}
+
+void stopModelReadError(std::string_view Results_file)
+{
+    auto& c = console();
+    c.line(" ");
+    c.line(" Error while reading the file ", Results_file);
+    c.line(" This is a file containing model results.");
+    c.line(" Check that it conforms with the format specifications.");
+    c.line(" ");
+    throw Stop{};
+}
+
+Text<12> readIdString()
+{
+    TextInput& in = standardInput();
+    std::string_view answer;
+    if (!in.readLine(answer))
+        throw RuntimeFailure(FailureCode::EndOfFile, in.name() + ": end of file before the ID string");
+    return Text<12>(answer);
+}
+
+} // namespace kit

@@ -1,0 +1,23 @@
+#pragma once
+// The stops and the ID question that Quorra_Vendask and Quorra_Belta share word for word. Each
+// stop writes its message lines on the console and stops the run (the end-of-run lines follow).
+// `settingsName` is the settings file as the "Edit the file" line names it.
+#include <string_view>
+
+#include "Text.h"
+
+namespace kit {
+
+// The model results file cannot be opened; `Results_file` as the message shows it.
+[[noreturn]] void stopModelResultsNotOpened(std::string_view Results_file, std::string_view settingsName);
+// A file supplied with the kit (observations, trailer) cannot be opened; `name` as shown.
+[[noreturn]] void stopKitFileNotOpened(std::string_view name, std::string_view settingsName);
+// A value of the observation file or of the model results file cannot be read.
+[[noreturn]] void stopObservationReadError(std::string_view MASTNAME);
+[[noreturn]] void stopModelReadError(std::string_view Results_file);
+
+// The answer to "Enter a short ID string": the first 12 characters of one line of standard
+// input, padded with blanks. The end of the input is a run-time failure.
+Text<12> readIdString();
+
+} // namespace kit
