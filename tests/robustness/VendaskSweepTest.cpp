@@ -2,11 +2,13 @@
 // answer that never comes.
 #include <gtest/gtest.h>
 
+#include "PairingInputs.h"
 #include "SweepCase.h"
 
 namespace {
 
 using robust::ends;
+using robust::files;
 using robust::fails;
 using robust::notMade;
 using robust::SweepCase;
@@ -24,42 +26,8 @@ const std::string kModel = kModelHeading +
                            "  78   9  20  1100   1.90    4212.5  2201000.2\r\n"
                            "  78   9  20  1100   3.70    2841.1  2072916.0\r\n";
 
-// The complete set of inputs, each of which a case may then replace.
-struct Inputs {
-    std::string settings = kSettings;
-    std::string model = kModel;
-    std::string observations = kObservations;
-    std::string trailer = "end of the pair data\r\n";
-};
-
-std::function<void(SweepFolder&)> files(Inputs in)
-{
-    return [in](SweepFolder& f) {
-        f.write("Quorra_Vendask.ini", in.settings);
-        f.write("MODEL.TXT", in.model);
-        f.write("MASTER.cph", in.observations);
-        f.write("cph.BTT", in.trailer);
-    };
-}
-
-Inputs withSettings(std::string s)
-{
-    Inputs in;
-    in.settings = std::move(s);
-    return in;
-}
-Inputs withModel(std::string s)
-{
-    Inputs in;
-    in.model = std::move(s);
-    return in;
-}
-Inputs withObservations(std::string s)
-{
-    Inputs in;
-    in.observations = std::move(s);
-    return in;
-}
+const robust::PairingInputs kInputs{"Quorra_Vendask.ini", "MODEL.TXT", "MASTER.cph", "cph.BTT",
+                                    kSettings, kModel, kObservations, "end of the pair data\r\n"};
 
 const std::string kId = "TEST\n";
 const char* const kCompleted = "Number of data records: ";
@@ -70,78 +38,72 @@ std::vector<SweepCase> cases()
 {
     const std::string longLine = robust::repeated("9", 100000);
     return {
-        ends("GoodInputsComplete", files({}), kId, kCompleted),
+        ends("GoodInputsComplete", files(kInputs), kId, kCompleted),
         ends("NoSettingsFile", [](SweepFolder&) {}, kId, "cannot be found."),
         ends("SettingsFileIsAFolder", [](SweepFolder& f) { f.makeFolder("Quorra_Vendask.ini"); }, kId,
              "cannot be found."),
         unreadable(ends("SettingsUnreadable",
                         [](SweepFolder& f) { f.writeUnreadable("Quorra_Vendask.ini", kSettings); }, kId,
                         "cannot be found.")),
-        ends("EmptySettings", files(withSettings("")), kId, "The location should be either"),
-        ends("BinarySettings", files(withSettings(robust::binaryGarbage(5000, 1))), kId, "The location should be either"),
-        ends("SettingsOf101Lines", files(withSettings(kSettings + robust::repeated("\r\n", 96))), kId, "", "16"),
-        ends("SettingsWithLongLines", files(withSettings(longLine + "\r\n" + kSettings + "Location=" + longLine)), kId,
-             kCompleted),
+        ends("EmptySettings", files(kInputs.withSettings("")), kId, "The location should be either"),
+        ends("BinarySettings", files(kInputs.withSettings(robust::binaryGarbage(5000, 1))), kId,
+             "The location should be either"),
+        ends("SettingsOf101Lines", files(kInputs.withSettings(kSettings + robust::repeated("\r\n", 96))), kId, "",
+             "16"),
+        ends("SettingsWithLongLines",
+             files(kInputs.withSettings(longLine + "\r\n" + kSettings + "Location=" + longLine)), kId, kCompleted),
         ends("ResultsFolderMissing",
-             files(withSettings("[Files]\r\nLocation=cph\r\nResults_path=nowhere\r\nResults_file=MODEL.TXT\r\n"
-                                "Master_path=.\r\n")),
+             files(kInputs.withSettings("[Files]\r\nLocation=cph\r\nResults_path=nowhere\r\nResults_file=MODEL.TXT\r\n"
+                                        "Master_path=.\r\n")),
              kId, "cannot be opened."),
         ends("ModelFileIsAFolder",
              [](SweepFolder& f) {
-                 files(withSettings("[Files]\r\nLocation=cph\r\nResults_path=sub\r\nResults_file=MODEL.TXT\r\n"
-                                    "Master_path=.\r\n"))(f);
+                 files(kInputs.withSettings("[Files]\r\nLocation=cph\r\nResults_path=sub\r\nResults_file=MODEL.TXT\r\n"
+                                            "Master_path=.\r\n"))(f);
                  f.makeFolder("sub/MODEL.TXT");
              },
              kId, "cannot be opened."),
         unreadable(ends("ModelUnreadable",
                         [](SweepFolder& f) {
-                            files({})(f);
+                            files(kInputs)(f);
                             f.writeUnreadable("MODEL.TXT", kModel);
                         },
                         kId, "cannot be opened.")),
         ends("ObservationsAreAFolder",
              [](SweepFolder& f) {
-                 const Inputs in;
-                 f.write("Quorra_Vendask.ini", in.settings);
-                 f.write("MODEL.TXT", in.model);
-                 f.write("cph.BTT", in.trailer);
+                 files(kInputs.withoutObservations())(f);
                  f.makeFolder("MASTER.cph");
              },
              kId, " Error opening file "),
-        ends("TrailerMissing",
-             [](SweepFolder& f) {
-                 const Inputs in;
-                 f.write("Quorra_Vendask.ini", in.settings);
-                 f.write("MODEL.TXT", in.model);
-                 f.write("MASTER.cph", in.observations);
-             },
-             kId, ".BTT"),
-        fails("EmptyModelFile", files(withModel("")), kId),
-        fails("EmptyObservationFile", files(withObservations("")), kId),
-        ends("HeadingOnly", files(withModel(kModelHeading)), kId, kCompleted),
-        ends("BinaryModel", files(withModel(robust::binaryGarbage(3000, 2))), kId, kModelUnreadable),
-        ends("BinaryObservations", files(withObservations(kObsHeading + robust::binaryGarbage(3000, 3))), kId,
+        ends("TrailerMissing", files(kInputs.withoutTrailer()), kId, ".BTT"),
+        fails("EmptyModelFile", files(kInputs.withModel("")), kId),
+        fails("EmptyObservationFile", files(kInputs.withObservations("")), kId),
+        ends("HeadingOnly", files(kInputs.withModel(kModelHeading)), kId, kCompleted),
+        ends("BinaryModel", files(kInputs.withModel(robust::binaryGarbage(3000, 2))), kId, kModelUnreadable),
+        ends("BinaryObservations", files(kInputs.withObservations(kObsHeading + robust::binaryGarbage(3000, 3))), kId,
              kObservationsUnreadable),
-        ends("LongModelLines", files(withModel(longLine + "\r\n" + longLine + "\r\n")), kId, kModelUnreadable),
+        ends("LongModelLines", files(kInputs.withModel(longLine + "\r\n" + longLine + "\r\n")), kId, kModelUnreadable),
         ends("YearBeyond32Bits",
-             files(withModel(kModelHeading + "  99999999999   9  20  1100   1.90    4212.5  1.0\r\n")), kId,
+             files(kInputs.withModel(kModelHeading + "  99999999999   9  20  1100   1.90    4212.5  1.0\r\n")), kId,
              kModelUnreadable),
         ends("RealBeyondFloat",
-             files(withObservations(kObsHeading + "  78   9  20  1100   1.90    1E39   1    0.48 -68.70    810\r\n")),
+             files(kInputs.withObservations(kObsHeading +
+                                            "  78   9  20  1100   1.90    1E39   1    0.48 -68.70    810\r\n")),
              kId, kObservationsUnreadable),
-        ends("NanAndInfinity", files(withModel(kModelHeading + "  78   9  20  1100   NaN    Infinity  inf\r\n")), kId,
+        ends("NanAndInfinity",
+             files(kInputs.withModel(kModelHeading + "  78   9  20  1100   NaN    Infinity  inf\r\n")), kId,
              kModelUnreadable),
-        ends("TruncatedRecords", files(withObservations(kObsHeading + "  78   9  20  1100   1.90    4362.2")), kId,
-             kCompleted),
+        ends("TruncatedRecords", files(kInputs.withObservations(kObsHeading + "  78   9  20  1100   1.90    4362.2")),
+             kId, kCompleted),
         notMade("ResultFileIsAFolder",
                 [](SweepFolder& f) {
-                    files({})(f);
+                    files(kInputs)(f);
                     f.makeFolder("CP.INP");
                 },
                 kId),
         // Nothing may be read from an input file in place of the answer.
-        robust::withoutStandardInput(fails("NoStandardInputAtAll", files({}), std::nullopt, "standard input")),
-        fails("NoAnswerToTheId", files({}), std::nullopt),
+        robust::withoutStandardInput(fails("NoStandardInputAtAll", files(kInputs), std::nullopt, "standard input")),
+        fails("NoAnswerToTheId", files(kInputs), std::nullopt),
     };
 }
 
