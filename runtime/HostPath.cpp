@@ -15,18 +15,28 @@ std::string hostPath(std::string_view name)
     return path;
 }
 
-bool isReadableFile(std::string_view name)
+int openExistingFile(std::string_view name)
 {
-    // A NUL inside a name would silently name a different file.
     if (name.find('\0') != std::string_view::npos)
-        return false;
+        return -1;
     const int fd = ::open(hostPath(name).c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return false;
+        return -1;
     struct stat st;
-    const bool ok = ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+bool isReadableFile(std::string_view name)
+{
+    const int fd = openExistingFile(name);
+    if (fd < 0)
+        return false;
     ::close(fd);
-    return ok;
+    return true;
 }
 
 } // namespace kit

@@ -8,7 +8,11 @@ namespace kit {
 
 std::string hostPath(std::string_view name);
 
-// True when `name` is an existing regular file (not a folder) that can be opened for reading.
+// Opens an existing file (not a folder) for reading: its descriptor, or -1 when it is missing,
+// unreadable, a folder, or named with a NUL (which would name another file).
+int openExistingFile(std::string_view name);
+
+// True when `name` is an existing file (not a folder) that can be opened for reading.
 bool isReadableFile(std::string_view name);
 
 } // namespace kit

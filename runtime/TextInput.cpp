@@ -1,7 +1,5 @@
 #include "TextInput.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -27,27 +25,20 @@ TextInput::~TextInput()
 bool TextInput::open(std::string_view name)
 {
     close();
-    if (name.find('\0') != std::string_view::npos)
-        return false;
-    const int fd = ::open(hostPath(name).c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = openExistingFile(name);
     if (fd < 0)
         return false;
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        return false;
-    }
     fd_ = fd;
     ownsFd_ = true;
     name_ = name;
     return true;
 }
 
-void TextInput::attach(int fd, std::string name)
+void TextInput::attach(int fd, std::string name, Ownership ownership)
 {
     close();
     fd_ = fd;
-    ownsFd_ = false;
+    ownsFd_ = ownership == Ownership::Adopt;
     name_ = std::move(name);
 }
 

@@ -19,8 +19,10 @@ public:
     // Opens an existing file for reading; false when it is missing, unreadable or a folder.
     // `name` is the program's own form of the name ("\" separators, no trailing blanks).
     bool open(std::string_view name);
-    // Reads from an already open descriptor (standard input); the object does not close it.
-    void attach(int fd, std::string name);
+    // Reads from an already open descriptor: standard input is only borrowed, a descriptor the
+    // caller opened itself may be adopted, to be closed with the input.
+    enum class Ownership { Borrow, Adopt };
+    void attach(int fd, std::string name, Ownership ownership = Ownership::Borrow);
     void close();
     bool isOpen() const { return fd_ >= 0; }
     const std::string& name() const { return name_; }

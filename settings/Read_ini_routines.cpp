@@ -12,7 +12,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <string>
-#include <unistd.h>
 
 namespace Read_ini_routines {
 
@@ -37,18 +36,6 @@ std::string_view settingsName()
 {
     return options.iniFilename.trimmed();
 }
-
-// Closes the descriptor however the load ends, the "16" stop included.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() { ::close(fd_); }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-private:
-    int fd_;
-};
 
 // A header line "[name]..." names `section` when one of its "]" closes exactly that name;
 // every "]" is tried, so "[a]b]" names both "a" and "a]b".
@@ -122,9 +109,8 @@ void loadOptions()
     const int fd = ::open(kit::hostPath(name).c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0)
         throw kit::RuntimeFailure(kit::FailureCode::FileError, name + ": cannot open: " + std::strerror(errno));
-    const Descriptor closeAtEnd(fd);
-    kit::TextInput input;
-    input.attach(fd, name);
+    kit::TextInput input;  // closes the file however the load ends, the "16" stop included
+    input.attach(fd, name, kit::TextInput::Ownership::Adopt);
     std::string_view line;
     while (input.readLine(line)) {
         ++options.CNT;
