@@ -72,6 +72,11 @@ const char* const kMeteoFile =
     "80 5 3 1 1200 1100 -0.5 290.1 5.1 7.2 240 0.8 0.4 0.35 1.2 -55\r\n"
     "80 5 3 2 1250 1150 -0.6 290.9 5.4 7.9 245 0.9 0.5 0.37 1.4 -48\r\n";
 
+const char* const kTwoSamplerSf6File = "50380 011 2\r\n"
+                                       "1 300 4400 x 10 20 30 40 50 60 70 80 90 100 110 120\r\n 13\r\n"
+                                       "2 290.26 4390.1 x 11 21 31 41 51 61 71 81 91 101 111 121\r\n 13\r\n"
+                                       "52380 1 0\r\n";
+
 ViewerForms::ViewerForms()
 {
     SelectedDate.clear();

@@ -37,6 +37,9 @@ void WhileModal(const std::function<void()>& action, const std::function<void(QW
 
 // A meteorological file of two lines: 1980-05-03 hour 1 and 1980-05-03 hour 2.
 extern const char* const kMeteoFile;
+// An SF6 data file of two experiments: 50380 with hours 2 and 3 and two samplers, 52380 with
+// hour 1 and none.
+extern const char* const kTwoSamplerSf6File;
 
 // Creates the program's forms in the current folder and shows the main window; the boxes that
 // start-up shows are kept in `startupBoxes`. The unit-level variables start empty.

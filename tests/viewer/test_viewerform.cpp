@@ -18,10 +18,7 @@ protected:
     void SetUp() override
     {
         folder.Write("MISC_KIN.DAT", kMeteoFile);
-        folder.Write("SF6_All.DAT", "50380 011 2\r\n"
-                                    "1 300 4400 x 10 20 30 40 50 60 70 80 90 100 110 120\r\n 13\r\n"
-                                    "2 290.26 4390.1 x 11 21 31 41 51 61 71 81 91 101 111 121\r\n 13\r\n"
-                                    "52380 1 0\r\n");
+        folder.Write("SF6_All.DAT", kTwoSamplerSf6File);
         forms = std::make_unique<ViewerForms>();
         MainForm->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
