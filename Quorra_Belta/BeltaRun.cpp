@@ -5,6 +5,8 @@
 
 #include "Console.h"
 #include "Dialogue.h"
+#include "FileIdentity.h"
+#include "FolderLock.h"
 #include "IndianapolisRecords.h"
 #include "MergePairing.h"
 #include "PairingStops.h"
@@ -39,10 +41,23 @@ Name settingsValue(std::string_view key)
     return value;
 }
 
+void refuseWritingInputs(const Name& Results_path, const Name& BTT_NAME, const kit::TextInput& model,
+                         const kit::TextInput& observations)
+{
+    kit::InputFiles inputs;
+    inputs.add(kit::fileIdentity("Quorra_Belta.ini"));
+    inputs.add(kit::fileIdentity(model.descriptor()));
+    inputs.add(kit::fileIdentity(observations.descriptor()));
+    inputs.add(kit::fileIdentity(BTT_NAME.trimmed()));
+    kit::stopWhenAnInputWouldBeWritten(inputs, writtenFiles(Results_path), settingsName);
+}
+
 } // namespace
 
 int runBelta()
 {
+    if (!kit::lockCurrentFolder())
+        kit::stopFolderInUse();
     bool is_ini_found = false;
     Read_ini_routines::setIniFilename("Quorra_Belta.ini", is_ini_found);
     if (!is_ini_found)
@@ -63,13 +78,15 @@ int runBelta()
     if (!observations.open(MASTNAME.trimmed()))
         kit::stopKitFileNotOpened(MASTNAME.view(), settingsName);
 
+    // The trailer is only appended later; here it just has to be there.
+    const Name BTT_NAME = kit::joinText<256>({Master_path.trimmed(), "\\IND.BTT"});
+    refuseWritingInputs(Results_path, BTT_NAME, model, observations);
+
     kit::TextOutput BODY1;
     kit::TextOutput BODY2;
     BODY1.create(bodyPairFile);
     BODY2.create(bodyScatterFile);
 
-    // The trailer is only appended later; here it just has to be there.
-    const Name BTT_NAME = kit::joinText<256>({Master_path.trimmed(), "\\IND.BTT"});
     {
         kit::TextInput trailer;
         if (!trailer.open(BTT_NAME.trimmed()))

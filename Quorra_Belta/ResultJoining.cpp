@@ -1,5 +1,7 @@
 #include "ResultJoining.h"
 
+#include <array>
+
 #include <initializer_list>
 #include <string>
 
@@ -12,11 +14,11 @@ namespace belta {
 namespace {
 
 // A quoted name ends at its closing quote, so it drops the field's trailing blanks; a name
-// without blanks keeps its whole 256-character field, as the command has always carried it.
+// that needs no quotes keeps its whole 256-character field, as the command has always carried it.
 std::string destinationInCommand(const Name& fileName)
 {
     const std::string_view trimmed = fileName.trimmed();
-    if (trimmed.find(' ') != std::string_view::npos)
+    if (kit::needsQuotes(trimmed))
         return kit::commandName(trimmed);
     return std::string(fileName.view());
 }
@@ -88,9 +90,22 @@ void writeSummary(const JoinedResults& made, const ResultNames& names, const Nam
     c.line("");
 }
 
+constexpr std::array<std::string_view, 4> pieces{bodyPairFile, bodyScatterFile, pairHeaderFile, scatterHeaderFile};
+
+std::vector<std::string> writtenFiles(const Name& Results_path)
+{
+    std::vector<std::string> written(pieces.begin(), pieces.end());
+    for (std::int32_t level = 0; level <= 3; ++level) {
+        const ResultNames names = resultNames(Results_path, level);
+        written.emplace_back(names.INP_FIL.trimmed());
+        written.emplace_back(names.SCAT_FIL.trimmed());
+    }
+    return written;
+}
+
 void deleteTemporaries()
 {
-    for (std::string_view piece : {bodyPairFile, bodyScatterFile, pairHeaderFile, scatterHeaderFile})
+    for (std::string_view piece : pieces)
         kit::runCommand(joined({"DEL ", piece}));
 }
 

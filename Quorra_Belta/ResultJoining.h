@@ -2,7 +2,9 @@
 // Turning the temporary pieces into the two result files with COPY commands, the summary that
 // reports them, and the DEL commands that clear the pieces away.
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "RunNames.h"
 
@@ -33,6 +35,10 @@ JoinedResults joinResultFiles(const Name& BTT_NAME, const ResultNames& names);
 // being claimed.
 void writeSummary(const JoinedResults& made, const ResultNames& names, const Name& Results_path,
                   std::int32_t N_REC);
+
+// Every file a run may write, at any quality level (the level is asked only after the pieces
+// are made): the pieces in the current folder and the result files in `Results_path`.
+std::vector<std::string> writtenFiles(const Name& Results_path);
 
 // DEL of the two bodies and the two headers.
 void deleteTemporaries();

@@ -32,6 +32,14 @@ constexpr std::array<ResultFile, 4> lillestromFiles{{
     {"LIYSCAT.DAT", "HDRDAT.CWI", "BODYY2", false},
 }};
 
+constexpr std::array<std::string_view, 8> pieces{"BODY1",          "BODY2",          "BODYY1",  "BODYY2",
+                                                 "HDRDAT.MAX",     "HDRDAT.CWI",     "HDR.MAX", "HDR.CWI"};
+
+std::string destination(const RunNames& names, const ResultFile& f)
+{
+    return std::string(names.Prefix.trimmed()).append(f.name);
+}
+
 // "HDR.MAX+BODY1+trailer destination" or "HDRDAT.MAX+BODY2 destination": the sources joined by
 // "+", names with blanks quoted so the command interpreter keeps them whole.
 std::string copyOperands(const ResultFile& f, std::string_view trailer, std::string_view destination)
@@ -55,7 +63,7 @@ bool joinResultFiles(bool cph, const RunNames& names)
 
     std::array<std::string, 4> destinations;
     for (std::size_t i = 0; i < files.size(); ++i)
-        destinations[i] = std::string(names.Prefix.trimmed()).append(files[i].name);
+        destinations[i] = destination(names, files[i]);
 
     if (cph) {
         // Shows the user how the first file is put together; this line is never run.
@@ -101,11 +109,18 @@ bool joinResultFiles(bool cph, const RunNames& names)
     return allMade;
 }
 
+std::vector<std::string> writtenFiles(bool cph, const RunNames& names)
+{
+    std::vector<std::string> written(pieces.begin(), pieces.end());
+    for (const ResultFile& f : cph ? copenhagenFiles : lillestromFiles)
+        written.push_back(destination(names, f));
+    return written;
+}
+
 void deleteTemporaries()
 {
-    for (const char* command : {"DEL BODY1", "DEL BODY2", "DEL BODYY1", "DEL BODYY2", "DEL HDRDAT.MAX",
-                                "DEL HDRDAT.CWI", "DEL HDR.MAX", "DEL HDR.CWI"})
-        kit::runCommand(command);
+    for (std::string_view piece : pieces)
+        kit::runCommand(std::string("DEL ").append(piece));
 }
 
 } // namespace vendask

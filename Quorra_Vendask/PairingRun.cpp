@@ -6,6 +6,8 @@
 #include "Concatenation.h"
 #include "Console.h"
 #include "Failure.h"
+#include "FileIdentity.h"
+#include "FolderLock.h"
 #include "HeaderFiles.h"
 #include "HostPath.h"
 #include "Pairing.h"
@@ -96,6 +98,17 @@ void checkTrailer(const RunNames& names)
     kit::stopKitFileNotOpened(shown, settingsFile);
 }
 
+void refuseWritingInputs(bool cph, const RunNames& names, const kit::TextInput& modelFile,
+                         const kit::TextInput& observationFile)
+{
+    kit::InputFiles inputs;
+    inputs.add(kit::fileIdentity(settingsFile));
+    inputs.add(kit::fileIdentity(modelFile.descriptor()));
+    inputs.add(kit::fileIdentity(observationFile.descriptor()));
+    inputs.add(kit::fileIdentity(names.BTT_NAME.trimmed()));
+    kit::stopWhenAnInputWouldBeWritten(inputs, writtenFiles(cph, names), settingsFile);
+}
+
 kit::Text<12> askForId(bool cph)
 {
     auto& con = kit::console();
@@ -120,6 +133,8 @@ void printSummary(int N_REC)
 
 int runPairingProgram()
 {
+    if (!kit::lockCurrentFolder())
+        kit::stopFolderInUse();
     findSettingsFile();
     printBanner();
 
@@ -134,6 +149,7 @@ int runPairingProgram()
     kit::TextInput observationFile;
     openModelResults(modelFile, names.Results_file);
     openObservations(observationFile, names.MASTNAME);
+    refuseWritingInputs(cph, names, modelFile, observationFile);
     BodyFiles bodies;
     bodies.create();
     checkTrailer(names);

@@ -177,6 +177,48 @@ private:
     int fd_;
 };
 
+// A file being written under a temporary name beside `target`, which it replaces when committed;
+// removed when it is not.
+class PartialFile {
+public:
+    explicit PartialFile(std::string target) : target_(std::move(target))
+    {
+        for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+            name_ = target_ + ".part" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+            fd_ = ::open(name_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd_ < 0 && errno != EEXIST)
+                break;
+        }
+    }
+    ~PartialFile()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+        if (!committed_)
+            ::unlink(name_.c_str());
+    }
+    PartialFile(const PartialFile&) = delete;
+    PartialFile& operator=(const PartialFile&) = delete;
+
+    bool isOpen() const { return fd_ >= 0; }
+    int get() const { return fd_; }
+    bool commit()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0 || ::rename(name_.c_str(), target_.c_str()) != 0)
+            return false;
+        committed_ = true;
+        return true;
+    }
+
+private:
+    std::string target_;
+    std::string name_;
+    int fd_ = -1;
+    bool committed_ = false;
+};
+
 int copyCommand(CommandWords& words)
 {
     std::vector<std::string> sources;
@@ -209,19 +251,27 @@ int copyCommand(CommandWords& words)
 
     const std::string target = hostPath(*destination);
     struct stat existing;
-    if (::stat(target.c_str(), &existing) == 0) {
+    if (::lstat(target.c_str(), &existing) == 0) {
+        if (S_ISLNK(existing.st_mode))
+            return failed("COPY: " + *destination + " is a link");
         if (S_ISDIR(existing.st_mode))
             return failed("COPY: " + *destination + " is a folder");
         for (const struct stat& st : identities)
             if (st.st_dev == existing.st_dev && st.st_ino == existing.st_ino)
                 return failed("COPY: " + *destination + " is also a source");
     }
-    Fd out(::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-    if (out.get() < 0)
+
+    // The copy is made under a name of its own beside the destination and takes the
+    // destination's name only once it is whole: a copy that fails half way (a full disk) leaves
+    // the destination as it was.
+    PartialFile out(target);
+    if (!out.isOpen())
         return failed("COPY: cannot create " + *destination + ": " + std::strerror(errno));
     for (std::size_t i = 0; i < inputs.size(); ++i)
         if (!appendFile(out.get(), inputs[i].get()))
             return failed("COPY: cannot copy " + sources[i] + " to " + *destination + ": " + std::strerror(errno));
+    if (!out.commit())
+        return failed("COPY: cannot create " + *destination + ": " + std::strerror(errno));
     return 0;
 }
 

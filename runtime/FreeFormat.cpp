@@ -81,6 +81,46 @@ std::size_t realShape(std::string_view t)
     return letter;
 }
 
+// For a real of valid shape that a float cannot hold: whether it is too small (rather than too
+// large). Decided from the decimal exponent of its first significant digit, since the value may be
+// beyond a double's range too (1E400 or 1E-400); the magnitudes in between go through a double.
+bool tooSmallForFloat(std::string_view t)
+{
+    std::size_t i = t[0] == '-' || t[0] == '+' ? 1 : 0;
+    std::int64_t digitsBeforePoint = 0;  // significant digits before the point
+    std::int64_t zerosAfterPoint = 0;    // zeros between the point and the first significant digit
+    bool point = false;
+    bool significant = false;
+    for (; i < t.size() && (isDigit(t[i]) || t[i] == '.'); ++i) {
+        if (t[i] == '.')
+            point = true;
+        else if (t[i] != '0' || significant) {
+            significant = true;
+            if (!point)
+                ++digitsBeforePoint;
+        } else if (point) {
+            ++zerosAfterPoint;
+        }
+    }
+    if (!significant)
+        return true;
+    std::int64_t exponent = 0;
+    if (i < t.size()) {
+        ++i;  // the exponent letter
+        const bool negative = t[i] == '-';
+        if (t[i] == '-' || t[i] == '+')
+            ++i;
+        for (; i < t.size() && exponent < 100000; ++i)
+            exponent = exponent * 10 + (t[i] - '0');
+        if (negative)
+            exponent = -exponent;
+    }
+    // The first significant digit stands at 10^magnitude.
+    const std::int64_t magnitude =
+        (digitsBeforePoint > 0 ? digitsBeforePoint - 1 : -(zerosAfterPoint + 1)) + exponent;
+    return magnitude < 0;
+}
+
 bool parseFloat(std::string_view t, float& value)
 {
     const std::size_t letter = realShape(t);
@@ -102,11 +142,9 @@ bool parseFloat(std::string_view t, float& value)
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
     if (ec == std::errc::result_out_of_range) {
         // Too small for a float is zero; too large is an error.
-        double d = 0.0;
-        std::from_chars(text.data(), text.data() + text.size(), d);
-        if (!(std::fabs(d) < 1.0))
+        if (!tooSmallForFloat(text))
             return false;
-        v = std::signbit(d) || text[0] == '-' ? -0.0f : 0.0f;
+        v = text[0] == '-' ? -0.0f : 0.0f;
     } else if (ec != std::errc() || end != text.data() + text.size()) {
         return false;
     }
@@ -122,7 +160,7 @@ FieldScanner::Result FieldScanner::token(std::string_view& tok)
         while (pos_ < line_.size() && isBlank(line_[pos_]))
             ++pos_;
         if (pos_ >= line_.size())
-            return Result::Exhausted;
+            return cut_ ? Result::Bad : Result::Exhausted;
         if (line_[pos_] == ',') {
             ++pos_;
             if (afterValue_) {  // the comma that separates two values
@@ -134,6 +172,8 @@ FieldScanner::Result FieldScanner::token(std::string_view& tok)
         const std::size_t start = pos_;
         while (pos_ < line_.size() && !isDelimiter(line_[pos_]))
             ++pos_;
+        if (pos_ == line_.size() && cut_)
+            return Result::Bad;
         tok = line_.substr(start, pos_ - start);
         afterValue_ = true;
         return Result::Value;

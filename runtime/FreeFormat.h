@@ -7,7 +7,11 @@
 //   text     the characters up to the next blank, comma or line end, cut or padded to its length
 // Two commas with only blanks between them (or a comma that opens a record) give a null value:
 // the variable keeps its value. A record that runs out of values on its line continues on the
-// next line; after the record the rest of its last line is passed over.
+// next line; after the record the rest of its last line is passed over. A real too large for a
+// 32-bit float is a bad value; one too small for it reads as zero.
+// A record line counts up to its first kRecordLineKept characters: a record whose values go on
+// past that point is a bad value rather than a record read from a part of its line.
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -19,6 +23,8 @@ namespace kit {
 
 enum class ReadStatus { Ok, End, Error };
 
+inline constexpr std::size_t kRecordLineKept = std::size_t{1} << 20;
+
 // Reads the values of one line; knows nothing of files.
 class FieldScanner {
 public:
@@ -26,11 +32,13 @@ public:
 
     FieldScanner() = default;
     explicit FieldScanner(std::string_view line) { reset(line); }
-    // A new line of the same record: the separator state carries over.
-    void continueOn(std::string_view line)
+    // A new line of the same record: the separator state carries over. `cut` says that the
+    // line went on past `line`: what stands at its end may be only the start of a value.
+    void continueOn(std::string_view line, bool cut = false)
     {
         line_ = line;
         pos_ = 0;
+        cut_ = cut;
     }
     // A new record.
     void reset(std::string_view line)
@@ -51,6 +59,7 @@ private:
 
     std::string_view line_;
     std::size_t pos_ = 0;
+    bool cut_ = false;
     bool afterValue_ = false;  // a value was read and no comma has followed it yet
 };
 
@@ -72,7 +81,7 @@ public:
     bool skipLine()
     {
         std::string_view line;
-        return in_.readLine(line);
+        return in_.readLine(line, 0);
     }
 
 private:
@@ -88,9 +97,9 @@ private:
                 return ReadStatus::Error;
             case FieldScanner::Result::Exhausted: {
                 std::string_view line;
-                if (!in_.readLine(line))
+                if (!in_.readLine(line, kRecordLineKept))
                     return ReadStatus::End;
-                scanner_.continueOn(line);
+                scanner_.continueOn(line, in_.lastLineCut());
                 break;
             }
             }

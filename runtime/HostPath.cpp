@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "Console.h"
+
 namespace kit {
 
 std::string hostPath(std::string_view name)
@@ -19,6 +21,7 @@ int openExistingFile(std::string_view name)
 {
     if (name.find('\0') != std::string_view::npos)
         return -1;
+    console().flush();  // opening a pipe waits for its writer: show first what the run has said
     const int fd = ::open(hostPath(name).c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return -1;

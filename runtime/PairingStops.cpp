@@ -57,11 +57,39 @@ void stopModelReadError(std::string_view Results_file)
     throw Stop{};
 }
 
+void stopFolderInUse()
+{
+    auto& c = console();
+    c.line(" ");
+    c.line(" Error: another run is working in this folder.");
+    c.line(" Its temporary files would mix with those of this run.");
+    c.line(" Wait until it has ended, or start this run in another folder.");
+    c.line(" Execution stopped.");
+    c.line(" ");
+    throw Stop{};
+}
+
+void stopWhenAnInputWouldBeWritten(const InputFiles& inputs, const std::vector<std::string>& outputs,
+                                   std::string_view settingsName)
+{
+    const std::optional<std::string> written = inputs.firstWrittenInput(outputs);
+    if (!written)
+        return;
+    auto& c = console();
+    c.line(" ");
+    c.line(" Error: the file ", *written, " would be written by this run,");
+    c.line(" but it is also one of the files the run reads.");
+    c.line(" Nothing has been written. Edit the file ", settingsName, " so that they differ.");
+    c.line(" Execution stopped.");
+    c.line(" ");
+    throw Stop{};
+}
+
 Text<12> readIdString()
 {
     TextInput& in = standardInput();
     std::string_view answer;
-    if (!in.readLine(answer))
+    if (!in.readLine(answer, Text<12>::size()))
         throw RuntimeFailure(FailureCode::EndOfFile, in.name() + ": end of file before the ID string");
     return Text<12>(answer);
 }

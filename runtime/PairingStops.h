@@ -2,8 +2,11 @@
 // The stops and the ID question that Quorra_Vendask and Quorra_Belta share word for word. Each
 // stop writes its message lines on the console and stops the run (the end-of-run lines follow).
 // `settingsName` is the settings file as the "Edit the file" line names it.
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "FileIdentity.h"
 #include "Text.h"
 
 namespace kit {
@@ -15,6 +18,13 @@ namespace kit {
 // A value of the observation file or of the model results file cannot be read.
 [[noreturn]] void stopObservationReadError(std::string_view MASTNAME);
 [[noreturn]] void stopModelReadError(std::string_view Results_file);
+
+// Another run holds the current folder, where the pieces of a run lie under fixed names.
+[[noreturn]] void stopFolderInUse();
+// Stops, before anything is written, when one of the files the run would write (`outputs`:
+// pieces and result files) is one of the files it reads.
+void stopWhenAnInputWouldBeWritten(const InputFiles& inputs, const std::vector<std::string>& outputs,
+                                   std::string_view settingsName);
 
 // The answer to "Enter a short ID string": the first 12 characters of one line of standard
 // input, padded with blanks. The end of the input is a run-time failure.

@@ -66,7 +66,7 @@ int runConsoleProgram(const std::function<int()>& body, EndOfRun end)
         if (::isatty(STDIN_FILENO) == 1 && ::isatty(STDERR_FILENO) == 1) {
             std::string_view ignored;
             try {
-                standardInput().readLine(ignored);
+                standardInput().readLine(ignored, 0);
             } catch (const RuntimeFailure&) {
                 // The answer only lets the user read the window; a failing read changes nothing.
             }

@@ -10,9 +10,14 @@
 
 namespace kit {
 
+bool needsQuotes(std::string_view name)
+{
+    return name.find_first_of(" +") != std::string_view::npos;
+}
+
 std::string commandName(std::string_view name)
 {
-    if (name.find(' ') == std::string_view::npos)
+    if (!needsQuotes(name))
         return std::string(name);
     std::string quoted;
     quoted.reserve(name.size() + 2);

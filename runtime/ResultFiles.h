@@ -7,7 +7,9 @@
 
 namespace kit {
 
-// A name as it goes into a command: in double quotes when it holds a blank, unchanged otherwise.
+// Whether a name must stand in double quotes in a command: a blank or a "+" would split it.
+bool needsQuotes(std::string_view name);
+// A name as it goes into a command: in double quotes when it needs them, unchanged otherwise.
 std::string commandName(std::string_view name);
 
 // Runs `commandText`, a COPY that joins `pieces` into `destination`, and tells whether

@@ -50,11 +50,12 @@ void TextInput::close()
     ownsFd_ = false;
     atEnd_ = false;
     replay_ = false;
+    lastCut_ = false;
     begin_ = end_ = 0;
     last_ = {};
 }
 
-bool TextInput::readLine(std::string_view& line)
+bool TextInput::readLine(std::string_view& line, std::size_t keep)
 {
     if (replay_) {
         replay_ = false;
@@ -63,24 +64,37 @@ bool TextInput::readLine(std::string_view& line)
     }
     if (fd_ < 0)
         return false;
+    // `searched` bytes of the line are known to hold no LF, so no byte is searched twice; once
+    // the line has grown past what is kept (and the CR that may end it), the bytes after the kept
+    // part are dropped as they come.
+    std::size_t searched = 0;
+    bool cut = false;
+    const std::size_t held = keep == kWholeLine ? kWholeLine : keep + 1;
     for (;;) {
         const char* start = buffer_.data() + begin_;
         const std::size_t available = end_ - begin_;
-        if (const void* lf = std::memchr(start, '\n', available)) {
+        if (const void* lf = std::memchr(start + searched, '\n', available - searched)) {
             std::size_t length = static_cast<std::size_t>(static_cast<const char*>(lf) - start);
             begin_ += length + 1;
-            if (length > 0 && start[length - 1] == '\r')
+            if (!cut && length > 0 && start[length - 1] == '\r')
                 --length;
-            line = last_ = {start, length};
+            lastCut_ = cut || length > keep;
+            line = last_ = {start, lastCut_ ? keep : length};
             return true;
         }
         if (atEnd_) {
-            if (available == 0)
+            if (available == 0 && !cut)
                 return false;
             begin_ = end_;
-            line = last_ = {start, available};
+            lastCut_ = cut || available > keep;
+            line = last_ = {start, lastCut_ ? keep : available};
             return true;
         }
+        if (available > held) {
+            cut = true;
+            end_ = begin_ + keep;
+        }
+        searched = end_ - begin_;
         refill();
     }
 }
@@ -100,8 +114,7 @@ void TextInput::refill()
     }
     if (end_ == buffer_.size())
         buffer_.resize(buffer_.size() * 2);
-    if (beforeRead_)
-        beforeRead_();
+    console().flush();
     ssize_t n;
     do {
         n = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
@@ -118,7 +131,6 @@ TextInput& standardInput()
     static TextInput input;
     static const bool attached = [] {
         input.attach(STDIN_FILENO, "standard input");
-        input.setBeforeRead([] { console().flush(); });
         return true;
     }();
     (void)attached;

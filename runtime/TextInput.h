@@ -2,6 +2,8 @@
 // Reading a text file (or standard input) line by line. A line ends at LF; a CR right before the
 // LF belongs to the line end, so files written on either system read alike; a last line without
 // a line end is still a line. The line end is never part of the line.
+// Each reader says how much of a line it uses; the rest of a longer line is passed over as it is
+// read, so memory stays bounded by what the readers keep, however long a line is.
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -17,6 +19,7 @@ public:
     TextInput& operator=(const TextInput&) = delete;
 
     // Opens an existing file for reading; false when it is missing, unreadable or a folder.
+    // The console is flushed first: opening a pipe waits for its writer.
     // `name` is the program's own form of the name ("\" separators, no trailing blanks).
     bool open(std::string_view name);
     // Reads from an already open descriptor: standard input is only borrowed, a descriptor the
@@ -26,15 +29,18 @@ public:
     void close();
     bool isOpen() const { return fd_ >= 0; }
     const std::string& name() const { return name_; }
+    int descriptor() const { return fd_; }
 
-    // The next line, valid until the next call; false at the end of the input.
-    // A failing read is a run-time failure.
-    bool readLine(std::string_view& line);
-    // The next readLine delivers the line just read once more.
+    static constexpr std::size_t kWholeLine = static_cast<std::size_t>(-1);
+
+    // The next line, cut to its first `keep` characters, valid until the next call; false at the
+    // end of the input. A failing read is a run-time failure. The console is flushed before every
+    // read that may wait, so that the user sees what the program waits for.
+    bool readLine(std::string_view& line, std::size_t keep = kWholeLine);
+    // Whether the line just read was longer than what was kept of it.
+    bool lastLineCut() const { return lastCut_; }
+    // The next readLine delivers the line just read once more (as it was kept).
     void stepBack();
-
-    // Called before each read from the descriptor (the console flushes its prompt there).
-    void setBeforeRead(void (*hook)()) { beforeRead_ = hook; }
 
 private:
     void refill();
@@ -43,15 +49,15 @@ private:
     bool ownsFd_ = false;
     bool atEnd_ = false;
     bool replay_ = false;
+    bool lastCut_ = false;
     std::string name_;
     std::vector<char> buffer_;
     std::size_t begin_ = 0;  // first unread byte
     std::size_t end_ = 0;    // one past the last byte read from the descriptor
     std::string_view last_;
-    void (*beforeRead_)() = nullptr;
 };
 
-// Standard input, with the console flushed before each read so that a prompt shows.
+// Standard input.
 TextInput& standardInput();
 
 } // namespace kit

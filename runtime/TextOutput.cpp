@@ -37,7 +37,13 @@ void TextOutput::create(std::string_view name)
     name_ = name;
     if (name.find('\0') != std::string_view::npos)
         fail(name_, "cannot open for writing", EINVAL);
-    fd_ = ::open(hostPath(name).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    // What stands under the name goes first and the file is made anew, exclusively: a link
+    // planted in its place is never written through, and another name of the same file keeps
+    // what it holds.
+    const std::string path = hostPath(name);
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT)
+        fail(name_, "cannot open for writing", errno);
+    fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd_ < 0)
         fail(name_, "cannot open for writing", errno);
     buffer_.reserve(kFlushAt + 512);

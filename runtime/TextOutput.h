@@ -1,6 +1,7 @@
 #pragma once
-// Writing a file from its start: an existing file is cut to what is written. Text lines end with
-// CR LF. Opening, writing or closing that fails is a run-time failure: these files have no error
+// Writing a file from its start: the file is made anew, so it holds exactly what is written; what
+// stood under its name before (a file, a link) is removed, never written through. Text lines end
+// with CR LF. Opening, writing or closing that fails is a run-time failure: these files have no error
 // path of their own.
 #include <string>
 #include <string_view>

@@ -2,6 +2,7 @@
 // lookup is a plain scan of memory: no allocation, no file access.
 #include "Read_ini_routines.h"
 
+#include "Console.h"
 #include "Failure.h"
 #include "HostPath.h"
 #include "Text.h"
@@ -106,13 +107,15 @@ void loadOptions()
     if (name.find('\0') != std::string::npos)
         throw kit::RuntimeFailure(kit::FailureCode::FileError, name + ": cannot open: " + std::strerror(EINVAL));
     // A missing settings file is created empty, so a program without one runs on its defaults.
+    // Opening a pipe waits for its writer: the console shows first what the run has said.
+    kit::console().flush();
     const int fd = ::open(kit::hostPath(name).c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0)
         throw kit::RuntimeFailure(kit::FailureCode::FileError, name + ": cannot open: " + std::strerror(errno));
     kit::TextInput input;  // closes the file however the load ends, the "16" stop included
     input.attach(fd, name, kit::TextInput::Ownership::Adopt);
     std::string_view line;
-    while (input.readLine(line)) {
+    while (input.readLine(line, lineLength)) {
         ++options.CNT;
         if (options.CNT > static_cast<int>(maxLines))
             throw kit::Stop{"16"};

@@ -7,6 +7,7 @@
 
 #include "Console.h"
 #include "Failure.h"
+#include "FileIdentity.h"
 #include "FixedFormat.h"
 #include "HostPath.h"
 #include "LineTranslation.h"
@@ -70,13 +71,21 @@ std::string fourColumns(int value)
     throw kit::Stop{};
 }
 
+[[noreturn]] void stopPageFileIsInput(std::string_view pageFile, const Name& inputName)
+{
+    kit::console().line("The page file ", pageFile, " is the input file ", inputName.trimmed(), " under another name.");
+    kit::console().line("Execution aborts.");
+    throw kit::Stop{};
+}
+
 // Leaves the input at the first-page marker, so that the marker is read again as the first
-// line of page 1. A read that fails counts as the end of the input here.
+// line of page 1 (so each line is kept as long as a page's lines are, though only its first five
+// characters count here). A read that fails counts as the end of the input here.
 bool findFirstPage(kit::TextInput& input)
 {
     std::string_view line;
     try {
-        while (input.readLine(line)) {
+        while (input.readLine(line, kLineLength)) {
             if (line.substr(0, 5) == "0 0 M") {
                 input.stepBack();
                 return true;
@@ -102,7 +111,7 @@ bool translatePage(kit::TextInput& input, LineTranslator& translator, kit::TextO
     Line line;
     std::string_view raw;
     for (;;) {
-        if (!input.readLine(raw))
+        if (!input.readLine(raw, kLineLength))
             throw kit::RuntimeFailure(kit::FailureCode::EndOfFile,
                                       "The input file " + input.name() + " ends inside page " +
                                           std::to_string(pageNumber) + ", before its line %%Trailer");
@@ -126,7 +135,20 @@ bool translatePage(kit::TextInput& input, LineTranslator& translator, kit::TextO
 bool pagesLeftOver(kit::TextInput& input)
 {
     std::string_view raw;
-    return input.readLine(raw) && classifyLine(Line(raw).view()) != LineKind::DocumentEnd;
+    return input.readLine(raw, kLineLength) && classifyLine(Line(raw).view()) != LineKind::DocumentEnd;
+}
+
+// A page file that is the input under another name (a link) would cut the input while it is
+// read: every name a page may get is looked at before the first page file is made.
+void refuseWritingInput(const kit::TextInput& input, const Name& inputName, std::string_view stem)
+{
+    kit::InputFiles inputs;
+    inputs.add(kit::fileIdentity(input.descriptor()));
+    for (int page = 1; page <= kLastPage; ++page) {
+        const Name name = pageFileName(stem, page);
+        if (inputs.contains(name.trimmed()))
+            stopPageFileIsInput(name.trimmed(), inputName);
+    }
 }
 
 } // namespace
@@ -146,6 +168,7 @@ int runTranslator(std::string_view argument)
         stopNoFirstPage();
     if (stem.size() > kLongestBaseName)
         stopBaseNameTooLong(stem);
+    refuseWritingInput(input, fileName, stem);
 
     LineTranslator translator;
     // Whatever ends the run inside a page, the page file keeps what was written to it: the

@@ -1,0 +1,55 @@
+#include "FileIdentity.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <string>
+
+#include "HostPath.h"
+
+namespace kit {
+
+namespace {
+std::optional<FileIdentity> identityOf(const struct stat& st)
+{
+    return FileIdentity{st.st_dev, st.st_ino};
+}
+} // namespace
+
+std::optional<FileIdentity> fileIdentity(std::string_view name)
+{
+    struct stat st;
+    if (name.find('\0') != std::string_view::npos || ::stat(hostPath(name).c_str(), &st) != 0)
+        return std::nullopt;
+    return identityOf(st);
+}
+
+std::optional<FileIdentity> fileIdentity(int fd)
+{
+    struct stat st;
+    if (fd < 0 || ::fstat(fd, &st) != 0)
+        return std::nullopt;
+    return identityOf(st);
+}
+
+void InputFiles::add(std::optional<FileIdentity> file)
+{
+    if (file)
+        files_.push_back(*file);
+}
+
+bool InputFiles::contains(std::string_view name) const
+{
+    const std::optional<FileIdentity> file = fileIdentity(name);
+    return file && std::find(files_.begin(), files_.end(), *file) != files_.end();
+}
+
+std::optional<std::string> InputFiles::firstWrittenInput(const std::vector<std::string>& outputs) const
+{
+    for (const std::string& name : outputs)
+        if (contains(name))
+            return name;
+    return std::nullopt;
+}
+
+} // namespace kit
