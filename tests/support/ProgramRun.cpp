@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -89,21 +90,25 @@ private:
 };
 
 // Waits for the child until the deadline; kills it then. Returns its wait status.
-int awaitChild(pid_t pid, std::chrono::milliseconds limit, bool& timedOut)
+int awaitChild(pid_t pid, std::chrono::milliseconds limit, ProgramRun& run)
 {
     const auto deadline = std::chrono::steady_clock::now() + limit;
     int status = 0;
+    struct rusage usage {};
     for (;;) {
-        const pid_t done = ::waitpid(pid, &status, WNOHANG);
-        if (done == pid)
+        const pid_t done = ::wait4(pid, &status, WNOHANG, &usage);
+        if (done == pid) {
+            run.peakMemoryKiB = usage.ru_maxrss;
             return status;
+        }
         if (done < 0 && errno != EINTR)
             throw std::runtime_error("waitpid failed");
         if (std::chrono::steady_clock::now() >= deadline) {
-            timedOut = true;
+            run.timedOut = true;
             ::kill(pid, SIGKILL);
-            while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+            while (::wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
             }
+            run.peakMemoryKiB = usage.ru_maxrss;
             return status;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -133,18 +138,24 @@ ProgramRun runProgram(const RunRequest& request)
     if (pid < 0)
         throw std::runtime_error("fork failed");
     if (pid == 0) {
-        const int in = ::open(inPath.c_str(), O_RDONLY);
+        const int in = ::open(request.inputFile.empty() ? inPath.c_str() : request.inputFile.c_str(), O_RDONLY);
         const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (in < 0 || out < 0 || err < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 ||
             ::chdir(request.folder.c_str()) != 0)
             ::_exit(127);
+        if (request.fileSizeLimit != 0) {
+            // An ignored SIGXFSZ stays ignored across exec: the write fails with EFBIG instead.
+            const struct rlimit size{request.fileSizeLimit, request.fileSizeLimit};
+            if (::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &size) != 0)
+                ::_exit(127);
+        }
         ::execve(argv[0], argv.data(), envp.data());
         ::_exit(127);
     }
 
     ProgramRun run;
-    const int status = awaitChild(pid, request.limit, run.timedOut);
+    const int status = awaitChild(pid, request.limit, run);
     if (WIFSIGNALED(status)) {
         run.signal = WTERMSIG(status);
         run.exitCode = 128 + run.signal;

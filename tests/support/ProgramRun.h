@@ -3,6 +3,7 @@
 // input and environment, and captures what it wrote and how it ended. A run that outlives its
 // time limit is killed, so a hung program fails its test instead of stalling the whole suite.
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -18,10 +19,14 @@ struct RunRequest {
     std::vector<std::string> arguments = {};
     std::filesystem::path folder = {};  // the current folder of the run
     std::string input = {};             // all of standard input
+    std::filesystem::path inputFile = {};  // standard input from this file instead, when named
     // Set in the child on top of the test's own environment. COMSPEC is taken out unless it is
     // named here, so that the programs' COPY and DEL run built in.
     Environment environment = {};
     std::chrono::milliseconds limit = std::chrono::seconds(120);
+    // The size a file written by the run may reach, 0 for no limit: a write past it fails as on a
+    // full disk (the program is not killed for it).
+    std::uint64_t fileSizeLimit = 0;
 };
 
 struct ProgramRun {
@@ -31,6 +36,7 @@ struct ProgramRun {
     int exitCode = -1;
     int signal = 0;         // the signal that ended the run, 0 when it exited
     bool timedOut = false;  // killed (SIGKILL) because it outlived the limit
+    long peakMemoryKiB = 0;  // the largest resident size the run reached
 };
 
 ProgramRun runProgram(const RunRequest& request);

@@ -1,5 +1,9 @@
 #include "TestText.h"
 
+#include <algorithm>
+#include <fstream>
+#include <stdexcept>
+
 namespace kit_test {
 
 std::string crlfLines(const std::vector<std::string>& lines)
@@ -21,6 +25,22 @@ std::string field(std::string_view text, std::size_t width)
     std::string padded(text.substr(0, width));
     padded.resize(width, ' ');
     return padded;
+}
+
+void writeLongLine(const std::filesystem::path& file, std::string_view head, std::size_t length,
+                   std::string_view tail)
+{
+    std::ofstream out(file, std::ios::binary);
+    out << head;
+    const std::string piece(1 << 20, 'x');
+    for (std::size_t left = length; left > 0;) {
+        const std::size_t n = std::min(left, piece.size());
+        out.write(piece.data(), static_cast<std::streamsize>(n));
+        left -= n;
+    }
+    out << tail;
+    if (!out)
+        throw std::runtime_error("cannot write " + file.string());
 }
 
 } // namespace kit_test

@@ -1,5 +1,6 @@
 #pragma once
 // Texts as the programs write them, for building expected output.
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,5 +17,10 @@ std::string rightAligned(long long value, std::size_t width);
 
 // A text in a character field of `width` columns: blanks after it, cut when longer.
 std::string field(std::string_view text, std::size_t width);
+
+// Writes a file of `head`, a line of `length` characters "x" and `tail`, in pieces, so that a
+// test of huge lines does not hold them in memory.
+void writeLongLine(const std::filesystem::path& file, std::string_view head, std::size_t length,
+                   std::string_view tail);
 
 } // namespace kit_test

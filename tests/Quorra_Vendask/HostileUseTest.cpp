@@ -1,0 +1,273 @@
+// Runs as a hostile or unlucky user makes them: names that collide with the run's inputs, links
+// planted in the pieces' places, a second run in the same folder, a full disk, odd folder names,
+// huge lines and inputs that never come. Nothing may be lost, nothing claimed that was not made.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "Experiment.h"
+
+namespace vendask::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+Lines copenhagenRunLines(const std::string& copyLine = "copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP",
+                         const std::string& folderShown = "runs")
+{
+    return bannerLines() + locationLines(true) + dialogueLines(true) + Lines{copyLine, " "} +
+           resultLines(true, folderShown) + summaryLines(3);
+}
+
+Lines inputWrittenLines(const std::string& name)
+{
+    return {" ",
+            " Error: the file " + name + " would be written by this run,",
+            " but it is also one of the files the run reads.",
+            " Nothing has been written. Edit the file Quorra_Vendask.ini so that they differ.",
+            " Execution stopped.",
+            " "};
+}
+
+struct CollidingName {
+    const char* label;
+    const char* resultsPath;  // where the model results file is looked for
+    const char* resultsFile;  // its name there
+    const char* shown;        // the written file the stop names
+};
+
+class InputThatIsAlsoAnOutput : public VendaskRun, public ::testing::WithParamInterface<CollidingName> {};
+
+// The model results file is one of the pieces or a result file: the run stops before it would
+// empty or overwrite it, and leaves every file as it found it.
+TEST_P(InputThatIsAlsoAnOutput, StopsBeforeWritingAnything)
+{
+    const CollidingName& c = GetParam();
+    setUpCopenhagen();
+    folder.write("Quorra_Vendask.ini",
+                 crlfLines({"[Files]", "Location=cph", std::string("Results_path=") + c.resultsPath,
+                            std::string("Results_file=") + c.resultsFile, "Master_path=kit"}));
+    folder.write(std::string(c.resultsPath) + "/" + c.resultsFile, kModelCph);
+    const kit_test::Files before = folder.files();
+
+    const ProgramRun r = run();
+
+    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + inputWrittenLines(c.shown)));
+    EXPECT_EQ(r.err, kEndOfRun);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(folder.files(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, InputThatIsAlsoAnOutput,
+    ::testing::Values(CollidingName{"BODY1", ".", "BODY1", "BODY1"}, CollidingName{"BODY2", ".", "BODY2", "BODY2"},
+                      CollidingName{"BODYY1", ".", "BODYY1", "BODYY1"}, CollidingName{"BODYY2", ".", "BODYY2", "BODYY2"},
+                      CollidingName{"HDR_MAX", ".", "HDR.MAX", "HDR.MAX"},
+                      CollidingName{"HDR_CWI", ".", "HDR.CWI", "HDR.CWI"},
+                      CollidingName{"HDRDAT_MAX", ".", "HDRDAT.MAX", "HDRDAT.MAX"},
+                      CollidingName{"HDRDAT_CWI", ".", "HDRDAT.CWI", "HDRDAT.CWI"},
+                      CollidingName{"CP_INP", "runs", "CP.INP", "runs\\CP.INP"},
+                      CollidingName{"CPYSCAT_DAT", "runs", "CPYSCAT.DAT", "runs\\CPYSCAT.DAT"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// Another name of the same file counts as the same file.
+TEST_F(VendaskRun, PieceThatIsAHardLinkOfTheObservationsStopsTheRun)
+{
+    setUpCopenhagen();
+    fs::create_hard_link(folder / "kit/MASTER.cph", folder / "BODYY2");
+    const kit_test::Files before = folder.files();
+
+    const ProgramRun r = run();
+
+    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + inputWrittenLines("BODYY2")));
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(folder.files(), before);
+}
+
+TEST_F(VendaskRun, ResultFileThatIsAHardLinkOfTheTrailerStopsTheRun)
+{
+    setUpCopenhagen();
+    fs::create_hard_link(folder / "kit/cph.BTT", folder / "runs/CPY.INP");
+    const kit_test::Files before = folder.files();
+
+    const ProgramRun r = run();
+
+    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + inputWrittenLines("runs\\CPY.INP")));
+    EXPECT_EQ(folder.files(), before);
+}
+
+class PlantedLink : public VendaskRun, public ::testing::WithParamInterface<const char*> {};
+
+// A link in a piece's place is removed, never written through: the file it leads to keeps its
+// bytes, and the run goes on as usual.
+TEST_P(PlantedLink, IsNotFollowed)
+{
+    setUpCopenhagen();
+    const fs::path victim = folder.aside("victim");
+    {
+        std::ofstream(victim, std::ios::binary) << "precious";
+    }
+    fs::create_symlink(victim, folder / GetParam());
+
+    const ProgramRun r = run("Test run\n");
+
+    EXPECT_EQ(r.out, crlfLines(copenhagenRunLines()));
+    EXPECT_EQ(r.err, kEndOfRun);
+    EXPECT_EQ(r.exitCode, 0);
+    std::ifstream in(victim, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "precious");
+    EXPECT_EQ(folder.list(), (Lines{"Quorra_Vendask.ini", "kit", "runs"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pieces, PlantedLink,
+                         ::testing::Values("BODY1", "BODY2", "BODYY1", "BODYY2", "HDR.MAX", "HDR.CWI", "HDRDAT.MAX",
+                                           "HDRDAT.CWI"),
+                         [](const auto& info) {
+                             std::string name = info.param;
+                             std::replace(name.begin(), name.end(), '.', '_');
+                             return name;
+                         });
+
+TEST_F(VendaskRun, ResultFileThatIsALinkIsRefusedAndItsTargetKept)
+{
+    setUpCopenhagen();
+    folder.write("elsewhere", "precious");
+    fs::create_symlink(folder / "elsewhere", folder / "runs/CPSCAT.DAT");
+
+    const ProgramRun r = run();
+
+    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + dialogueLines(true) +
+                               Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " ",
+                                     " Error: the file CPSCAT.DAT could not be made in the folder runs"} +
+                               resultLines(true, "runs", {"CP.INP", "CPY.INP", "CPYSCAT.DAT"}) + summaryLines(3)));
+    EXPECT_EQ(r.err, "COPY: runs\\CPSCAT.DAT is a link\n" + kEndOfRun);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(folder.read("elsewhere"), "precious");
+}
+
+// A run holds its folder: a second run there stops at once and makes nothing.
+TEST_F(VendaskRun, SecondRunInTheSameFolderStops)
+{
+    setUpCopenhagen();
+    const kit_test::Files before = folder.files();
+    const int held = ::open(folder.path().c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
+
+    const ProgramRun r = run();
+    ::close(held);
+
+    EXPECT_EQ(r.out, crlfLines({" ", " Error: another run is working in this folder.",
+                                " Its temporary files would mix with those of this run.",
+                                " Wait until it has ended, or start this run in another folder.", " Execution stopped.",
+                                " "}));
+    EXPECT_EQ(r.err, kEndOfRun);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(folder.files(), before);
+}
+
+// On a full disk the pair-data files, which carry the long trailer, cannot be written whole:
+// the result of an earlier run stays as it was, and no half-written copy is left.
+TEST_F(VendaskRun, JoinThatFailsHalfWayKeepsTheOlderResult)
+{
+    setUpCopenhagen();
+    const std::string trailer(8000, 't');
+    folder.write("kit/cph.BTT", trailer);
+    folder.write("runs/CP.INP", "the result of an earlier run");
+
+    const ProgramRun r = kit_test::runProgram(
+        {.program = VENDASK_BINARY, .folder = folder.path(), .input = "Test run\n", .fileSizeLimit = 6000});
+
+    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + dialogueLines(true) +
+                               Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " ",
+                                     " Error: the file CP.INP could not be made in the folder runs",
+                                     " Error: the file CPY.INP could not be made in the folder runs"} +
+                               resultLines(true, "runs", {"CPSCAT.DAT", "CPYSCAT.DAT"}) + summaryLines(3)));
+    EXPECT_EQ(r.err, "COPY: cannot copy kit\\cph.BTT to runs\\CP.INP: File too large\n"
+                     "COPY: cannot copy kit\\cph.BTT to runs\\CPY.INP: File too large\n" +
+                         kEndOfRun);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(folder.read("runs/CP.INP"), "the result of an earlier run");
+    EXPECT_EQ(folder.list("runs"), (Lines{"CP.INP", "CPSCAT.DAT", "CPYSCAT.DAT", "MODEL.TXT"}));
+}
+
+// A "+" joins the sources of a COPY: a name holding one goes in quotes, like a name with blanks.
+TEST_F(VendaskRun, FolderNamesWithAPlusAreQuotedInTheCopyCommands)
+{
+    setUpCopenhagen();
+    folder.write("Quorra_Vendask.ini", settings("cph", "runs+1", "kit+x"));
+    folder.write("runs+1/MODEL.TXT", kModelCph);
+    folder.write("kit+x/MASTER.cph", kObservationsCph);
+    folder.write("kit+x/cph.BTT", kTrailerCph);
+
+    const ProgramRun r = run();
+
+    EXPECT_EQ(r.out, crlfLines(copenhagenRunLines("copy HDR.MAX+BODY1+\"kit+x\\cph.BTT\" \"runs+1\\CP.INP\"", "runs+1")));
+    EXPECT_EQ(r.err, kEndOfRun);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(folder.list("runs+1"), (Lines{"CP.INP", "CPSCAT.DAT", "CPY.INP", "CPYSCAT.DAT", "MODEL.TXT"}));
+    EXPECT_TRUE(folder.read("runs+1/CP.INP").ends_with(crlfLines(kBody1Cph) + kTrailerCph));
+}
+
+struct LongLine {
+    const char* label;
+    const char* where;
+};
+
+class LineLongerThanWhatCounts : public VendaskRun, public ::testing::WithParamInterface<LongLine> {};
+
+// Only the first characters of these lines count: a line of 100 MB neither changes the run nor
+// makes the program hold it. (The test writes the line in pieces, so that it does not hold it
+// either: the run's peak memory starts from the test's own.)
+TEST_P(LineLongerThanWhatCounts, IsPassedOverAsItIsRead)
+{
+    const std::string where = GetParam().where;
+    const std::size_t huge = 100 << 20;
+    setUpCopenhagen();
+    const fs::path answer = folder.aside("answer");
+    std::ofstream(answer, std::ios::binary) << "Test run\n";
+    if (where == "settings")
+        kit_test::writeLongLine(folder / "Quorra_Vendask.ini", settings("cph") + "[Notes]", huge, "\r\n");
+    else if (where == "heading")
+        kit_test::writeLongLine(folder / "runs/MODEL.TXT", "YR MO DY HRE DIST C_MAX C_CWI", huge,
+                                kModelCph.substr(kModelCph.find('\r')));
+    else
+        kit_test::writeLongLine(answer, "Test run    ", huge, "\n");
+
+    const ProgramRun r =
+        kit_test::runProgram({.program = VENDASK_BINARY, .folder = folder.path(), .inputFile = answer});
+
+    EXPECT_EQ(r.out, crlfLines(copenhagenRunLines()));
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_LT(r.peakMemoryKiB, 48 << 10) << "the program held the line";
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, LineLongerThanWhatCounts,
+                         ::testing::Values(LongLine{"SettingsLine", "settings"}, LongLine{"ModelHeading", "heading"},
+                                           LongLine{"IdAnswer", "answer"}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+// A model results file that is a pipe nobody writes to: the run waits there, and the user sees
+// where, since everything said before the wait has reached the screen.
+TEST_F(VendaskRun, WaitOnAPipeShowsWhatCameBefore)
+{
+    setUpCopenhagen();
+    fs::remove(folder / "runs/MODEL.TXT");
+    ASSERT_EQ(::mkfifo((folder / "runs/MODEL.TXT").c_str(), 0600), 0);
+
+    const ProgramRun r = kit_test::runProgram({.program = VENDASK_BINARY,
+                                               .folder = folder.path(),
+                                               .input = "Test run\n",
+                                               .limit = std::chrono::milliseconds(1500)});
+
+    EXPECT_TRUE(r.timedOut);
+    EXPECT_EQ(r.out + "\r\n", crlfLines(bannerLines() + locationLines(true)));
+}
+
+} // namespace
+} // namespace vendask::testing
