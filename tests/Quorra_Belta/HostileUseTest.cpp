@@ -1,0 +1,142 @@
+// Runs as a hostile or unlucky user makes them: inputs named like the files a run writes, links in
+// the pieces' places, a second run in the folder, a "+" in a folder name, a huge answer.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "BeltaHarness.h"
+
+namespace belta_test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::vector<std::string> modelRecords = {"85 9 16 11 1.0 200.0", "85 9 16 12 1.0 300.0"};
+const std::vector<std::string> observationRecords = {"85 9 16 11 1.0 190.0 3 0.4 -1 500",
+                                                     "85 9 16 12 1.0 290.0 3 0.4 -1 500"};
+
+std::vector<std::string> operator+(std::vector<std::string> a, const std::vector<std::string>& b)
+{
+    append(a, b);
+    return a;
+}
+
+struct CollidingName {
+    const char* label;
+    const char* resultsPath;
+    const char* resultsFile;
+    const char* shown;
+};
+
+class InputThatIsAlsoAnOutput : public testing::TestWithParam<CollidingName> {};
+
+// The model results file is a piece or a result file of some quality level: the run stops
+// before the level is even asked, and every file stays as it was.
+TEST_P(InputThatIsAlsoAnOutput, StopsBeforeWritingAnything)
+{
+    const CollidingName& c = GetParam();
+    ScratchFolder s;
+    writeStandardLayout(s, modelRecords, observationRecords);
+    s.writeLines("Quorra_Belta.ini", {"[Files]", std::string("Results_path=") + c.resultsPath,
+                                      std::string("Results_file=") + c.resultsFile, "Master_path=master"});
+    s.write(std::string(c.resultsPath) + "/" + c.resultsFile, kit_test::crlfLines({" YR", "85 9 16 11 1.0 200.0"}));
+    const kit_test::Files before = s.files();
+
+    const RunResult r = runBelta(s, "2\nid\n");
+
+    EXPECT_EQ(r.out, crlfLines(bannerLines + std::vector<std::string>{
+                                                 " ",
+                                                 std::string(" Error: the file ") + c.shown + " would be written by this run,",
+                                                 " but it is also one of the files the run reads.",
+                                                 " Nothing has been written. Edit the file Quorra_Belta.INI so that they differ.",
+                                                 " Execution stopped.",
+                                                 " "}));
+    EXPECT_EQ(r.err, endOfRunLines);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(s.files(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, InputThatIsAlsoAnOutput,
+                         testing::Values(CollidingName{"BODY1", ".", "BODY1", "BODY1"},
+                                         CollidingName{"BODY2", ".", "BODY2", "BODY2"},
+                                         CollidingName{"IN_HDR_INP", ".", "IN_HDR.INP", "IN_HDR.INP"},
+                                         CollidingName{"IN_HDR_DAT", ".", "IN_HDR.DAT", "IN_HDR.DAT"},
+                                         CollidingName{"IN2_INP", "results", "IN2.INP", "results\\IN2.INP"},
+                                         CollidingName{"IN0_DAT", "results", "IN0.DAT", "results\\IN0.DAT"},
+                                         CollidingName{"INSCAT3_DAT", "results", "INSCAT3.DAT", "results\\INSCAT3.DAT"}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST(BeltaHostileUse, PlantedLinksInThePiecesPlacesAreNotFollowed)
+{
+    ScratchFolder s;
+    writeStandardLayout(s, modelRecords, observationRecords);
+    const fs::path victim = s.aside("victim");
+    std::ofstream(victim, std::ios::binary) << "precious";
+    for (const char* piece : {"BODY1", "BODY2", "IN_HDR.INP", "IN_HDR.DAT"})
+        fs::create_symlink(victim, s / piece);
+
+    const RunResult r = runBelta(s, "2\nid\n");
+
+    EXPECT_EQ(r.out, crlfLines(completedRunLines("results\\IN2.INP", "results\\INSCAT2.DAT", 2)));
+    EXPECT_EQ(r.exitCode, 0);
+    std::ifstream in(victim, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "precious");
+    EXPECT_EQ(s.list(), (std::vector<std::string>{"Quorra_Belta.ini", "master", "results"}));
+}
+
+TEST(BeltaHostileUse, SecondRunInTheSameFolderStops)
+{
+    ScratchFolder s;
+    writeStandardLayout(s, modelRecords, observationRecords);
+    const kit_test::Files before = s.files();
+    const int held = ::open(s.path().c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
+
+    const RunResult r = runBelta(s, "2\nid\n");
+    ::close(held);
+
+    EXPECT_EQ(r.out, crlfLines({" ", " Error: another run is working in this folder.",
+                                " Its temporary files would mix with those of this run.",
+                                " Wait until it has ended, or start this run in another folder.", " Execution stopped.",
+                                " "}));
+    EXPECT_EQ(r.err, endOfRunLines);
+    EXPECT_EQ(s.files(), before);
+}
+
+TEST(BeltaHostileUse, FolderNameWithAPlusIsQuotedInTheCopyCommands)
+{
+    ScratchFolder s;
+    writeStandardLayout(s, modelRecords, observationRecords);
+    s.writeLines("Quorra_Belta.ini", {"[Files]", "Results_path=res+1", "Results_file=model.txt", "Master_path=master"});
+    fs::rename(s / "results", s / "res+1");
+
+    const RunResult r = runBelta(s, "2\nid\n");
+
+    EXPECT_EQ(r.out, crlfLines(completedRunLines("res+1\\IN2.INP", "res+1\\INSCAT2.DAT", 2)));
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(s.list("res+1"), (std::vector<std::string>{"IN2.INP", "INSCAT2.DAT", "model.txt"}));
+}
+
+// The quality answer counts up to its value: a 100 MB answer line is passed over as it is read.
+TEST(BeltaHostileUse, HugeQualityAnswerIsPassedOverAsItIsRead)
+{
+    ScratchFolder s;
+    writeStandardLayout(s, modelRecords, observationRecords);
+    const fs::path answer = s.aside("answer");
+    kit_test::writeLongLine(answer, "2 ", 100 << 20, "\nid\n");
+
+    const RunResult r = kit_test::runProgram({.program = BELTA_BINARY, .folder = s.path(), .inputFile = answer});
+
+    EXPECT_EQ(r.out, crlfLines(completedRunLines("results\\IN2.INP", "results\\INSCAT2.DAT", 2)));
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_LT(r.peakMemoryKiB, 48 << 10) << "the program held the line";
+}
+
+} // namespace
+} // namespace belta_test
