@@ -154,23 +154,37 @@ INSTANTIATE_TEST_SUITE_P(
                       "  Lead", 1, " Copenhagen scatter  -    Lead      ", {kBody1Cph[0]}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(VendaskRun, FolderNamesWithBlanksAreQuotedInTheCopyCommands)
+struct SplittingFolderNames {
+    const char* label;
+    const char* results;
+    const char* kit;
+};
+
+class FolderNamesThatWouldSplit : public VendaskRun, public ::testing::WithParamInterface<SplittingFolderNames> {};
+
+// A blank ends a name in a command and a "+" joins two: names holding either go in quotes.
+TEST_P(FolderNamesThatWouldSplit, AreQuotedInTheCopyCommands)
 {
+    const std::string results = GetParam().results, kit = GetParam().kit;
     setUpCopenhagen();
-    folder.write("Quorra_Vendask.ini", settings("cph", "model runs", "kit files"));
-    folder.write("kit files/MASTER.cph", kObservationsCph);
-    folder.write("kit files/cph.BTT", kTrailerCph);
-    folder.write("model runs/MODEL.TXT", kModelCph);
+    folder.write("Quorra_Vendask.ini", settings("cph", results, kit));
+    folder.write(kit + "/MASTER.cph", kObservationsCph);
+    folder.write(kit + "/cph.BTT", kTrailerCph);
+    folder.write(results + "/MODEL.TXT", kModelCph);
     const ProgramRun r = run();
 
     EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + dialogueLines(true) +
-                               Lines{"copy HDR.MAX+BODY1+\"kit files\\cph.BTT\" \"model runs\\CP.INP\"", " "} +
-                               resultLines(true, "model runs") + summaryLines(3)));
+                               Lines{"copy HDR.MAX+BODY1+\"" + kit + "\\cph.BTT\" \"" + results + "\\CP.INP\"", " "} +
+                               resultLines(true, results) + summaryLines(3)));
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(folder.read("model runs/CP.INP"), copenhagenHeaderMax(3) + crlfLines(kBody1Cph) + kTrailerCph);
-    EXPECT_EQ(folder.list("model runs"),
-              (Lines{"CP.INP", "CPSCAT.DAT", "CPY.INP", "CPYSCAT.DAT", "MODEL.TXT"}));
+    EXPECT_EQ(folder.read(results + "/CP.INP"), copenhagenHeaderMax(3) + crlfLines(kBody1Cph) + kTrailerCph);
+    EXPECT_EQ(folder.list(results), (Lines{"CP.INP", "CPSCAT.DAT", "CPY.INP", "CPYSCAT.DAT", "MODEL.TXT"}));
 }
+
+INSTANTIATE_TEST_SUITE_P(Names, FolderNamesThatWouldSplit,
+                         ::testing::Values(SplittingFolderNames{"WithBlanks", "model runs", "kit files"},
+                                           SplittingFolderNames{"WithAPlus", "runs+1", "kit+x"}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(VendaskRun, FolderEndingInABackslashGetsASecondOne)
 {
