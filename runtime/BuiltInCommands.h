@@ -1,0 +1,19 @@
+#pragma once
+// The commands the kit carries out itself when no command interpreter is named:
+//   COPY a+b+c dest   joins the sources byte for byte into dest (blanks around "+" allowed; a
+//                     name holding blanks or "+" may stand in double quotes). dest must end up a
+//                     regular file: a folder or a link in its place, or a dest that is one of the
+//                     sources, makes COPY fail. The copy takes dest's name only once it is whole,
+//                     so a COPY that fails leaves dest as it was.
+//   DEL name          deletes one file
+// The command word may be in any case. They print nothing when they succeed and one line on
+// standard error when they fail.
+#include <optional>
+#include <string_view>
+
+namespace kit {
+
+// The command's status (0 when it succeeded), or nothing when `text` is no built-in command.
+std::optional<int> runBuiltInCommand(std::string_view text);
+
+} // namespace kit
