@@ -1,8 +1,10 @@
-// Speed of the pairing programs' hot path: free-format values read, fixed fields written.
+// Speed of the pairing programs' hot path: free-format values read, fixed fields written; and of
+// passing over the part of a line that no reader uses, which must grow only linearly with it.
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -45,6 +47,37 @@ void ReadFreeFormatValues(benchmark::State& state)
     std::remove(path.c_str());
 }
 BENCHMARK(ReadFreeFormatValues)->Unit(benchmark::kMillisecond);
+
+// A file holding one line of `length` characters, then a short one.
+std::string makeLongLine(std::size_t length)
+{
+    std::string path = "/tmp/kit-bench-long-line-" + std::to_string(::getpid());
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    const std::string piece(1 << 20, 'x');
+    for (std::size_t left = length; left > 0; left -= std::min(left, piece.size()))
+        std::fwrite(piece.data(), 1, std::min(left, piece.size()), f);
+    std::fputs("\r\nlast\r\n", f);
+    std::fclose(f);
+    return path;
+}
+
+// An ID answer of `range(0)` MiB: 12 characters are kept, the rest is passed over as it is read.
+void PassOverLongLine(benchmark::State& state)
+{
+    const std::size_t length = static_cast<std::size_t>(state.range(0)) << 20;
+    const std::string path = makeLongLine(length);
+    for (auto _ : state) {
+        kit::TextInput in;
+        in.open(path);
+        std::string_view line;
+        in.readLine(line, 12);
+        in.readLine(line, 12);
+        benchmark::DoNotOptimize(line.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(length));
+    std::remove(path.c_str());
+}
+BENCHMARK(PassOverLongLine)->Arg(16)->Arg(64)->Arg(256)->Unit(benchmark::kMillisecond);
 
 void WriteFixedFields(benchmark::State& state)
 {
