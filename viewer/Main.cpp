@@ -3,6 +3,7 @@
 #include "About.h"
 #include "ORVStrngTTT.h"
 #include "ORVUnit1.h"
+#include "vcl/Application.h"
 #include "vcl/ErrorBox.h"
 #include "vcl/Forms.h"
 #include "vcl/Hints.h"
@@ -36,6 +37,7 @@ void OnChoice(QAction* item, TMainForm* form, Handler handler)
 TMainForm::TMainForm()
 {
     setWindowTitle(QStringLiteral("ORV"));
+    vcl::NameForDesktop(this);
     setFont(vcl::DesignFont());
 
     clientArea_ = new QMdiArea(this);

@@ -8,16 +8,25 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
+#include <QtGui/qguiapplication_platform.h>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <memory>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -199,6 +208,73 @@ TEST_F(MainWindow, ExitClosesTheMainWindow)
 {
     MainForm->FileExitItem->trigger();
     EXPECT_FALSE(MainForm->isVisible());
+}
+
+// Runs this test binary again under the program's own file name, with `mark` set, running only
+// `test`; the child reports what it saw in its test result.
+void RunAsOrv(const char* mark, const char* test)
+{
+    TempFolder folder;
+    const std::filesystem::path program = std::filesystem::path(folder.Path()) / "ORV";
+    std::filesystem::create_symlink(QCoreApplication::applicationFilePath().toStdString(), program);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(mark, "1");
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QString::fromStdString(program.string()), {QStringLiteral("--gtest_filter=") + test});
+    ASSERT_TRUE(child.waitForFinished(120000));
+    const QString output = QString::fromLocal8Bit(child.readAll());
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << output.toStdString();
+    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test.")) << output.toStdString();
+}
+
+// A text property of an X window.
+std::string WindowProperty(QWidget* window, const char* name)
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11) return "(no X11)";
+    xcb_connection_t* connection = x11->connection();
+    xcb_intern_atom_reply_t* atom =
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, static_cast<uint16_t>(strlen(name)), name), nullptr);
+    if (!atom) return "(no atom)";
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        connection,
+        xcb_get_property(connection, 0, static_cast<xcb_window_t>(window->winId()), atom->atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
+        nullptr);
+    free(atom);
+    std::string value;
+    if (reply) value.assign(static_cast<const char*>(xcb_get_property_value(reply)),
+                            static_cast<std::size_t>(xcb_get_property_value_length(reply)));
+    free(reply);
+    return value;
+}
+
+const char* const DesktopNameMark = "ORV_TEST_DESKTOP_NAME";
+
+TEST(DesktopName, TheProgramsWindowsAreNamedByTheApplicationTitleWhileTheFrameKeepsItsCaption)
+{
+    if (!qEnvironmentVariableIsSet(DesktopNameMark)) {
+        RunAsOrv(DesktopNameMark, "DesktopName.*");
+        return;
+    }
+    TempFolder folder;
+    folder.Write("MISC_KIN.DAT", kMeteoFile);
+    ViewerForms forms;
+    ASSERT_EQ(vcl::ApplicationTitle(), "Orv");
+    // WM_CLASS holds the instance name, then the class, each ending in a NUL.
+    const std::string windowClass = WindowProperty(MainForm, "WM_CLASS");
+    EXPECT_EQ(windowClass.substr(windowClass.find('\0') + 1), std::string("Orv", 4));
+    EXPECT_EQ(WindowProperty(MainForm, "WM_ICON_NAME"), "Orv");
+    EXPECT_EQ(WindowProperty(MainForm, "_NET_WM_ICON_NAME"), "Orv");
+    EXPECT_EQ(MainForm->windowTitle().toStdString(), "ORV - [Veltrana]");
+
+    // The error box is captioned with the same title.
+    MainForm->show();
+    const auto boxes = BoxesShownBy([] { MainForm->Kincaid1->trigger(); });
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].Title, "Orv");
 }
 
 TEST(StartUp, WithoutTheMeteoFileOneErrorBoxComesUpAndTheViewerIsShown)
