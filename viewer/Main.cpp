@@ -9,6 +9,7 @@
 #include "vcl/Hints.h"
 #include "vcl/TextFile.h"
 
+#include <QApplication>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -135,6 +136,15 @@ void CreateViewerForms()
     Form1 = new TForm1;
     vcl::AddFixedMaximisedChild(MainForm->ClientArea(), Form1);
     AboutBox = new TAboutBox(MainForm);
+}
+
+int RunViewer()
+{
+    CreateViewerForms();
+    MainForm->show();
+    QApplication::exec();
+    DestroyViewerForms();
+    return 0;
 }
 
 void DestroyViewerForms()

@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
-#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
@@ -20,8 +20,10 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QtGui/qguiapplication_platform.h>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -210,9 +212,15 @@ TEST_F(MainWindow, ExitClosesTheMainWindow)
     EXPECT_FALSE(MainForm->isVisible());
 }
 
+struct ChildRun {
+    QProcess::ExitStatus status;
+    int code;
+    std::string output;
+};
+
 // Runs this test binary again under the program's own file name, with `mark` set, running only
-// `test`; the child reports what it saw in its test result.
-void RunAsOrv(const char* mark, const char* test)
+// `test`.
+ChildRun RunAsOrv(const char* mark, const char* test)
 {
     TempFolder folder;
     const std::filesystem::path program = std::filesystem::path(folder.Path()) / "ORV";
@@ -223,11 +231,20 @@ void RunAsOrv(const char* mark, const char* test)
     child.setProcessEnvironment(environment);
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(QString::fromStdString(program.string()), {QStringLiteral("--gtest_filter=") + test});
-    ASSERT_TRUE(child.waitForFinished(120000));
-    const QString output = QString::fromLocal8Bit(child.readAll());
-    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << output.toStdString();
-    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
-    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test.")) << output.toStdString();
+    if (!child.waitForFinished(120000)) {
+        child.kill();
+        child.waitForFinished();
+        return {QProcess::CrashExit, -1, "did not end: " + QString::fromLocal8Bit(child.readAll()).toStdString()};
+    }
+    return {child.exitStatus(), child.exitCode(), QString::fromLocal8Bit(child.readAll()).toStdString()};
+}
+
+// The child's own test passed.
+void ExpectPassed(const ChildRun& run)
+{
+    EXPECT_EQ(run.status, QProcess::NormalExit) << run.output;
+    EXPECT_EQ(run.code, 0) << run.output;
+    EXPECT_NE(run.output.find("[  PASSED  ] 1 test."), std::string::npos) << run.output;
 }
 
 // A text property of an X window.
@@ -256,7 +273,7 @@ const char* const DesktopNameMark = "ORV_TEST_DESKTOP_NAME";
 TEST(DesktopName, TheProgramsWindowsAreNamedByTheApplicationTitleWhileTheFrameKeepsItsCaption)
 {
     if (!qEnvironmentVariableIsSet(DesktopNameMark)) {
-        RunAsOrv(DesktopNameMark, "DesktopName.*");
+        ExpectPassed(RunAsOrv(DesktopNameMark, "DesktopName.*"));
         return;
     }
     TempFolder folder;
@@ -275,6 +292,48 @@ TEST(DesktopName, TheProgramsWindowsAreNamedByTheApplicationTitleWhileTheFrameKe
     const auto boxes = BoxesShownBy([] { MainForm->Kincaid1->trigger(); });
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].Title, "Orv");
+}
+
+const char* const ExitMark = "ORV_TEST_EXIT";
+
+// In the child: the program's own run, in which the user clicks "Options" and then Exit in the
+// Experiment menu; what the run returns is the process's exit status.
+[[noreturn]] void RunAndExitFromTheMenu()
+{
+    TempFolder folder;
+    folder.Write("MISC_KIN.DAT", kMeteoFile);
+    bool optionsOpenedNothing = false;
+    QTimer::singleShot(0, [&] {
+        bool shown = QTest::qWaitForWindowExposed(MainForm);
+        const auto shownWindows = [] {
+            int shown = 0;
+            for (QWidget* window : QApplication::topLevelWidgets()) shown += window->isVisible();
+            return shown;
+        };
+        const int before = shownWindows();
+        QMenuBar* bar = MainForm->MainMenu1;
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(MainForm->Options1).center());
+        QTest::qWait(100);
+        optionsOpenedNothing = shown && shownWindows() == before && !QApplication::activePopupWidget() &&
+                               !QApplication::activeModalWidget() && Form1->Caption() == "Veltrana";
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(MainForm->File1->menuAction()).center());
+        // Should the menu not open, the click misses Exit and the run never ends.
+        shown = QTest::qWaitForWindowExposed(MainForm->File1);
+        if (shown) QTest::mouseClick(MainForm->File1, Qt::LeftButton, {}, MainForm->File1->actionGeometry(MainForm->FileExitItem).center());
+    });
+    const int status = RunViewer();
+    std::printf("the event loop ended; Options opened %s\n", optionsOpenedNothing ? "nothing" : "something");
+    std::fflush(stdout);
+    std::_Exit(status);
+}
+
+TEST(ExitCommand, EndsTheEventLoopAndTheProcessWithStatusZeroWhileOptionsOpensNothing)
+{
+    if (qEnvironmentVariableIsSet(ExitMark)) RunAndExitFromTheMenu();
+    const ChildRun run = RunAsOrv(ExitMark, "ExitCommand.*");
+    EXPECT_EQ(run.status, QProcess::NormalExit) << run.output;
+    EXPECT_EQ(run.code, 0) << run.output;
+    EXPECT_NE(run.output.find("the event loop ended; Options opened nothing"), std::string::npos) << run.output;
 }
 
 TEST(StartUp, WithoutTheMeteoFileOneErrorBoxComesUpAndTheViewerIsShown)
