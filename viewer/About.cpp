@@ -1,6 +1,7 @@
 #include "About.h"
 
 #include "resources/Icons.h"
+#include "vcl/Application.h"
 #include "vcl/Forms.h"
 #include "vcl/StdControls.h"
 
@@ -28,6 +29,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("About"));
+    vcl::NameForDesktop(this);
     setFont(vcl::DesignFont());
     setFixedSize(298, 218);
 

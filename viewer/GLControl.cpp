@@ -107,8 +107,13 @@ void TGLControl::mouseReleaseEvent(QMouseEvent* event)
 
 void TGLControl::exposeEvent(QExposeEvent*)
 {
-    if (exposedOnce || !isExposed())
+    if (!isExposed())
         return;
+    // Uncovered again: what lay over the surface is still in its window.
+    if (exposedOnce) {
+        ShowLastFrame();
+        return;
+    }
     exposedOnce = true;
     // The surface must cover the controls in its square, also any that became native windows
     // of their own after it.
@@ -116,6 +121,41 @@ void TGLControl::exposeEvent(QExposeEvent*)
         holder->raise();
     if (OnFirstExpose)
         OnFirstExpose();
+}
+
+void TGLControl::KeepFrame()
+{
+    frameSize = size() * devicePixelRatio();
+    lastFrame.resize(static_cast<std::size_t>(frameSize.width()) * static_cast<std::size_t>(frameSize.height()) * 4);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, frameSize.width(), frameSize.height(), GL_RGBA, GL_UNSIGNED_BYTE, lastFrame.data());
+}
+
+void TGLControl::ShowLastFrame()
+{
+    if (lastFrame.empty() || !context || QOpenGLContext::currentContext() != context)
+        return;
+    // The copy goes into the back buffer unchanged by the frame's state (matrices, light, depth
+    // test, colour), which is put back as it was: the next frame is drawn as if nothing had come
+    // between.
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DITHER);
+    glRasterPos2i(-1, -1);
+    glDrawPixels(frameSize.width(), frameSize.height(), GL_RGBA, GL_UNSIGNED_BYTE, lastFrame.data());
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
+    glPopAttrib();
+    context->swapBuffers(this);
 }
 
 void SetupPixelFormat(TGLControl* surface)
@@ -157,6 +197,8 @@ void SwapCurrentBuffers()
         return;
     if (BeforeFrameShown)
         BeforeFrameShown();
+    if (auto* surface = dynamic_cast<TGLControl*>(current->surface()))
+        surface->KeepFrame();
     current->swapBuffers(current->surface());
     ++framesShown;
 }

@@ -45,6 +45,9 @@ public:
     // True once the surface has been shown on the screen.
     bool WasExposed() const { return exposedOnce; }
 
+    // Copies the finished frame in the back buffer of the current context, about to be shown.
+    void KeepFrame();
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -52,9 +55,16 @@ protected:
     void exposeEvent(QExposeEvent* event) override;
 
 private:
+    // Puts the last frame shown on the screen again, as it was: no frame is drawn or counted.
+    void ShowLastFrame();
+
     QWidget* container;
     QOpenGLContext* context = nullptr;
     bool exposedOnce = false;
+    // The picture the surface shows, bottom row first: an X server without a compositor keeps
+    // none of a covered window, so the surface keeps its own.
+    QSize frameSize;
+    std::vector<unsigned char> lastFrame;
 };
 
 // Checks that the surface can get the asked-for pixel format; reports "ChoosePixelFormat

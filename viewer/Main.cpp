@@ -3,11 +3,13 @@
 #include "About.h"
 #include "ORVStrngTTT.h"
 #include "ORVUnit1.h"
+#include "vcl/Application.h"
 #include "vcl/ErrorBox.h"
 #include "vcl/Forms.h"
 #include "vcl/Hints.h"
 #include "vcl/TextFile.h"
 
+#include <QApplication>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -36,6 +38,7 @@ void OnChoice(QAction* item, TMainForm* form, Handler handler)
 TMainForm::TMainForm()
 {
     setWindowTitle(QStringLiteral("ORV"));
+    vcl::NameForDesktop(this);
     setFont(vcl::DesignFont());
 
     clientArea_ = new QMdiArea(this);
@@ -133,6 +136,15 @@ void CreateViewerForms()
     Form1 = new TForm1;
     vcl::AddFixedMaximisedChild(MainForm->ClientArea(), Form1);
     AboutBox = new TAboutBox(MainForm);
+}
+
+int RunViewer()
+{
+    CreateViewerForms();
+    MainForm->show();
+    QApplication::exec();
+    DestroyViewerForms();
+    return 0;
 }
 
 void DestroyViewerForms()

@@ -49,3 +49,7 @@ void ReadExperimentList();
 void CreateViewerForms();
 // End of run: the three forms go, and their references are emptied.
 void DestroyViewerForms();
+
+// The run of the program once its application object exists: start-up, the message loop until
+// the frame closes, the end of run. Returns the exit code, 0.
+int RunViewer();

@@ -9,9 +9,5 @@ int main(int argc, char** argv)
     PrepareOpenGLFormat();
     vcl::TApplication application(argc, argv);
     application.setWindowIcon(MainIcon());
-    CreateViewerForms();
-    MainForm->show();
-    application.exec();
-    DestroyViewerForms();
-    return 0;
+    return RunViewer();
 }

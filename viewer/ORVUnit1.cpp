@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPaintEvent>
 #include <algorithm>
+#include <cstdint>
+#include <utility>
 
 TForm1* Form1 = nullptr;
 std::string SelectedDate;
@@ -157,9 +159,15 @@ std::string MeteoDateKey(const std::string& line)
 // short word mean no data.
 bool HourHasData(const std::string& flags, std::size_t hour) { return hour <= flags.size() && flags[hour - 1] == '1'; }
 
-// A pair count beyond what any experiment holds would only make rows of empty cells; it is
-// taken as this many samplers.
-constexpr std::int32_t kMaxSamplers = 10000;
+// Rows past the file's last line hold only their numbers. A pair count beyond what any
+// experiment holds would make nothing but such rows: they stop at this many rows of the
+// table. Rows with data are never cut.
+constexpr std::int64_t kMaxRowsWithEmptyTail = 10000;
+
+struct RecordPair {
+    std::string A;
+    std::string B;
+};
 
 void FillExperimentBlock(vcl::TextFile& file, const std::string& header)
 {
@@ -168,9 +176,19 @@ void FillExperimentBlock(vcl::TextFile& file, const std::string& header)
     for (std::size_t hour = 1; hour <= 24; ++hour)
         if (HourHasData(flags, hour)) form.ComboBox2->AddItem(std::to_string(hour));
 
-    const int samplers = std::min(StrToIntOrZero(ExtractWords(3, 1, header)), kMaxSamplers);
+    // Every pair that the file holds is read, however many there are.
+    const std::int64_t samplers = std::max(StrToIntOrZero(ExtractWords(3, 1, header)), 0);
+    std::vector<RecordPair> pairs;
+    while (static_cast<std::int64_t>(pairs.size()) < samplers && !file.Eof()) {
+        RecordPair pair;
+        pair.A = file.ReadLn();
+        pair.B = file.ReadLn();
+        pairs.push_back(std::move(pair));
+    }
+    const std::int64_t rows = std::min(samplers, std::max(static_cast<std::int64_t>(pairs.size()), kMaxRowsWithEmptyTail));
+
     vcl::TStringGrid& grid = *form.StringGrid1;
-    grid.SetRowCount(std::max(samplers + 1, 1));
+    grid.SetRowCount(static_cast<int>(rows + 1));
     grid.SetColWidth(0, 35);
     const int hours = form.ComboBox2->ItemCount();
     grid.SetColCount(hours + 3);
@@ -181,15 +199,15 @@ void FillExperimentBlock(vcl::TextFile& file, const std::string& header)
         grid.SetCells(3 + i, 0, "   " + form.ComboBox2->Item(i));
         hourOfColumn.push_back(static_cast<std::size_t>(StrToIntOrZero(form.ComboBox2->Item(i))));
     }
-    for (int row = 1; row <= samplers; ++row) {
-        const std::string lineA = file.ReadLn();
-        const std::string lineB = file.ReadLn();
+    for (int row = 1; row <= rows; ++row) {
+        const RecordPair empty;
+        const RecordPair& pair = row <= static_cast<int>(pairs.size()) ? pairs[static_cast<std::size_t>(row - 1)] : empty;
         grid.SetCells(0, row, std::to_string(row));
-        grid.SetCells(1, row, ExtractWords(2, 1, lineA));
-        grid.SetCells(2, row, ExtractWords(3, 1, lineA));
+        grid.SetCells(1, row, ExtractWords(2, 1, pair.A));
+        grid.SetCells(2, row, ExtractWords(3, 1, pair.A));
         // Hours 1 to 12 are words 5 to 16 of line A, hours 13 to 24 the words of line B, which
         // follows without a blank put between.
-        const std::string hourly = ExtractWords(5, 12, lineA) + lineB;
+        const std::string hourly = ExtractWords(5, 12, pair.A) + pair.B;
         for (int i = 0; i < hours; ++i) grid.SetCells(3 + i, row, ExtractWords(hourOfColumn[i], 1, hourly));
     }
 }

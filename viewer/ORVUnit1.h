@@ -12,7 +12,8 @@
 //                                   nothing), Text() / SetText(), ItemCount(), Item(i),
 //                                   AddItem(s), ClearItems() (silent, keeps the shown text).
 //   Memo1, Memo2   vcl::TMemo       Lines.Count(), Lines[i], Lines.All(), Lines.Add(s),
-//                                   Lines.Clear(); one entry per whole line.
+//                                   Lines.Clear(); one entry per whole line, read from the
+//                                   widget's text (what the user typed included).
 //   StringGrid1, 2 vcl::TStringGrid Cells(col, row) / SetCells(col, row, s), ColCount() /
 //                                   SetColCount(n), RowCount() / SetRowCount(n),
 //                                   SetColWidth(col, w), RowHeight(row).

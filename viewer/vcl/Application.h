@@ -13,9 +13,15 @@ std::string TitleFromProgramFile(const std::string& path);
 // The title of the running program (the caption of the error box).
 std::string ApplicationTitle();
 
+// Gives the window the title as the name that task bars and window lists show for it (on X11
+// its icon name; the window class is the title for every window of the program), whatever
+// its caption.
+void NameForDesktop(QWidget* window);
+
 // Division by zero, overflow and invalid operations give infinities or NaN for the whole run.
 void MaskFloatingPointExceptions();
 
+// Its windows are named by the title on the desktop.
 class TApplication : public QApplication {
 public:
     TApplication(int& argc, char** argv);

@@ -2,6 +2,7 @@
 
 #include "vcl/Application.h"
 #include "vcl/QtText.h"
+#include "vcl/Uncover.h"
 
 #include <QMessageBox>
 
@@ -17,7 +18,13 @@ std::string ErrorBoxText(const std::string& message)
 void ShowErrorBox(const std::string& message)
 {
     QMessageBox box(QMessageBox::Critical, ToQ(ApplicationTitle()), ToQ(ErrorBoxText(message)), QMessageBox::Ok);
+    bool closing = false;
+    QObject::connect(&box, &QDialog::finished, [&closing] {
+        closing = true;
+        PauseRepaintWhenUncovered();
+    });
     box.exec();
+    if (closing) ResumeRepaintWhenUncovered();
 }
 
 void ShowCurrentException()

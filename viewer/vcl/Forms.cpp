@@ -1,6 +1,7 @@
 #include "vcl/Forms.h"
 
 #include "vcl/QtText.h"
+#include "vcl/Uncover.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -10,7 +11,11 @@
 
 namespace vcl {
 
-TForm::TForm(QWidget* parent) : QWidget(parent) { setFont(DesignFont()); }
+TForm::TForm(QWidget* parent) : QWidget(parent)
+{
+    setFont(DesignFont());
+    RepaintWhenUncovered(this);
+}
 
 std::string TForm::Caption() const { return FromQ(windowTitle()); }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Forms: a form is a widget with a caption and controls placed at design pixels. The viewer is
 // an MDI child that stays maximised: it has no system menu, no close, minimise or restore
-// button, and ignores requests to close or to leave the maximised state.
+// button, and ignores requests to close or to leave the maximised state. A form repaints what
+// another window uncovers of it (vcl/Uncover.h).
 #include <QWidget>
 #include <string>
 

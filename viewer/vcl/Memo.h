@@ -1,6 +1,7 @@
 #pragma once
 // A memo: a list of whole text lines (a long line stays one line; the view does not wrap).
-// Lines are kept as 8-bit strings, and the view follows every change of the list.
+// The widget's text is the one source of the lines: what the user types is in Lines, and what
+// the program adds shows at once. Lines are 8-bit strings.
 #include <QPlainTextEdit>
 #include <string>
 #include <vector>
@@ -12,26 +13,22 @@ class TMemo;
 class TStrings {
 public:
     explicit TStrings(TMemo& owner) : owner_(owner) {}
-    int Count() const { return static_cast<int>(lines_.size()); }
-    const std::string& operator[](int index) const { return lines_.at(static_cast<std::size_t>(index)); }
-    const std::vector<std::string>& All() const { return lines_; }
+    // The lines of the text; an empty last line does not count, so a text that ends with a line
+    // break has as many lines as the breaks before it.
+    std::vector<std::string> All() const;
+    int Count() const { return static_cast<int>(All().size()); }
+    std::string operator[](int index) const { return All().at(static_cast<std::size_t>(index)); }
     void Add(const std::string& line);
     void Clear();
 
 private:
     TMemo& owner_;
-    std::vector<std::string> lines_;
 };
 
 class TMemo : public QPlainTextEdit {
 public:
     TMemo(QWidget* parent, const std::vector<std::string>& lines);
     TStrings Lines{*this};
-
-private:
-    friend class TStrings;
-    void Appended(const std::string& line);
-    void Cleared();
 };
 
 } // namespace vcl

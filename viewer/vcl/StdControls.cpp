@@ -73,13 +73,18 @@ TRadioGroup::TRadioGroup(QWidget* parent, const std::string& caption, const std:
         button->setGeometry(left, top + static_cast<int>(i) * itemHeight, 80, 17);
         group_.addButton(button, static_cast<int>(i));
     }
-    connect(&group_, &QButtonGroup::idClicked, this, [this] { Fire(OnClick, this); });
+    connect(&group_, &QButtonGroup::idClicked, this, [this](int id) {
+        if (id == chosen_) return;
+        chosen_ = id;
+        Fire(OnClick, this);
+    });
 }
 
 int TRadioGroup::ItemIndex() const { return group_.checkedId(); }
 
 void TRadioGroup::SetItemIndex(int index)
 {
+    chosen_ = group_.button(index) ? index : -1;
     if (QAbstractButton* button = group_.button(index)) {
         button->setChecked(true);
     } else if (QAbstractButton* checked = group_.checkedButton()) {

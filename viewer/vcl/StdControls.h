@@ -4,7 +4,8 @@
 // - TLabel: OnClick on a click (press and release of the left button over it);
 // - TEdit: OnChange at every change of its text (typed or set), OnEnter when it receives the
 //   keyboard focus inside its window;
-// - TRadioGroup: OnClick when the user picks one of its items.
+// - TRadioGroup: OnClick when the user picks one of its items; a click on the item already
+//   chosen changes nothing and fires nothing.
 #include "vcl/Events.h"
 
 #include <QButtonGroup>
@@ -70,6 +71,7 @@ public:
 
 private:
     QButtonGroup group_;
+    int chosen_ = -1;  // the item chosen before the latest click
 };
 
 // A panel with a lowered outer bevel and no caption.

@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QOpenGLContext>
 #include <QProcess>
+#include <QTest>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -52,6 +54,37 @@ TEST(RenderWithoutOpenGL, OneBoxSaysNoPixelFormatCouldBeChosenAndStartUpGoesOn)
     const QString output = QString::fromLocal8Bit(child.readAll());
     EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
     EXPECT_TRUE(output.contains("[  PASSED  ] 1 test.")) << output.toStdString();
+}
+
+// A surface on which a context of the asked-for format cannot draw: the steps of the form's
+// creation from the surface on, as it takes them.
+TEST(RenderWithoutOpenGL, ASurfaceTheContextCannotDrawOnGivesOneBoxAndStartUpGoesOnWithoutAPicture)
+{
+    QWidget form;
+    form.resize(764, 529);
+    auto* surface = new TGLControl(&form);
+    surface->setSurfaceType(QSurface::RasterSurface);
+    surface->SetBounds(0, 0, 500, 500);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    surface->create();
+
+    const auto boxes = BoxesShownBy([&] { SetupPixelFormat(surface); });
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].Title, "Error");
+    EXPECT_EQ(boxes[0].Text, "SetPixelFormat failed.");
+    EXPECT_EQ(boxes[0].Icon, QMessageBox::Critical);
+    EXPECT_EQ(boxes[0].Buttons, QMessageBox::Ok);
+
+    // The context is made and the state set all the same; frames then show nothing.
+    const long frames = FramesShown();
+    EXPECT_TRUE(BoxesShownBy([&] {
+                    surface->CreateRenderingContext();
+                    InitGL();
+                    DrawSceneFrame(SceneView{}, {"-8.75 8.75 100", "0 0 5"});
+                }).empty());
+    EXPECT_EQ(QOpenGLContext::currentContext(), nullptr);
+    EXPECT_EQ(FramesShown(), frames);
 }
 
 } // namespace

@@ -193,6 +193,26 @@ TEST_F(Readers, APairCountBeyondTheFileGivesNumberedEmptyRows)
     EXPECT_EQ(Form1->ComboBox1->ItemCount(), 1);
 }
 
+TEST_F(Readers, ABlockOfMoreThanTenThousandPairsIsReadWholeAndTheListAgrees)
+{
+    constexpr int pairs = 10050;
+    std::string data = "50380 1 " + std::to_string(pairs) + "\r\n";
+    for (int sampler = 1; sampler <= pairs; ++sampler)
+        data += std::to_string(sampler) + " " + std::to_string(280 + sampler % 10) + " 4390 x v" + std::to_string(sampler) + "\r\n 13\r\n";
+    data += "52380 1 1\r\n1 1 2 x n1\r\n 13\r\n";
+    ReadExperiment(data, "50380");
+    EXPECT_EQ(Form1->StringGrid1->RowCount(), pairs + 1);
+    EXPECT_EQ(Row(10001), (Lines{"10001", "281", "4390", "v10001"}));
+    EXPECT_EQ(Row(pairs), (Lines{"10050", "280", "4390", "v10050"}));
+
+    // The list skips the same pairs and finds the next experiment behind them.
+    ReadExperimentList();
+    EXPECT_EQ(Items(*Form1->ComboBox1), (Lines{"50380", "52380"}));
+    ReadExperiment(data, "52380");
+    EXPECT_EQ(Form1->StringGrid1->RowCount(), 2);
+    EXPECT_EQ(Row(1), (Lines{"1", "1", "2", "n1"}));
+}
+
 TEST_F(Readers, EveryBlockWithTheKeyIsReadInFileOrder)
 {
     ReadExperiment("50380 1 1\r\n1 290 4390 x f1 f2\r\n 13\r\n"

@@ -90,6 +90,31 @@ TEST_F(Wiring, TheFilterFollowsTheViewChoiceAndTheEdits)
     EXPECT_EQ(FilterMax, 100.0);
 }
 
+TEST_F(Wiring, AClickOnTheChosenViewChangesNothingAndDrawsNoFrame)
+{
+    EXPECT_EQ(FramesDuring([] { QTest::mouseClick(Form1->RadioGroup1->Button(0), Qt::LeftButton); }), 0);
+    QTest::mouseClick(Form1->RadioGroup1->Button(1), Qt::LeftButton);
+    Form1->Edit1->SetText("7");  // applied at once while the filter is chosen
+    FilterMin = 1;
+    EXPECT_EQ(FramesDuring([] { QTest::mouseClick(Form1->RadioGroup1->Button(1), Qt::LeftButton); }), 0);
+    EXPECT_EQ(FilterMin, 1.0);
+}
+
+TEST_F(Wiring, TheSamplerListThatTheUserTypesIsTheOneThatIsDrawn)
+{
+    Form1->ComboBox2->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), Form1->Memo2);
+    Form1->Memo2->selectAll();
+    QTest::keyClicks(Form1->Memo2, "-8.75 8.75 100");
+    QTest::keyClick(Form1->Memo2, Qt::Key_Return);
+    QTest::keyClicks(Form1->Memo2, "x 0 5");
+    EXPECT_EQ(Form1->Memo2->Lines.All(), (Lines{"-8.75 8.75 100", "x 0 5"}));
+    const auto boxes = BoxesShownBy([] { Form1->Button1->click(); });
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].Text, "'x' is not a valid floating point value.");
+}
+
 TEST_F(Wiring, TheBarButtonsAnswerClicksAndKeys)
 {
     QTest::mouseClick(Form1->Button3, Qt::LeftButton);

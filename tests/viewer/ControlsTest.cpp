@@ -272,6 +272,27 @@ TEST_F(RadioGroupEvents, UserPicksFireProgramSetsDoNot)
     EXPECT_EQ(group->ItemIndex(), -1);
 }
 
+TEST_F(RadioGroupEvents, AClickOnTheChosenItemFiresNothing)
+{
+    auto* group = new vcl::TRadioGroup(window.get(), "View", {"All data", "Use filter"});
+    group->setGeometry(10, 10, 93, 65);
+    int clicks = 0;
+    group->OnClick = Count(clicks);
+    group->SetItemIndex(0);
+    Show();
+    QTest::mouseClick(group->Button(0), Qt::LeftButton);  // chosen by the program
+    EXPECT_EQ(clicks, 0);
+    QTest::mouseClick(group->Button(1), Qt::LeftButton);
+    QTest::mouseClick(group->Button(1), Qt::LeftButton);  // chosen by the user
+    EXPECT_EQ(clicks, 1);
+    group->Button(1)->setFocus();
+    QTest::keyClick(group->Button(1), Qt::Key_Space);
+    EXPECT_EQ(clicks, 1);
+    QTest::mouseClick(group->Button(0), Qt::LeftButton);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(group->ItemIndex(), 0);
+}
+
 TEST(Memo, HoldsWholeLines)
 {
     vcl::TMemo memo(nullptr, {"Memo2"});
@@ -283,6 +304,37 @@ TEST(Memo, HoldsWholeLines)
     ASSERT_EQ(memo.Lines.Count(), 2);
     EXPECT_EQ(memo.Lines[0], longLine);
     EXPECT_EQ(memo.toPlainText().toStdString(), longLine + "\nb");
+}
+
+using MemoTyping = ControlTest;
+
+TEST_F(MemoTyping, WhatTheUserTypesIsInTheLines)
+{
+    auto* memo = new vcl::TMemo(window.get(), {"Memo2"});
+    memo->setGeometry(10, 10, 300, 100);
+    Show();
+    memo->setFocus();
+    memo->selectAll();
+    QTest::keyClicks(memo, "1 2 3");
+    QTest::keyClick(memo, Qt::Key_Return);
+    QTest::keyClicks(memo, "4 5 6");
+    EXPECT_EQ(memo->Lines.All(), (std::vector<std::string>{"1 2 3", "4 5 6"}));
+    EXPECT_EQ(memo->Lines.Count(), 2);
+    EXPECT_EQ(memo->Lines[1], "4 5 6");
+
+    // A line break at the end makes no line of its own; a line added then takes its place.
+    QTest::keyClick(memo, Qt::Key_Return);
+    EXPECT_EQ(memo->Lines.Count(), 2);
+    memo->Lines.Add("7 8 9");
+    EXPECT_EQ(memo->Lines.All(), (std::vector<std::string>{"1 2 3", "4 5 6", "7 8 9"}));
+
+    // The bytes of a data file's line come back as they went in, a no-break space and a lone
+    // LF included.
+    memo->Lines.Clear();
+    EXPECT_EQ(memo->Lines.Count(), 0);
+    memo->Lines.Add("a\xa0" "b\nc");
+    memo->Lines.Add("d");
+    EXPECT_EQ(memo->Lines.All(), (std::vector<std::string>{"a\xa0" "b\nc", "d"}));
 }
 
 TEST(StringGrid, CellsFollowTheSizeAndKeepTheirTexts)

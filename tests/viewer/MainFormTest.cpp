@@ -8,16 +8,27 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
+#include <QtGui/qguiapplication_platform.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <memory>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -199,6 +210,130 @@ TEST_F(MainWindow, ExitClosesTheMainWindow)
 {
     MainForm->FileExitItem->trigger();
     EXPECT_FALSE(MainForm->isVisible());
+}
+
+struct ChildRun {
+    QProcess::ExitStatus status;
+    int code;
+    std::string output;
+};
+
+// Runs this test binary again under the program's own file name, with `mark` set, running only
+// `test`.
+ChildRun RunAsOrv(const char* mark, const char* test)
+{
+    TempFolder folder;
+    const std::filesystem::path program = std::filesystem::path(folder.Path()) / "ORV";
+    std::filesystem::create_symlink(QCoreApplication::applicationFilePath().toStdString(), program);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(mark, "1");
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QString::fromStdString(program.string()), {QStringLiteral("--gtest_filter=") + test});
+    if (!child.waitForFinished(120000)) {
+        child.kill();
+        child.waitForFinished();
+        return {QProcess::CrashExit, -1, "did not end: " + QString::fromLocal8Bit(child.readAll()).toStdString()};
+    }
+    return {child.exitStatus(), child.exitCode(), QString::fromLocal8Bit(child.readAll()).toStdString()};
+}
+
+// The child's own test passed.
+void ExpectPassed(const ChildRun& run)
+{
+    EXPECT_EQ(run.status, QProcess::NormalExit) << run.output;
+    EXPECT_EQ(run.code, 0) << run.output;
+    EXPECT_NE(run.output.find("[  PASSED  ] 1 test."), std::string::npos) << run.output;
+}
+
+// A text property of an X window.
+std::string WindowProperty(QWidget* window, const char* name)
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11) return "(no X11)";
+    xcb_connection_t* connection = x11->connection();
+    xcb_intern_atom_reply_t* atom =
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, static_cast<uint16_t>(strlen(name)), name), nullptr);
+    if (!atom) return "(no atom)";
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        connection,
+        xcb_get_property(connection, 0, static_cast<xcb_window_t>(window->winId()), atom->atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
+        nullptr);
+    free(atom);
+    std::string value;
+    if (reply) value.assign(static_cast<const char*>(xcb_get_property_value(reply)),
+                            static_cast<std::size_t>(xcb_get_property_value_length(reply)));
+    free(reply);
+    return value;
+}
+
+const char* const DesktopNameMark = "ORV_TEST_DESKTOP_NAME";
+
+TEST(DesktopName, TheProgramsWindowsAreNamedByTheApplicationTitleWhileTheFrameKeepsItsCaption)
+{
+    if (!qEnvironmentVariableIsSet(DesktopNameMark)) {
+        ExpectPassed(RunAsOrv(DesktopNameMark, "DesktopName.*"));
+        return;
+    }
+    TempFolder folder;
+    folder.Write("MISC_KIN.DAT", kMeteoFile);
+    ViewerForms forms;
+    ASSERT_EQ(vcl::ApplicationTitle(), "Orv");
+    // WM_CLASS holds the instance name, then the class, each ending in a NUL.
+    const std::string windowClass = WindowProperty(MainForm, "WM_CLASS");
+    EXPECT_EQ(windowClass.substr(windowClass.find('\0') + 1), std::string("Orv", 4));
+    EXPECT_EQ(WindowProperty(MainForm, "WM_ICON_NAME"), "Orv");
+    EXPECT_EQ(WindowProperty(MainForm, "_NET_WM_ICON_NAME"), "Orv");
+    EXPECT_EQ(MainForm->windowTitle().toStdString(), "ORV - [Veltrana]");
+
+    // The error box is captioned with the same title.
+    MainForm->show();
+    const auto boxes = BoxesShownBy([] { MainForm->Kincaid1->trigger(); });
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].Title, "Orv");
+}
+
+const char* const ExitMark = "ORV_TEST_EXIT";
+
+// In the child: the program's own run, in which the user clicks "Options" and then Exit in the
+// Experiment menu; what the run returns is the process's exit status.
+[[noreturn]] void RunAndExitFromTheMenu()
+{
+    TempFolder folder;
+    folder.Write("MISC_KIN.DAT", kMeteoFile);
+    bool optionsOpenedNothing = false;
+    QTimer::singleShot(0, [&] {
+        bool shown = QTest::qWaitForWindowExposed(MainForm);
+        const auto shownWindows = [] {
+            int shown = 0;
+            for (QWidget* window : QApplication::topLevelWidgets()) shown += window->isVisible();
+            return shown;
+        };
+        const int before = shownWindows();
+        QMenuBar* bar = MainForm->MainMenu1;
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(MainForm->Options1).center());
+        QTest::qWait(100);
+        optionsOpenedNothing = shown && shownWindows() == before && !QApplication::activePopupWidget() &&
+                               !QApplication::activeModalWidget() && Form1->Caption() == "Veltrana";
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(MainForm->File1->menuAction()).center());
+        // Should the menu not open, the click misses Exit and the run never ends.
+        shown = QTest::qWaitForWindowExposed(MainForm->File1);
+        if (shown) QTest::mouseClick(MainForm->File1, Qt::LeftButton, {}, MainForm->File1->actionGeometry(MainForm->FileExitItem).center());
+    });
+    const int status = RunViewer();
+    std::printf("the event loop ended; Options opened %s\n", optionsOpenedNothing ? "nothing" : "something");
+    std::fflush(stdout);
+    std::_Exit(status);
+}
+
+TEST(ExitCommand, EndsTheEventLoopAndTheProcessWithStatusZeroWhileOptionsOpensNothing)
+{
+    if (qEnvironmentVariableIsSet(ExitMark)) RunAndExitFromTheMenu();
+    const ChildRun run = RunAsOrv(ExitMark, "ExitCommand.*");
+    EXPECT_EQ(run.status, QProcess::NormalExit) << run.output;
+    EXPECT_EQ(run.code, 0) << run.output;
+    EXPECT_NE(run.output.find("the event loop ended; Options opened nothing"), std::string::npos) << run.output;
 }
 
 TEST(StartUp, WithoutTheMeteoFileOneErrorBoxComesUpAndTheViewerIsShown)

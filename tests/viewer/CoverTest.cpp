@@ -1,0 +1,165 @@
+// What the screen shows after another window has lain over the viewer and gone away: the
+// surface is read back from the X server itself, since only there a window's remains show.
+#include "GLControl.h"
+#include "Main.h"
+#include "ORVUnit1.h"
+#include "ViewerTestSupport.h"
+#include "vcl/Events.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QScreen>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// A top-level window of another colour than any the scene uses.
+class Cover {
+public:
+    explicit Cover(QRect onScreen)
+    {
+        window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
+        window.setAutoFillBackground(true);
+        QPalette palette = window.palette();
+        palette.setColor(QPalette::Window, QColor(255, 0, 255));
+        window.setPalette(palette);
+        window.setGeometry(onScreen);
+    }
+    void Show()
+    {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        Settle();
+    }
+    void Remove()
+    {
+        window.hide();
+        Settle();
+    }
+    // Lets the X server and the program handle what showing or hiding a window sets off.
+    static void Settle()
+    {
+        for (int i = 0; i < 10; ++i) {
+            QTest::qWait(20);
+            QGuiApplication::sync();
+        }
+    }
+
+private:
+    QWidget window;
+};
+
+class CoverTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder.Write("MISC_KIN.DAT", kMeteoFile);
+        forms = std::make_unique<ViewerForms>();
+        ASSERT_TRUE(forms->startupBoxes.empty());
+        ASSERT_NE(Form1->GLPanel, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Form1->GLPanel));
+        Form1->Memo2->Lines.Clear();
+        Form1->Memo2->Lines.Add("-8.75 8.75 100");
+        Form1->Memo2->Lines.Add("0 0 5");
+        Cover::Settle();
+    }
+    void TearDown() override { forms.reset(); }
+
+    static void Redraw() { vcl::Fire(Form1->Button1->OnClick, Form1->Button1); }
+
+    // The surface's square as the X server holds it on the screen.
+    static QImage SurfaceOnScreen()
+    {
+        QGuiApplication::sync();
+        const QPixmap grab = QGuiApplication::primaryScreen()->grabWindow(Form1->GLPanel->winId(), 0, 0, 500, 500);
+        return grab.toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    // A part of the form outside the surface, as the screen shows it.
+    static QImage FormOnScreen(QRect area)
+    {
+        QGuiApplication::sync();
+        const QPoint at = Form1->mapToGlobal(area.topLeft());
+        return QGuiApplication::primaryScreen()->grabWindow(0, at.x(), at.y(), area.width(), area.height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+    static QRect OnScreen(QRect inForm) { return {Form1->mapToGlobal(inForm.topLeft()), inForm.size()}; }
+
+    static int PixelsOf(const QImage& image, QRgb colour)
+    {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) == colour) ++count;
+        return count;
+    }
+
+    TempFolder folder;
+    std::unique_ptr<ViewerForms> forms;
+};
+
+constexpr QRgb CoverColour = 0xffff00ff;
+
+TEST_F(CoverTest, AWindowOverTheSurfaceAloneLeavesItsPictureAndDrawsNoFrame)
+{
+    // The first frame, white: showing it again must not make it a green one.
+    const QImage before = SurfaceOnScreen();
+    ASSERT_GT(PixelsOf(before, 0xffffffff), 0);
+    const long frames = FramesShown();
+
+    Cover cover(OnScreen({100, 100, 250, 250}));
+    cover.Show();
+    ASSERT_GT(PixelsOf(SurfaceOnScreen(), CoverColour), 250 * 250 / 2);
+    cover.Remove();
+
+    const QImage after = SurfaceOnScreen();
+    EXPECT_EQ(PixelsOf(after, CoverColour), 0);
+    EXPECT_TRUE(after == before);
+    EXPECT_EQ(FramesShown(), frames);
+}
+
+TEST_F(CoverTest, AWindowOverTheSurfaceAndTheBareFormPaintsTheFormOnceAndRestoresThePicture)
+{
+    Redraw();  // a green frame, as the form's paint draws it again
+    Cover::Settle();
+    const QRect bare(505, 505, 25, 20);  // right of the pan bar, below the vertical one
+    const QImage before = SurfaceOnScreen();
+    const QImage formBefore = FormOnScreen(bare);
+    ASSERT_GT(PixelsOf(before, 0xff00ff00), 0);
+    const long frames = FramesShown();
+
+    Cover cover(OnScreen({300, 300, 260, 240}));
+    cover.Show();
+    ASSERT_GT(PixelsOf(SurfaceOnScreen(), CoverColour), 200 * 200 / 2);
+    ASSERT_EQ(PixelsOf(FormOnScreen(bare), CoverColour), bare.width() * bare.height());
+    cover.Remove();
+
+    const QImage after = SurfaceOnScreen();
+    EXPECT_EQ(PixelsOf(after, CoverColour), 0);
+    EXPECT_TRUE(after == before);
+    EXPECT_TRUE(FormOnScreen(bare) == formBefore);
+    EXPECT_EQ(FramesShown() - frames, 1);  // the form's paint, once
+}
+
+TEST_F(CoverTest, AMenuDroppedOverTheSurfaceLeavesItsPicture)
+{
+    const QImage before = SurfaceOnScreen();
+    const long frames = FramesShown();
+    MainForm->MainMenu1->setActiveAction(MainForm->File1->menuAction());
+    Cover::Settle();
+    ASSERT_TRUE(MainForm->File1->isVisible());
+    ASSERT_TRUE(OnScreen({0, 0, 500, 500}).intersects(MainForm->File1->geometry()));
+    MainForm->File1->hide();
+    Cover::Settle();
+
+    EXPECT_TRUE(SurfaceOnScreen() == before);
+    EXPECT_EQ(FramesShown(), frames);
+}
+
+} // namespace
