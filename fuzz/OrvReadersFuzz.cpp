@@ -52,7 +52,8 @@ void readMeteo(std::string_view bytes)
 void readFolderAsDataFile()
 {
     const int dates = Form1->ComboBox1->ItemCount();
-    DataFileName = ".";
+    const std::string currentFolder = ".";
+    DataFileName = currentFolder;
     bool raised = false;
     try {
         ReadExperimentList();

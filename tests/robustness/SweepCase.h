@@ -36,7 +36,8 @@ SweepCase ends(std::string name, SetUp setUp, std::optional<std::string> input, 
 SweepCase fails(std::string name, SetUp setUp, std::optional<std::string> input, std::string errorHolds = {});
 // The "could not be made" report.
 SweepCase notMade(std::string name, SetUp setUp, std::optional<std::string> input);
-// The same row, skipped when the tests run as root.
+// The same row, skipped when the tests run as root (scripts/test then runs the sweep again as
+// an unprivileged user).
 SweepCase unreadable(SweepCase c);
 // The same row started without any standard input: the first file the program opens gets
 // descriptor 0.

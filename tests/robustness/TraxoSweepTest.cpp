@@ -1,6 +1,7 @@
 // TRAXO on bad command lines and bad plot files.
 #include <gtest/gtest.h>
 
+#include "ProgramBeside.h"
 #include "SweepCase.h"
 
 namespace {
@@ -72,7 +73,7 @@ class TraxoSweep : public ::testing::TestWithParam<SweepCase> {};
 
 TEST_P(TraxoSweep, EndsOneOfTheDefinedWays)
 {
-    robust::checkSweepCase(PROGRAM_PATH, robust::EndOfRun::Silent, GetParam());
+    robust::checkSweepCase(robust::programBesideThisTest(PROGRAM_NAME), robust::EndOfRun::Silent, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(BadInputs, TraxoSweep, ::testing::ValuesIn(cases()),

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PairingInputs.h"
+#include "ProgramBeside.h"
 #include "SweepCase.h"
 
 namespace {
@@ -111,7 +112,7 @@ class VendaskSweep : public ::testing::TestWithParam<SweepCase> {};
 
 TEST_P(VendaskSweep, EndsOneOfTheDefinedWays)
 {
-    robust::checkSweepCase(PROGRAM_PATH, robust::EndOfRun::Prompt, GetParam());
+    robust::checkSweepCase(robust::programBesideThisTest(PROGRAM_NAME), robust::EndOfRun::Prompt, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(BadInputs, VendaskSweep, ::testing::ValuesIn(cases()),

@@ -105,7 +105,10 @@ std::string FloatToStr(long double value)
         result += digits[0];
         if (digits.size() > 1)
             result += separator + digits.substr(1);
-        result += "E" + std::string(exponent < 0 ? "-" : "") + std::to_string(std::abs(exponent));
+        result += 'E';
+        if (exponent < 0)
+            result += '-';
+        result += std::to_string(std::abs(exponent));
     } else if (exponent < 0) {
         result += "0" + separator + std::string(-exponent - 1, '0') + digits;
     } else {
