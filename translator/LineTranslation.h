@@ -36,7 +36,8 @@ public:
     double yOffset() const { return yOffset_; }
 
 private:
-    void readMacro(const Line& line);
+    // Returns the macro word as it is to be compared: without its trailing blanks.
+    std::string_view readMacro(const Line& line);
     void makeCommand(std::string_view opening);
 
     double xOffset_ = kStartXOffset;

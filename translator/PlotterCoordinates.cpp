@@ -1,9 +1,37 @@
 #include "PlotterCoordinates.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace traxo {
+namespace {
+
+constexpr int kNarrowest = -999;
+constexpr int kWidest = 9999;
+
+// Every four-column field, right-aligned with blanks on the left.
+using FourColumns = std::array<char, 4>;
+constexpr auto kFourColumnFields = [] {
+    std::array<FourColumns, kWidest - kNarrowest + 1> fields{};
+    for (int value = kNarrowest; value <= kWidest; ++value) {
+        FourColumns& field = fields[static_cast<std::size_t>(value - kNarrowest)];
+        int magnitude = value < 0 ? -value : value;
+        int at = 4;
+        do {
+            field[static_cast<std::size_t>(--at)] = static_cast<char>('0' + magnitude % 10);
+            magnitude /= 10;
+        } while (magnitude != 0);
+        if (value < 0)
+            field[static_cast<std::size_t>(--at)] = '-';
+        while (at > 0)
+            field[static_cast<std::size_t>(--at)] = ' ';
+    }
+    return fields;
+}();
+
+} // namespace
 
 double plotterCoordinate(std::int32_t value, double offset)
 {
@@ -35,6 +63,24 @@ char* writeCoordinate(char* out, double wholeValue)
     if (std::fabs(wholeValue) < 9.0e18)
         return std::to_chars(out, out + kMostColumns, static_cast<std::int64_t>(wholeValue)).ptr;
     return std::to_chars(out, out + kMostColumns, wholeValue, std::chars_format::fixed, 0).ptr;
+}
+
+char* writePlotterCoordinate(char* out, std::int32_t value, double offset)
+{
+    const float single = static_cast<float>(kScale * value + offset);
+    // Exactly the values that round into -999 to 9999; NaN fails both tests.
+    if (single > -999.5f && single < 9999.5f) {
+        int whole = static_cast<int>(single);  // towards zero
+        // Exact: a float below 10^4 in size has its fraction bits within its 24.
+        const float fraction = single - static_cast<float>(whole);
+        if (fraction >= 0.5f)
+            ++whole;
+        else if (fraction <= -0.5f)
+            --whole;
+        std::memcpy(out, kFourColumnFields[static_cast<std::size_t>(whole - kNarrowest)].data(), 4);
+        return out + 4;
+    }
+    return writeCoordinate(out, plotterCoordinate(value, offset));
 }
 
 } // namespace traxo
