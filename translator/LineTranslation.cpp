@@ -97,11 +97,12 @@ std::string_view LineTranslator::readMacro(const Line& line)
     return word_.trimmed();
 }
 
-void LineTranslator::makeCommand(std::string_view opening)
+template <std::size_t N>
+void LineTranslator::makeCommand(const char (&opening)[N])
 {
     char* out = command_;
-    std::memcpy(out, opening.data(), opening.size());
-    out += opening.size();
+    std::memcpy(out, opening, N - 1);
+    out += N - 1;
     out = writePlotterCoordinate(out, first_, xOffset_);
     *out++ = ',';
     out = writePlotterCoordinate(out, second_, yOffset_);

@@ -38,7 +38,9 @@ public:
 private:
     // Returns the macro word as it is to be compared: without its trailing blanks.
     std::string_view readMacro(const Line& line);
-    void makeCommand(std::string_view opening);
+    // The opening is a literal, so that its copy needs no call.
+    template <std::size_t N>
+    void makeCommand(const char (&opening)[N]);
 
     double xOffset_ = kStartXOffset;
     double yOffset_ = kStartYOffset;

@@ -5,41 +5,32 @@ namespace {
 
 // Nine digits always fit 32 bits; longer numbers are left to the general read, which knows
 // where the range ends.
-constexpr int kMostDigits = 9;
+constexpr std::ptrdiff_t kMostDigits = 9;
 
-inline bool isDigit(char c)
+// The line has just been copied into place: it is read a byte at a time, since a wider load
+// that straddles the stores of that copy would wait for them to reach the cache.
+inline void skipBlanks(const char*& at, const char* end)
 {
-    return c >= '0' && c <= '9';
-}
-
-// Separators other than the blank ask for the general read.
-inline bool isOtherDelimiter(char c)
-{
-    return c == ',' || c == '\t';
-}
-
-void skipBlanks(std::string_view line, std::size_t& at)
-{
-    while (at < line.size() && line[at] == ' ')
+    while (at != end && *at == ' ')
         ++at;
 }
 
 // An optional sign and one to nine digits, followed by a blank.
-bool scanInteger(std::string_view line, std::size_t& at, std::int32_t& value)
+inline bool scanInteger(const char*& at, const char* end, std::int32_t& value)
 {
     bool negative = false;
-    if (at < line.size() && (line[at] == '-' || line[at] == '+'))
-        negative = line[at++] == '-';
-    const std::size_t firstDigit = at;
-    std::int32_t magnitude = 0;
-    while (at < line.size() && isDigit(line[at])) {
-        if (at - firstDigit == kMostDigits)
-            return false;
-        magnitude = magnitude * 10 + (line[at++] - '0');
-    }
-    if (at == firstDigit || at == line.size() || line[at] != ' ')
+    if (at != end && (*at == '-' || *at == '+'))
+        negative = *at++ == '-';
+    const char* const digits = at;
+    // Unsigned, so that the too long numbers turned away below may wrap on the way.
+    std::uint32_t magnitude = 0;
+    for (unsigned digit; at != end && (digit = static_cast<unsigned char>(*at) - unsigned{'0'}) <= 9; ++at)
+        magnitude = magnitude * 10 + digit;
+    const std::ptrdiff_t count = at - digits;
+    if (count == 0 || count > kMostDigits || at == end || *at != ' ')
         return false;
-    value = negative ? -magnitude : magnitude;
+    const auto whole = static_cast<std::int32_t>(magnitude);
+    value = negative ? -whole : whole;
     return true;
 }
 
@@ -47,20 +38,22 @@ bool scanInteger(std::string_view line, std::size_t& at, std::int32_t& value)
 
 bool scanPlainMacro(std::string_view line, MacroFields& fields)
 {
-    std::size_t at = 0;
-    skipBlanks(line, at);
-    if (!scanInteger(line, at, fields.first))
+    const char* at = line.data();
+    const char* const end = at + line.size();
+    skipBlanks(at, end);
+    if (!scanInteger(at, end, fields.first))
         return false;
-    skipBlanks(line, at);
-    if (!scanInteger(line, at, fields.second))
+    skipBlanks(at, end);
+    if (!scanInteger(at, end, fields.second))
         return false;
-    skipBlanks(line, at);
-    const std::size_t wordStart = at;
-    while (at < line.size() && line[at] != ' ' && !isOtherDelimiter(line[at]))
+    skipBlanks(at, end);
+    // Blanks, commas and tabs end the word; commas and tabs before it ask for the general read.
+    const char* const word = at;
+    while (at != end && *at != ' ' && *at != ',' && *at != '\t')
         ++at;
-    if (at == wordStart)
+    if (at == word)
         return false;
-    fields.word = line.substr(wordStart, at - wordStart);
+    fields.word = {word, static_cast<std::size_t>(at - word)};
     return true;
 }
 
