@@ -17,17 +17,17 @@ bool beginsWith(std::string_view line, std::string_view start)
     return line.substr(0, start.size()) == start;
 }
 
-[[noreturn]] void unreadable(const Line& line, kit::FieldScanner::Result result)
+[[noreturn]] void unreadable(std::string_view line, kit::FieldScanner::Result result)
 {
     const std::string message = "Cannot read two integers and a macro word from the line \"" +
-                                std::string(line.trimmed()) + "\"";
+                                std::string(kit::trimRight(line)) + "\"";
     throw kit::RuntimeFailure(result == kit::FieldScanner::Result::Exhausted ? kit::FailureCode::EndOfFile
                                                                             : kit::FailureCode::BadValue,
                               message);
 }
 
 template <class Value>
-void readValue(kit::FieldScanner& scanner, Value& value, const Line& line)
+void readValue(kit::FieldScanner& scanner, Value& value, std::string_view line)
 {
     const kit::FieldScanner::Result result = scanner.next(value);
     if (result == kit::FieldScanner::Result::Exhausted || result == kit::FieldScanner::Result::Bad)
@@ -48,9 +48,12 @@ LineKind classifyLine(std::string_view line)
     return LineKind::Macro;
 }
 
-LineTranslator::Answer LineTranslator::translate(const Line& line)
+LineTranslator::Answer LineTranslator::translate(std::string_view raw)
 {
-    switch (classifyLine(line.view())) {
+    // Blanks after the end of a short line would only separate values or be passed over, so
+    // the line is read as it is, without padding it first.
+    const std::string_view line = raw.substr(0, kLineLength);
+    switch (classifyLine(line)) {
     case LineKind::DocumentEnd:
         return Answer::DocumentEnd;
     case LineKind::PageEnd:
@@ -80,17 +83,17 @@ LineTranslator::Answer LineTranslator::translate(const Line& line)
     throw kit::Stop{};
 }
 
-std::string_view LineTranslator::readMacro(const Line& line)
+std::string_view LineTranslator::readMacro(std::string_view line)
 {
     MacroFields plain;
-    if (scanPlainMacro(line.view(), plain)) {
+    if (scanPlainMacro(line, plain)) {
         first_ = plain.first;
         second_ = plain.second;
         word_ = plain.word;
         // The word holds no blanks, so its first 20 characters are the word without its padding.
         return plain.word.substr(0, word_.size());
     }
-    kit::FieldScanner scanner(line.view());
+    kit::FieldScanner scanner(line);
     readValue(scanner, first_, line);
     readValue(scanner, second_, line);
     readValue(scanner, word_, line);
