@@ -4,7 +4,8 @@
 # resident memory, which should not grow with the input. Beside it stands the floor: cat reading
 # the same input and writing as many bytes as the page files hold, so that the figure says how
 # far the translation itself is from the cost of the I/O.
-# Usage: bench/translator/run.sh        (BUILD_DIR=build-xyz to use another build folder)
+# Usage: bench/translator/run.sh        (BUILD_DIR=build-xyz to use another build folder;
+#                                       TMPDIR=/dev/shm to keep disk write-back out of the figures)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=${BUILD_DIR:-build}
