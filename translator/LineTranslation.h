@@ -29,15 +29,21 @@ public:
     // For Answer::Command, command() holds the pen command until the next call.
     // A macro word other than translate, M and L prints its two lines and throws kit::Stop;
     // a macro line without two integers and a word throws kit::RuntimeFailure.
-    Answer translate(const Line& line);
+    // Only the first 40 characters of the line count; a shorter one reads as if padded with
+    // blanks.
+    Answer translate(std::string_view line);
+    Answer translate(const Line& line) { return translate(line.view()); }
     std::string_view command() const { return {command_, commandLength_}; }
 
     double xOffset() const { return xOffset_; }
     double yOffset() const { return yOffset_; }
 
 private:
-    void readMacro(const Line& line);
-    void makeCommand(std::string_view opening);
+    // Returns the macro word as it is to be compared: without its trailing blanks.
+    std::string_view readMacro(std::string_view line);
+    // The opening is a literal, so that its copy needs no call.
+    template <std::size_t N>
+    void makeCommand(const char (&opening)[N]);
 
     double xOffset_ = kStartXOffset;
     double yOffset_ = kStartYOffset;

@@ -108,15 +108,13 @@ Name pageFileName(std::string_view baseName, int page)
 // line (false). The input may not end before either.
 bool translatePage(kit::TextInput& input, LineTranslator& translator, kit::TextOutput& page, int pageNumber)
 {
-    Line line;
     std::string_view raw;
     for (;;) {
         if (!input.readLine(raw, kLineLength))
             throw kit::RuntimeFailure(kit::FailureCode::EndOfFile,
                                       "The input file " + input.name() + " ends inside page " +
                                           std::to_string(pageNumber) + ", before its line %%Trailer");
-        line.assign(raw);
-        switch (translator.translate(line)) {
+        switch (translator.translate(raw)) {
         case LineTranslator::Answer::DocumentEnd:
             return false;
         case LineTranslator::Answer::PageEnd:

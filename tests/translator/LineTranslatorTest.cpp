@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "Console.h"
 #include "Failure.h"
 #include "LineTranslation.h"
@@ -70,6 +72,44 @@ TEST(LineTranslator, UnreadableMacroLinesAreRunTimeFailures)
             EXPECT_EQ(f.exitCode(), c.exitCode);
         }
     }
+}
+
+// The run hands over the line as read, without padding it: the answers, pen commands and
+// failures must be those of the 40-character line.
+TEST(LineTranslator, LineAsReadActsAsItsFortyCharacters)
+{
+    const std::string indent(36, ' ');
+    const std::string lines[] = {
+        "1 2 M", "1 2 M   ", "1,2,L", "1 2", "1", "", "   ", "12 34 translate", ",,M", "5 6 lineto",
+        indent + "1 2 M",             // cut after the second value: no word
+        indent + "12 M",
+        std::string(35, ' ') + "1 2 Mx",   // the word cut to "M"
+        std::string(35, ' ') + "1 2 L 7",
+        "1 2 " + std::string(40, 'w'),     // a word longer than the line
+        "1 2 M" + std::string(40, ' ') + "9 9 L",
+        "%%Trailer" + std::string(40, 'x'), "stroke" + std::string(40, ' '),
+    };
+    LineTranslator padded;
+    LineTranslator asRead;
+    kit::Console captured(-1, false);
+    kit::setConsoleForTesting(&captured);
+    const auto outcome = [](LineTranslator& translator, auto&& line) {
+        try {
+            const Answer answer = translator.translate(line);
+            return std::to_string(static_cast<int>(answer)) + " " + std::string(translator.command());
+        } catch (const kit::RuntimeFailure& f) {
+            return "failure " + std::to_string(f.exitCode()) + " " + f.what();
+        } catch (const kit::Stop&) {
+            return std::string("stop");
+        }
+    };
+    for (const std::string& raw : lines) {
+        SCOPED_TRACE(raw);
+        EXPECT_EQ(outcome(asRead, std::string_view(raw)), outcome(padded, Line(raw)));
+        EXPECT_EQ(asRead.xOffset(), padded.xOffset());
+        EXPECT_EQ(asRead.yOffset(), padded.yOffset());
+    }
+    kit::setConsoleForTesting(nullptr);
 }
 
 } // namespace

@@ -54,5 +54,40 @@ TEST(PlotterCoordinates, FourColumnsOrAsManyAsNeeded)
     }
 }
 
+// The one-step writer against the two steps it stands for, on the edges of the four-column
+// range, on exact halves of either sign, and on coordinates far outside.
+TEST(PlotterCoordinates, OneStepWriterGivesTheTwoStepCharacters)
+{
+    const double half = 0.5;
+    const struct {
+        std::int32_t value;
+        double offset;
+    } cases[] = {
+        {0, kStartXOffset}, {0, kStartYOffset}, {100, kStartXOffset}, {100, kStartYOffset},
+        {-782, kStartXOffset}, {-783, kStartXOffset}, {3423, kStartXOffset}, {3424, kStartXOffset},
+        {18, kStartYOffset}, {17, kStartYOffset}, {4223, kStartYOffset}, {4224, kStartYOffset},
+        {0, -999.5}, {0, -999.5 + 1e-4}, {0, -998.5}, {0, 9998.5}, {0, 9999.5}, {0, 9999.5 - 1e-3},
+        {0, half}, {0, -half}, {0, 0.49999997}, {0, -0.49999997}, {0, 1.5}, {0, -1.5}, {0, 2.5}, {0, -2.5},
+        {0, -0.0}, {0, 1e-30}, {0, -1e-30}, {-400, 400 * kScale}, {0, 1e30}, {0, -1e30},
+        {2147483647, kStartXOffset}, {-2147483647 - 1, kStartYOffset}, {1, 3e38},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.value << " + " << c.offset);
+        char twoSteps[48];
+        char oneStep[48];
+        const std::string expected(twoSteps, writeCoordinate(twoSteps, plotterCoordinate(c.value, c.offset)));
+        EXPECT_EQ(std::string(oneStep, writePlotterCoordinate(oneStep, c.value, c.offset)), expected);
+    }
+    // Every value of the first field over the range a plot uses, at the start offsets.
+    for (std::int32_t value = -5000; value <= 5000; ++value) {
+        for (const double offset : {kStartXOffset, kStartYOffset}) {
+            char twoSteps[48];
+            char oneStep[48];
+            const std::string expected(twoSteps, writeCoordinate(twoSteps, plotterCoordinate(value, offset)));
+            ASSERT_EQ(std::string(oneStep, writePlotterCoordinate(oneStep, value, offset)), expected) << value;
+        }
+    }
+}
+
 } // namespace
 } // namespace traxo
