@@ -55,7 +55,7 @@ void TextInput::close()
     last_ = {};
 }
 
-bool TextInput::readLine(std::string_view& line, std::size_t keep)
+bool TextInput::readLineSlowly(std::string_view& line, std::size_t keep)
 {
     if (replay_) {
         replay_ = false;

@@ -5,6 +5,7 @@
 // Each reader says how much of a line it uses; the rest of a longer line is passed over as it is
 // read, so memory stays bounded by what the readers keep, however long a line is.
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,13 +37,30 @@ public:
     // The next line, cut to its first `keep` characters, valid until the next call; false at the
     // end of the input. A failing read is a run-time failure. The console is flushed before every
     // read that may wait, so that the user sees what the program waits for.
-    bool readLine(std::string_view& line, std::size_t keep = kWholeLine);
+    bool readLine(std::string_view& line, std::size_t keep = kWholeLine)
+    {
+        // The common case stays inline: a whole line already in the buffer.
+        if (!replay_) {
+            const char* start = buffer_.data() + begin_;
+            if (const void* lf = std::memchr(start, '\n', end_ - begin_)) {
+                std::size_t length = static_cast<std::size_t>(static_cast<const char*>(lf) - start);
+                begin_ += length + 1;
+                if (length > 0 && start[length - 1] == '\r')
+                    --length;
+                lastCut_ = length > keep;
+                line = last_ = {start, lastCut_ ? keep : length};
+                return true;
+            }
+        }
+        return readLineSlowly(line, keep);
+    }
     // Whether the line just read was longer than what was kept of it.
     bool lastLineCut() const { return lastCut_; }
     // The next readLine delivers the line just read once more (as it was kept).
     void stepBack();
 
 private:
+    bool readLineSlowly(std::string_view& line, std::size_t keep);
     void refill();
 
     int fd_ = -1;

@@ -12,7 +12,6 @@
 namespace kit {
 
 namespace {
-constexpr std::size_t kFlushAt = 1 << 16;
 
 [[noreturn]] void fail(const std::string& name, const char* what, int error)
 {
@@ -46,38 +45,38 @@ void TextOutput::create(std::string_view name)
     fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd_ < 0)
         fail(name_, "cannot open for writing", errno);
-    buffer_.reserve(kFlushAt + 512);
 }
 
-void TextOutput::write(std::string_view bytes)
+void TextOutput::writeBeyondBuffer(std::string_view bytes)
 {
-    buffer_.append(bytes);
-    if (buffer_.size() >= kFlushAt)
-        flushBuffer();
-}
-
-void TextOutput::writeLine(std::string_view text)
-{
-    buffer_.append(text);
-    buffer_.append("\r\n");
-    if (buffer_.size() >= kFlushAt)
-        flushBuffer();
+    flushBuffer();
+    if (bytes.size() >= kBufferSize) {
+        writeOut(bytes.data(), bytes.size());
+        return;
+    }
+    std::memcpy(buffer_.get(), bytes.data(), bytes.size());
+    used_ = bytes.size();
 }
 
 void TextOutput::flushBuffer()
 {
+    const std::size_t size = used_;
+    used_ = 0;  // a failed write loses the rest: the run ends there
+    writeOut(buffer_.get(), size);
+}
+
+void TextOutput::writeOut(const char* bytes, std::size_t size)
+{
     std::size_t done = 0;
-    while (done < buffer_.size()) {
-        const ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
+    while (done < size) {
+        const ssize_t n = ::write(fd_, bytes + done, size - done);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            buffer_.clear();
             fail(name_, "write failed", errno);
         }
         done += static_cast<std::size_t>(n);
     }
-    buffer_.clear();
 }
 
 void TextOutput::close()
