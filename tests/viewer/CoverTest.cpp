@@ -59,14 +59,7 @@ class CoverTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder.Write("MISC_KIN.DAT", kMeteoFile);
-        forms = std::make_unique<ViewerForms>();
-        ASSERT_TRUE(forms->startupBoxes.empty());
-        ASSERT_NE(Form1->GLPanel, nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(Form1->GLPanel));
-        Form1->Memo2->Lines.Clear();
-        Form1->Memo2->Lines.Add("-8.75 8.75 100");
-        Form1->Memo2->Lines.Add("0 0 5");
+        StartWithTwoSamplers(folder, forms);
         Cover::Settle();
     }
     void TearDown() override { forms.reset(); }

@@ -26,14 +26,7 @@ protected:
             glReadPixels(0, 0, 500, 500, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
             shown = image.mirrored().convertToFormat(QImage::Format_ARGB32);
         };
-        folder.Write("MISC_KIN.DAT", kMeteoFile);
-        forms = std::make_unique<ViewerForms>();
-        ASSERT_TRUE(forms->startupBoxes.empty());
-        ASSERT_NE(Form1->GLPanel, nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(Form1->GLPanel));
-        Form1->Memo2->Lines.Clear();
-        Form1->Memo2->Lines.Add("-8.75 8.75 100");
-        Form1->Memo2->Lines.Add("0 0 5");
+        StartWithTwoSamplers(folder, forms);
     }
     void TearDown() override
     {

@@ -1,5 +1,6 @@
 #include "ViewerTestSupport.h"
 
+#include "GLControl.h"
 #include "Main.h"
 #include "ORVUnit1.h"
 
@@ -8,6 +9,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <gtest/gtest.h>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -89,3 +91,15 @@ ViewerForms::ViewerForms()
 }
 
 ViewerForms::~ViewerForms() { DestroyViewerForms(); }
+
+void StartWithTwoSamplers(const TempFolder& folder, std::unique_ptr<ViewerForms>& forms)
+{
+    folder.Write("MISC_KIN.DAT", kMeteoFile);
+    forms = std::make_unique<ViewerForms>();
+    ASSERT_TRUE(forms->startupBoxes.empty());
+    ASSERT_NE(Form1->GLPanel, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form1->GLPanel));
+    Form1->Memo2->Lines.Clear();
+    Form1->Memo2->Lines.Add("-8.75 8.75 100");
+    Form1->Memo2->Lines.Add("0 0 5");
+}

@@ -3,6 +3,7 @@
 // that an action shows (recorded and closed), and the program's three forms.
 #include <QMessageBox>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -49,3 +50,8 @@ public:
     ~ViewerForms();
     std::vector<ShownBox> startupBoxes;
 };
+
+// Starts the forms on kMeteoFile, written into `folder`, waits until the drawing surface shows,
+// and types two samplers into the covered list: one at the edge of the map, one at its centre.
+// Start-up must show no box.
+void StartWithTwoSamplers(const TempFolder& folder, std::unique_ptr<ViewerForms>& forms);
