@@ -5,7 +5,6 @@
 
 #include "Console.h"
 #include "Dialogue.h"
-#include "FileIdentity.h"
 #include "FolderLock.h"
 #include "IndianapolisRecords.h"
 #include "MergePairing.h"
@@ -30,6 +29,7 @@ void writeBanner()
     c.line(" ");
 }
 
+constexpr std::string_view settingsFile = "Quorra_Belta.ini";
 // As the "Edit the file" lines name it.
 constexpr std::string_view settingsName = "Quorra_Belta.INI";
 
@@ -41,17 +41,6 @@ Name settingsValue(std::string_view key)
     return value;
 }
 
-void refuseWritingInputs(const Name& Results_path, const Name& BTT_NAME, const kit::TextInput& model,
-                         const kit::TextInput& observations)
-{
-    kit::InputFiles inputs;
-    inputs.add(kit::fileIdentity("Quorra_Belta.ini"));
-    inputs.add(kit::fileIdentity(model.descriptor()));
-    inputs.add(kit::fileIdentity(observations.descriptor()));
-    inputs.add(kit::fileIdentity(BTT_NAME.trimmed()));
-    kit::stopWhenAnInputWouldBeWritten(inputs, writtenFiles(Results_path), settingsName);
-}
-
 } // namespace
 
 int runBelta()
@@ -59,7 +48,7 @@ int runBelta()
     if (!kit::lockCurrentFolder())
         kit::stopFolderInUse();
     bool is_ini_found = false;
-    Read_ini_routines::setIniFilename("Quorra_Belta.ini", is_ini_found);
+    Read_ini_routines::setIniFilename(settingsFile, is_ini_found);
     if (!is_ini_found)
         stopSettingsMissing();
 
@@ -80,7 +69,8 @@ int runBelta()
 
     // The trailer is only appended later; here it just has to be there.
     const Name BTT_NAME = kit::joinText<256>({Master_path.trimmed(), "\\IND.BTT"});
-    refuseWritingInputs(Results_path, BTT_NAME, model, observations);
+    kit::stopWhenAnInputWouldBeWritten({settingsFile, model, observations, BTT_NAME.trimmed()},
+                                       writtenFiles(Results_path), settingsName);
 
     kit::TextOutput BODY1;
     kit::TextOutput BODY2;

@@ -6,7 +6,6 @@
 #include "Concatenation.h"
 #include "Console.h"
 #include "Failure.h"
-#include "FileIdentity.h"
 #include "FolderLock.h"
 #include "HeaderFiles.h"
 #include "HostPath.h"
@@ -98,17 +97,6 @@ void checkTrailer(const RunNames& names)
     kit::stopKitFileNotOpened(shown, settingsFile);
 }
 
-void refuseWritingInputs(bool cph, const RunNames& names, const kit::TextInput& modelFile,
-                         const kit::TextInput& observationFile)
-{
-    kit::InputFiles inputs;
-    inputs.add(kit::fileIdentity(settingsFile));
-    inputs.add(kit::fileIdentity(modelFile.descriptor()));
-    inputs.add(kit::fileIdentity(observationFile.descriptor()));
-    inputs.add(kit::fileIdentity(names.BTT_NAME.trimmed()));
-    kit::stopWhenAnInputWouldBeWritten(inputs, writtenFiles(cph, names), settingsFile);
-}
-
 kit::Text<12> askForId(bool cph)
 {
     auto& con = kit::console();
@@ -149,7 +137,8 @@ int runPairingProgram()
     kit::TextInput observationFile;
     openModelResults(modelFile, names.Results_file);
     openObservations(observationFile, names.MASTNAME);
-    refuseWritingInputs(cph, names, modelFile, observationFile);
+    kit::stopWhenAnInputWouldBeWritten({settingsFile, modelFile, observationFile, names.BTT_NAME.trimmed()},
+                                       writtenFiles(cph, names), settingsFile);
     BodyFiles bodies;
     bodies.create();
     checkTrailer(names);

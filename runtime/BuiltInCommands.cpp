@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Console.h"
+#include "FileIdentity.h"
 #include "HostPath.h"
 
 namespace kit {
@@ -210,7 +211,7 @@ int copyCommand(CommandWords& words)
         return failed("COPY: unexpected text after " + *destination);
 
     std::vector<Fd> inputs;
-    std::vector<struct stat> identities;
+    InputFiles sourceFiles;
     for (const std::string& s : sources) {
         Fd in(::open(hostPath(s).c_str(), O_RDONLY | O_CLOEXEC));
         struct stat st;
@@ -218,7 +219,7 @@ int copyCommand(CommandWords& words)
             return failed("COPY: cannot open " + s + ": " + std::strerror(errno));
         if (!S_ISREG(st.st_mode))
             return failed("COPY: " + s + " is not a file");
-        identities.push_back(st);
+        sourceFiles.add(FileIdentity{st.st_dev, st.st_ino});
         inputs.push_back(std::move(in));
     }
 
@@ -229,9 +230,8 @@ int copyCommand(CommandWords& words)
             return failed("COPY: " + *destination + " is a link");
         if (S_ISDIR(existing.st_mode))
             return failed("COPY: " + *destination + " is a folder");
-        for (const struct stat& st : identities)
-            if (st.st_dev == existing.st_dev && st.st_ino == existing.st_ino)
-                return failed("COPY: " + *destination + " is also a source");
+        if (sourceFiles.contains(FileIdentity{existing.st_dev, existing.st_ino}))
+            return failed("COPY: " + *destination + " is also a source");
     }
 
     // The copy is made under a name of its own beside the destination and takes the

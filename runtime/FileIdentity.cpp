@@ -38,10 +38,15 @@ void InputFiles::add(std::optional<FileIdentity> file)
         files_.push_back(*file);
 }
 
+bool InputFiles::contains(const FileIdentity& file) const
+{
+    return std::find(files_.begin(), files_.end(), file) != files_.end();
+}
+
 bool InputFiles::contains(std::string_view name) const
 {
     const std::optional<FileIdentity> file = fileIdentity(name);
-    return file && std::find(files_.begin(), files_.end(), *file) != files_.end();
+    return file && contains(*file);
 }
 
 std::optional<std::string> InputFiles::firstWrittenInput(const std::vector<std::string>& outputs) const

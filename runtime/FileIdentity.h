@@ -27,6 +27,7 @@ public:
     // The first of `outputs` (names in the program's own form) that leads to one of the inputs.
     std::optional<std::string> firstWrittenInput(const std::vector<std::string>& outputs) const;
     bool contains(std::string_view name) const;
+    bool contains(const FileIdentity& file) const;
 
 private:
     std::vector<FileIdentity> files_;

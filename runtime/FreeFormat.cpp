@@ -110,7 +110,8 @@ bool tooSmallForFloat(std::string_view t)
         const bool negative = t[i] == '-';
         if (t[i] == '-' || t[i] == '+')
             ++i;
-        for (; i < t.size() && exponent < 100000; ++i)
+        // Capped far beyond any count of digits a line may hold, so that the sum cannot overflow.
+        for (; i < t.size() && exponent < 1'000'000'000'000; ++i)
             exponent = exponent * 10 + (t[i] - '0');
         if (negative)
             exponent = -exponent;

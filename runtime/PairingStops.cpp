@@ -2,6 +2,7 @@
 
 #include "Console.h"
 #include "Failure.h"
+#include "FileIdentity.h"
 #include "TextInput.h"
 
 namespace kit {
@@ -69,10 +70,15 @@ void stopFolderInUse()
     throw Stop{};
 }
 
-void stopWhenAnInputWouldBeWritten(const InputFiles& inputs, const std::vector<std::string>& outputs,
+void stopWhenAnInputWouldBeWritten(const PairingInputs& inputs, const std::vector<std::string>& outputs,
                                    std::string_view settingsName)
 {
-    const std::optional<std::string> written = inputs.firstWrittenInput(outputs);
+    InputFiles read;
+    read.add(fileIdentity(inputs.settingsFile));
+    read.add(fileIdentity(inputs.model.descriptor()));
+    read.add(fileIdentity(inputs.observations.descriptor()));
+    read.add(fileIdentity(inputs.trailer));
+    const std::optional<std::string> written = read.firstWrittenInput(outputs);
     if (!written)
         return;
     auto& c = console();

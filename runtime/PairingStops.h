@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "FileIdentity.h"
 #include "Text.h"
+#include "TextInput.h"
 
 namespace kit {
 
@@ -21,9 +21,16 @@ namespace kit {
 
 // Another run holds the current folder, where the pieces of a run lie under fixed names.
 [[noreturn]] void stopFolderInUse();
+// The files a pairing run reads.
+struct PairingInputs {
+    std::string_view settingsFile;
+    const TextInput& model;
+    const TextInput& observations;
+    std::string_view trailer;
+};
 // Stops, before anything is written, when one of the files the run would write (`outputs`:
 // pieces and result files) is one of the files it reads.
-void stopWhenAnInputWouldBeWritten(const InputFiles& inputs, const std::vector<std::string>& outputs,
+void stopWhenAnInputWouldBeWritten(const PairingInputs& inputs, const std::vector<std::string>& outputs,
                                    std::string_view settingsName);
 
 // The answer to "Enter a short ID string": the first 12 characters of one line of standard

@@ -64,24 +64,17 @@ bool TextInput::readLineSlowly(std::string_view& line, std::size_t keep)
     }
     if (fd_ < 0)
         return false;
-    // `searched` bytes of the line are known to hold no LF, so no byte is searched twice; once
-    // the line has grown past what is kept (and the CR that may end it), the bytes after the kept
-    // part are dropped as they come.
-    std::size_t searched = 0;
+    // `searched` bytes of the line are known to hold no LF (readLine has looked at all that the
+    // buffer holds), so no byte is searched twice; once the line has grown past what is kept (and
+    // the CR that may end it), the bytes after the kept part are dropped as they come.
+    std::size_t searched = end_ - begin_;
     bool cut = false;
     const std::size_t held = keep == kWholeLine ? kWholeLine : keep + 1;
     for (;;) {
         const char* start = buffer_.data() + begin_;
         const std::size_t available = end_ - begin_;
-        if (const void* lf = std::memchr(start + searched, '\n', available - searched)) {
-            std::size_t length = static_cast<std::size_t>(static_cast<const char*>(lf) - start);
-            begin_ += length + 1;
-            if (!cut && length > 0 && start[length - 1] == '\r')
-                --length;
-            lastCut_ = cut || length > keep;
-            line = last_ = {start, lastCut_ ? keep : length};
-            return true;
-        }
+        if (const void* lf = std::memchr(start + searched, '\n', available - searched))
+            return takeLineEndingAt(static_cast<const char*>(lf), cut, keep, line);
         if (atEnd_) {
             if (available == 0 && !cut)
                 return false;

@@ -40,18 +40,9 @@ public:
     bool readLine(std::string_view& line, std::size_t keep = kWholeLine)
     {
         // The common case stays inline: a whole line already in the buffer.
-        if (!replay_) {
-            const char* start = buffer_.data() + begin_;
-            if (const void* lf = std::memchr(start, '\n', end_ - begin_)) {
-                std::size_t length = static_cast<std::size_t>(static_cast<const char*>(lf) - start);
-                begin_ += length + 1;
-                if (length > 0 && start[length - 1] == '\r')
-                    --length;
-                lastCut_ = length > keep;
-                line = last_ = {start, lastCut_ ? keep : length};
-                return true;
-            }
-        }
+        if (!replay_)
+            if (const void* lf = std::memchr(buffer_.data() + begin_, '\n', end_ - begin_))
+                return takeLineEndingAt(static_cast<const char*>(lf), false, keep, line);
         return readLineSlowly(line, keep);
     }
     // Whether the line just read was longer than what was kept of it.
@@ -60,6 +51,20 @@ public:
     void stepBack();
 
 private:
+    // Takes the line from the first unread byte up to the LF at `lf`; `cut` says that the bytes
+    // past the kept part were dropped on the way (a CR among them no longer counts).
+    bool takeLineEndingAt(const char* lf, bool cut, std::size_t keep, std::string_view& line)
+    {
+        const char* start = buffer_.data() + begin_;
+        std::size_t length = static_cast<std::size_t>(lf - start);
+        begin_ += length + 1;
+        if (!cut && length > 0 && start[length - 1] == '\r')
+            --length;
+        lastCut_ = cut || length > keep;
+        line = last_ = {start, lastCut_ ? keep : length};
+        return true;
+    }
+    // The rest: a step back, a line that runs past the buffer, the end of the input.
     bool readLineSlowly(std::string_view& line, std::size_t keep);
     void refill();
 

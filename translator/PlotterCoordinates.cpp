@@ -31,6 +31,12 @@ constexpr auto kFourColumnFields = [] {
     return fields;
 }();
 
+char* writeFourColumns(char* out, int value)
+{
+    std::memcpy(out, kFourColumnFields[static_cast<std::size_t>(value - kNarrowest)].data(), 4);
+    return out + 4;
+}
+
 } // namespace
 
 double plotterCoordinate(std::int32_t value, double offset)
@@ -41,23 +47,8 @@ double plotterCoordinate(std::int32_t value, double offset)
 
 char* writeCoordinate(char* out, double wholeValue)
 {
-    if (wholeValue >= -999.0 && wholeValue <= 9999.0) {
-        // Every pen command passes here: right-aligned digits, blanks on the left.
-        int value = static_cast<int>(wholeValue);
-        const bool negative = value < 0;
-        if (negative)
-            value = -value;
-        char* at = out + 4;
-        do {
-            *--at = static_cast<char>('0' + value % 10);
-            value /= 10;
-        } while (value != 0);
-        if (negative)
-            *--at = '-';
-        while (at != out)
-            *--at = ' ';
-        return out + 4;
-    }
+    if (wholeValue >= kNarrowest && wholeValue <= kWidest)
+        return writeFourColumns(out, static_cast<int>(wholeValue));
     // Beyond 2^53 doubles are whole anyway; the fixed form with no decimals gives every digit.
     constexpr int kMostColumns = 48;
     if (std::fabs(wholeValue) < 9.0e18)
@@ -84,9 +75,7 @@ char* writePlotterCoordinate(char* out, std::int32_t value, double offset)
     // Halves away from zero without a branch on the fraction, which no predictor guesses:
     // adding the signed half is exact in double precision, and the cut goes towards zero.
     const double wide = single;
-    const int whole = static_cast<int>(wide + std::copysign(0.5, wide));
-    std::memcpy(out, kFourColumnFields[static_cast<std::size_t>(whole - kNarrowest)].data(), 4);
-    return out + 4;
+    return writeFourColumns(out, static_cast<int>(wide + std::copysign(0.5, wide)));
 }
 
 } // namespace traxo

@@ -133,7 +133,7 @@ bool translatePage(kit::TextInput& input, LineTranslator& translator, kit::TextO
 bool pagesLeftOver(kit::TextInput& input)
 {
     std::string_view raw;
-    return input.readLine(raw, kLineLength) && classifyLine(Line(raw).view()) != LineKind::DocumentEnd;
+    return input.readLine(raw, kLineLength) && classifyLine(raw) != LineKind::DocumentEnd;
 }
 
 // A page file that is the input under another name (a link) would cut the input while it is
