@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "BeltaHarness.h"
+#include "PairingStopLines.h"
 
 namespace belta_test {
 namespace {
@@ -49,13 +50,7 @@ TEST_P(InputThatIsAlsoAnOutput, StopsBeforeWritingAnything)
 
     const RunResult r = runBelta(s, "2\nid\n");
 
-    EXPECT_EQ(r.out, crlfLines(bannerLines + std::vector<std::string>{
-                                                 " ",
-                                                 std::string(" Error: the file ") + c.shown + " would be written by this run,",
-                                                 " but it is also one of the files the run reads.",
-                                                 " Nothing has been written. Edit the file Quorra_Belta.INI so that they differ.",
-                                                 " Execution stopped.",
-                                                 " "}));
+    EXPECT_EQ(r.out, crlfLines(bannerLines + kit_test::inputWrittenLines(c.shown, "Quorra_Belta.INI")));
     EXPECT_EQ(r.err, endOfRunLines);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(s.files(), before);
@@ -84,8 +79,7 @@ TEST(BeltaHostileUse, PlantedLinksInThePiecesPlacesAreNotFollowed)
 
     EXPECT_EQ(r.out, crlfLines(completedRunLines("results\\IN2.INP", "results\\INSCAT2.DAT", 2)));
     EXPECT_EQ(r.exitCode, 0);
-    std::ifstream in(victim, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "precious");
+    EXPECT_EQ(kit_test::readFile(victim), "precious");
     EXPECT_EQ(s.list(), (std::vector<std::string>{"Quorra_Belta.ini", "master", "results"}));
 }
 
@@ -101,10 +95,7 @@ TEST(BeltaHostileUse, SecondRunInTheSameFolderStops)
     const RunResult r = runBelta(s, "2\nid\n");
     ::close(held);
 
-    EXPECT_EQ(r.out, crlfLines({" ", " Error: another run is working in this folder.",
-                                " Its temporary files would mix with those of this run.",
-                                " Wait until it has ended, or start this run in another folder.", " Execution stopped.",
-                                " "}));
+    EXPECT_EQ(r.out, crlfLines(kit_test::folderInUseLines()));
     EXPECT_EQ(r.err, endOfRunLines);
     EXPECT_EQ(s.files(), before);
 }

@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "Experiment.h"
+#include "PairingStopLines.h"
 
 namespace vendask::testing {
 namespace {
@@ -25,12 +26,7 @@ Lines copenhagenRunLines()
 
 Lines inputWrittenLines(const std::string& name)
 {
-    return {" ",
-            " Error: the file " + name + " would be written by this run,",
-            " but it is also one of the files the run reads.",
-            " Nothing has been written. Edit the file Quorra_Vendask.ini so that they differ.",
-            " Execution stopped.",
-            " "};
+    return kit_test::inputWrittenLines(name, "Quorra_Vendask.ini");
 }
 
 struct CollidingName {
@@ -74,31 +70,34 @@ INSTANTIATE_TEST_SUITE_P(
                       CollidingName{"CPYSCAT_DAT", "runs", "CPYSCAT.DAT", "runs\\CPYSCAT.DAT"}),
     [](const auto& info) { return std::string(info.param.label); });
 
+struct SecondName {
+    const char* label;
+    const char* input;   // a file the run reads
+    const char* linked;  // a file the run would write, made another name of it
+    const char* shown;
+};
+
+class InputUnderASecondName : public VendaskRun, public ::testing::WithParamInterface<SecondName> {};
+
 // Another name of the same file counts as the same file.
-TEST_F(VendaskRun, PieceThatIsAHardLinkOfTheObservationsStopsTheRun)
+TEST_P(InputUnderASecondName, StopsTheRun)
 {
     setUpCopenhagen();
-    fs::create_hard_link(folder / "kit/MASTER.cph", folder / "BODYY2");
+    fs::create_hard_link(folder / GetParam().input, folder / GetParam().linked);
     const kit_test::Files before = folder.files();
 
     const ProgramRun r = run();
 
-    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + inputWrittenLines("BODYY2")));
+    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + inputWrittenLines(GetParam().shown)));
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(folder.files(), before);
 }
 
-TEST_F(VendaskRun, ResultFileThatIsAHardLinkOfTheTrailerStopsTheRun)
-{
-    setUpCopenhagen();
-    fs::create_hard_link(folder / "kit/cph.BTT", folder / "runs/CPY.INP");
-    const kit_test::Files before = folder.files();
-
-    const ProgramRun r = run();
-
-    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + inputWrittenLines("runs\\CPY.INP")));
-    EXPECT_EQ(folder.files(), before);
-}
+INSTANTIATE_TEST_SUITE_P(HardLinks, InputUnderASecondName,
+                         ::testing::Values(SecondName{"PieceOfTheObservations", "kit/MASTER.cph", "BODYY2", "BODYY2"},
+                                           SecondName{"ResultFileOfTheTrailer", "kit/cph.BTT", "runs/CPY.INP",
+                                                      "runs\\CPY.INP"}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 class PlantedLink : public VendaskRun, public ::testing::WithParamInterface<const char*> {};
 
@@ -118,8 +117,7 @@ TEST_P(PlantedLink, IsNotFollowed)
     EXPECT_EQ(r.out, crlfLines(copenhagenRunLines()));
     EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
-    std::ifstream in(victim, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "precious");
+    EXPECT_EQ(kit_test::readFile(victim), "precious");
     EXPECT_EQ(folder.list(), (Lines{"Quorra_Vendask.ini", "kit", "runs"}));
 }
 
@@ -161,10 +159,7 @@ TEST_F(VendaskRun, SecondRunInTheSameFolderStops)
     const ProgramRun r = run();
     ::close(held);
 
-    EXPECT_EQ(r.out, crlfLines({" ", " Error: another run is working in this folder.",
-                                " Its temporary files would mix with those of this run.",
-                                " Wait until it has ended, or start this run in another folder.", " Execution stopped.",
-                                " "}));
+    EXPECT_EQ(r.out, crlfLines(kit_test::folderInUseLines()));
     EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(folder.files(), before);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 
@@ -49,14 +50,26 @@ void ScratchFolder::makeFolder(std::string_view name) const
     fs::create_directories(work_ / name);
 }
 
-std::string ScratchFolder::read(std::string_view name) const
+namespace {
+std::optional<std::string> bytesOf(const std::filesystem::path& file)
 {
-    std::ifstream in(work_ / name, std::ios::binary);
+    std::ifstream in(file, std::ios::binary);
     if (!in)
-        return "<missing " + std::string(name) + ">";
+        return std::nullopt;
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
+}
+} // namespace
+
+std::string readFile(const std::filesystem::path& file)
+{
+    return bytesOf(file).value_or("<missing " + file.string() + ">");
+}
+
+std::string ScratchFolder::read(std::string_view name) const
+{
+    return bytesOf(work_ / name).value_or("<missing " + std::string(name) + ">");
 }
 
 bool ScratchFolder::exists(std::string_view name) const

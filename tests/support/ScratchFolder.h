@@ -12,6 +12,10 @@ namespace kit_test {
 
 using Files = std::map<std::string, std::string>;  // relative path -> bytes
 
+// The bytes of any file; one that cannot be read gives "<missing PATH>", which no expected text
+// equals and which names the file in the failure message.
+std::string readFile(const std::filesystem::path& file);
+
 class ScratchFolder {
 public:
     ScratchFolder();

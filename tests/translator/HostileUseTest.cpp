@@ -49,8 +49,7 @@ TEST(TraxoHostileUse, LinksInThePageFilesPlacesAreNotFollowed)
     EXPECT_EQ(r.out, oneCompletePage());
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.files, (Files{{"FIG.eps", kPlot}, {"FIG001.hgl", kFirstPage}}));
-    std::ifstream in(victim, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "precious");
+    EXPECT_EQ(kit_test::readFile(victim), "precious");
 }
 
 // The name starts after the blanks that follow the program name, and empty words add only blanks.

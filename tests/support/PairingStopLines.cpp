@@ -1,0 +1,25 @@
+#include "PairingStopLines.h"
+
+namespace kit_test {
+
+std::vector<std::string> folderInUseLines()
+{
+    return {" ",
+            " Error: another run is working in this folder.",
+            " Its temporary files would mix with those of this run.",
+            " Wait until it has ended, or start this run in another folder.",
+            " Execution stopped.",
+            " "};
+}
+
+std::vector<std::string> inputWrittenLines(std::string_view name, std::string_view settingsName)
+{
+    return {" ",
+            " Error: the file " + std::string(name) + " would be written by this run,",
+            " but it is also one of the files the run reads.",
+            " Nothing has been written. Edit the file " + std::string(settingsName) + " so that they differ.",
+            " Execution stopped.",
+            " "};
+}
+
+} // namespace kit_test

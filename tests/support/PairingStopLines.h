@@ -1,0 +1,15 @@
+#pragma once
+// The console lines of the stops that both pairing programs share word for word.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kit_test {
+
+// Another run works in the folder.
+std::vector<std::string> folderInUseLines();
+// The file `name` would be written by the run but is one of its inputs; `settingsName` as the
+// "Edit the file" line names the settings file.
+std::vector<std::string> inputWrittenLines(std::string_view name, std::string_view settingsName);
+
+} // namespace kit_test
