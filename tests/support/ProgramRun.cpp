@@ -1,6 +1,8 @@
 #include "ProgramRun.h"
 
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <stdlib.h>
@@ -115,7 +117,29 @@ int awaitChild(pid_t pid, std::chrono::milliseconds limit, ProgramRun& run)
     }
 }
 
+// The program's file, opened before the run drops root: the folders on its way (a build tree
+// under /root, say) need not be open to the user the run becomes.
+int openProgramFor(const RunRequest& request, const std::optional<UnprivilegedUser>& user)
+{
+    if (!request.unprivileged || !user)
+        return -1;
+    const int fd = ::open(request.program.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw std::runtime_error("cannot open " + request.program.string());
+    return fd;
+}
+
 } // namespace
+
+std::optional<UnprivilegedUser> unprivilegedUser()
+{
+    if (::geteuid() != 0)
+        return std::nullopt;
+    const struct passwd* nobody = ::getpwnam("nobody");
+    if (nobody == nullptr)
+        throw std::runtime_error("there is no user nobody to run as");
+    return UnprivilegedUser{nobody->pw_uid, nobody->pw_gid};
+}
 
 ProgramRun runProgram(const RunRequest& request)
 {
@@ -133,6 +157,8 @@ ProgramRun runProgram(const RunRequest& request)
     std::vector<std::string> environment = childEnvironment(request.environment);
     const std::vector<char*> argv = pointers(arguments);
     const std::vector<char*> envp = pointers(environment);
+    const std::optional<UnprivilegedUser> user = request.unprivileged ? unprivilegedUser() : std::nullopt;
+    const int programFd = openProgramFor(request, user);
 
     const pid_t pid = ::fork();
     if (pid < 0)
@@ -141,8 +167,12 @@ ProgramRun runProgram(const RunRequest& request)
         const int in = ::open(request.inputFile.empty() ? inPath.c_str() : request.inputFile.c_str(), O_RDONLY);
         const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (in < 0 || out < 0 || err < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 ||
-            ::chdir(request.folder.c_str()) != 0)
+        if (in < 0 || out < 0 || err < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0)
+            ::_exit(127);
+        // Root's rights go before the run enters its folder, so that even that is the user's own doing.
+        if (programFd >= 0 && (::setgroups(0, nullptr) != 0 || ::setgid(user->gid) != 0 || ::setuid(user->uid) != 0))
+            ::_exit(127);
+        if (::chdir(request.folder.c_str()) != 0)
             ::_exit(127);
         if (request.fileSizeLimit != 0) {
             // An ignored SIGXFSZ stays ignored across exec: the write fails with EFBIG instead.
@@ -150,9 +180,14 @@ ProgramRun runProgram(const RunRequest& request)
             if (::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &size) != 0)
                 ::_exit(127);
         }
-        ::execve(argv[0], argv.data(), envp.data());
+        if (programFd >= 0)
+            ::fexecve(programFd, argv.data(), envp.data());
+        else
+            ::execve(argv[0], argv.data(), envp.data());
         ::_exit(127);
     }
+    if (programFd >= 0)
+        ::close(programFd);
 
     ProgramRun run;
     const int status = awaitChild(pid, request.limit, run);

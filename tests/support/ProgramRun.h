@@ -2,9 +2,12 @@
 // Runs a real program the way a user would: in a given folder, with given arguments, standard
 // input and environment, and captures what it wrote and how it ended. A run that outlives its
 // time limit is killed, so a hung program fails its test instead of stalling the whole suite.
+#include <sys/types.h>
+
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,7 +30,19 @@ struct RunRequest {
     // The size a file written by the run may reach, 0 for no limit: a write past it fails as on a
     // full disk (the program is not killed for it).
     std::uint64_t fileSizeLimit = 0;
+    // Run as an ordinary user, so that file modes bite as they do for one: when the tests run as
+    // root, the program runs as the user nobody (see UnprivilegedUser); otherwise as the tester.
+    // The run's folder and what it reads must then be open to that user (ScratchFolder::handOver).
+    bool unprivileged = false;
 };
+
+// Who an unprivileged run is when the tests run as root; nullopt when they do not (a run is then
+// already unprivileged).
+struct UnprivilegedUser {
+    uid_t uid;
+    gid_t gid;
+};
+std::optional<UnprivilegedUser> unprivilegedUser();
 
 struct ProgramRun {
     std::string out;  // standard output

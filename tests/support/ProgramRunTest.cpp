@@ -4,6 +4,7 @@
 
 #include <signal.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include "ProgramRun.h"
 #include "ScratchFolder.h"
@@ -83,6 +84,24 @@ TEST(ProgramRun, TellsHowARunThatDidNotExitEnded)
         EXPECT_EQ(run.exitCode, 128 + c.signal);
         EXPECT_EQ(run.timedOut, c.timedOut);
     }
+}
+
+// Root may write anything: an unprivileged run is how a test sees a file mode bite.
+TEST(ProgramRun, AnUnprivilegedRunIsAnOrdinaryUserInAFolderOfItsOwn)
+{
+    ScratchFolder folder;
+    folder.write("protected", "kept");
+    std::filesystem::permissions(folder / "protected", std::filesystem::perms::owner_read |
+                                                            std::filesystem::perms::group_read |
+                                                            std::filesystem::perms::others_read);
+    folder.handOver();
+    RunRequest request = shell(folder, "id -u; echo made > new; echo over > protected || echo refused");
+    request.unprivileged = true;
+    const ProgramRun run = runProgram(request);
+    const std::optional<UnprivilegedUser> user = unprivilegedUser();
+    EXPECT_EQ(run.out, std::to_string(user ? user->uid : ::geteuid()) + "\nrefused\n");
+    EXPECT_EQ(folder.read("new"), "made\n");
+    EXPECT_EQ(folder.read("protected"), "kept");
 }
 
 TEST(ProgramRun, AProgramThatCannotStartEndsWith127)

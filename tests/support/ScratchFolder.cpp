@@ -1,6 +1,7 @@
 #include "ScratchFolder.h"
 
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
@@ -8,6 +9,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "ProgramRun.h"
 #include "TestText.h"
 
 namespace kit_test {
@@ -95,6 +97,22 @@ Files ScratchFolder::files() const
             found[name] = read(name);
         }
     return found;
+}
+
+void ScratchFolder::handOver() const
+{
+    const std::optional<UnprivilegedUser> user = unprivilegedUser();
+    if (!user)
+        return;
+    // The private folder around it only lets the user through; what lies beside stays root's.
+    fs::permissions(root_, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+    const auto give = [&](const fs::path& p) {
+        if (::lchown(p.c_str(), user->uid, user->gid) != 0)
+            throw std::runtime_error("cannot hand over " + p.string());
+    };
+    give(work_);
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(work_))
+        give(entry.path());
 }
 
 } // namespace kit_test

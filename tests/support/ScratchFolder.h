@@ -41,6 +41,10 @@ public:
     std::vector<std::string> list(std::string_view folder = ".") const;
     // Every regular file below the folder with its bytes.
     Files files() const;
+    // Gives the folder and everything in it to the user an unprivileged run becomes, so that the
+    // run may work there as in a folder of its own; nothing changes when the tests do not run as
+    // root. Files written after this are the tester's.
+    void handOver() const;
 
 private:
     std::filesystem::path root_;
