@@ -1,15 +1,14 @@
 #include "Read_ini_routines.h"
 
+#include "CurrentFolder.h"
 #include "Failure.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -19,22 +18,8 @@ using namespace Read_ini_routines;
 // Each test runs in a fresh folder of its own, with the module as at program start.
 class SettingsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        home_ = fs::current_path();
-        std::string pattern = (fs::temp_directory_path() / "settings-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-        fs::current_path(folder_);
-        resetForTesting();
-    }
-
-    void TearDown() override
-    {
-        resetForTesting();
-        fs::current_path(home_);
-        fs::remove_all(folder_);
-    }
+    void SetUp() override { resetForTesting(); }
+    void TearDown() override { resetForTesting(); }
 
     static void write(const std::string& name, const std::string& bytes)
     {
@@ -72,8 +57,7 @@ protected:
     }
 
 private:
-    fs::path home_;
-    fs::path folder_;
+    kit_test::CurrentScratchFolder folder_;
 };
 
 TEST_F(SettingsTest, LookupsFollowFileLayout)

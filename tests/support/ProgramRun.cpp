@@ -11,9 +11,10 @@
 
 #include <cerrno>
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <thread>
+
+#include "ScratchFolder.h"
 
 extern char** environ;
 
@@ -22,14 +23,6 @@ namespace kit_test {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string readWhole(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 std::string keyOf(std::string_view entry)
 {
@@ -197,8 +190,8 @@ ProgramRun runProgram(const RunRequest& request)
     } else {
         run.exitCode = WEXITSTATUS(status);
     }
-    run.out = readWhole(outPath);
-    run.err = readWhole(errPath);
+    run.out = readFile(outPath);
+    run.err = readFile(errPath);
     return run;
 }
 
