@@ -1,9 +1,12 @@
 // Runs as a hostile or unlucky user makes them: names that collide with the run's inputs, links
-// planted in the pieces' places, a second run in the same folder, a full disk, huge lines and
-// inputs that never come. Nothing may be lost, nothing claimed that was not made.
+// planted in the pieces' places, a second run in the same folder, a full disk, a write-protected
+// result, signals in the middle of a join, huge lines and inputs that never come. Nothing may be
+// lost, nothing claimed that was not made, nothing of the kit's own left behind.
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -11,6 +14,7 @@
 #include <fstream>
 
 #include "Experiment.h"
+#include "FaultInjection.h"
 #include "PairingStopLines.h"
 
 namespace vendask::testing {
@@ -188,6 +192,96 @@ TEST_F(VendaskRun, JoinThatFailsHalfWayKeepsTheOlderResult)
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(folder.read("runs/CP.INP"), "the result of an earlier run");
     EXPECT_EQ(folder.list("runs"), (Lines{"CP.INP", "CPSCAT.DAT", "CPYSCAT.DAT", "MODEL.TXT"}));
+}
+
+// A result the user may not write is not replaced, as copying over it by hand is refused: it is
+// "could not be made", and the pieces stay.
+TEST_F(VendaskRun, WriteProtectedResultIsNotReplaced)
+{
+    setUpCopenhagen();
+    folder.write("runs/CP.INP", "the result of an earlier run");
+    folder.handOver();
+    fs::permissions(folder / "runs/CP.INP", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+
+    const ProgramRun r = kit_test::runProgram(
+        {.program = VENDASK_BINARY, .folder = folder.path(), .input = "Test run\n", .unprivileged = true});
+
+    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + dialogueLines(true) +
+                               Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " ",
+                                     " Error: the file CP.INP could not be made in the folder runs"} +
+                               resultLines(true, "runs", {"CPY.INP", "CPSCAT.DAT", "CPYSCAT.DAT"}) + summaryLines(3)));
+    EXPECT_EQ(r.err, "COPY: cannot create runs\\CP.INP: Permission denied\n" + kEndOfRun);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(folder.read("runs/CP.INP"), "the result of an earlier run");
+    EXPECT_TRUE(folder.exists("BODY1"));
+}
+
+struct Interruption {
+    const char* label;
+    int signal;
+    bool unnamedFiles;  // whether the file system can make files without a name
+};
+
+class SignalDuringAJoin : public VendaskRun, public ::testing::WithParamInterface<Interruption> {};
+
+// The run is ended while it joins CP.INP: the older CP.INP stands and no file of the kit's own is
+// left in the results folder.
+TEST_P(SignalDuringAJoin, LeavesTheOlderResultAndNoTemporary)
+{
+    setUpCopenhagen();
+    folder.write("runs/CP.INP", "the result of an earlier run");
+    const Interruption& c = GetParam();
+    const fs::path held = folder.aside("held");
+
+    const ProgramRun r = kit_test::runProgram({.program = VENDASK_BINARY,
+                                               .folder = folder.path(),
+                                               .input = "Test run\n",
+                                               .environment = kit_test::faultEnvironment(
+                                                   {.noUnnamedFiles = !c.unnamedFiles, .holdInFirstCopy = held}),
+                                               .whileRunning = [&](pid_t run) {
+                                                   kit_test::awaitHeld(held);
+                                                   ::kill(run, c.signal);
+                                               }});
+
+    EXPECT_EQ(r.signal, c.signal);
+    EXPECT_EQ(folder.read("runs/CP.INP"), "the result of an earlier run");
+    EXPECT_EQ(folder.list("runs"), (Lines{"CP.INP", "MODEL.TXT"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, SignalDuringAJoin,
+                         ::testing::Values(Interruption{"Term", SIGTERM, true}, Interruption{"Kill", SIGKILL, true},
+                                           Interruption{"TermWithNamedTemporaries", SIGTERM, false},
+                                           Interruption{"IntWithNamedTemporaries", SIGINT, false},
+                                           Interruption{"HupWithNamedTemporaries", SIGHUP, false}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+// A process id that is no longer in use.
+pid_t endedProcess()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+// A temporary that a killed run left beside a result is removed by the next run that writes the
+// result; one of a process still running, and files of the user's that only look alike, stay.
+TEST_F(VendaskRun, TemporariesOfEndedRunsAreRemoved)
+{
+    setUpCopenhagen();
+    const std::string ended = std::to_string(endedProcess());
+    const std::string running = std::to_string(::getpid());
+    for (const std::string& name : {"CP.INP.part" + ended + "-0", "CPSCAT.DAT.part" + ended + "-3",
+                                    "CP.INP.part" + running + "-0", "NOTES.part" + ended + "-0", std::string("CP.INP.part")})
+        folder.write("runs/" + name, "left behind");
+
+    const ProgramRun r = run();
+
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(folder.list("runs"),
+              (Lines{"CP.INP", "CP.INP.part", "CP.INP.part" + running + "-0", "CPSCAT.DAT", "CPY.INP", "CPYSCAT.DAT",
+                     "MODEL.TXT", "NOTES.part" + ended + "-0"}));
 }
 
 struct LongLine {
