@@ -4,16 +4,29 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <functional>
 #include <string>
 
 #include "HostPath.h"
 
 namespace kit {
 
+namespace {
+// Opens the file `path` without following a link, for the time of `use`: use's result, or the
+// errno value of the open.
+int withFile(std::string_view path, const std::function<int(int)>& use)
+{
+    const int fd = ::open(std::string(path).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    const int error = use(fd);
+    ::close(fd);
+    return error;
+}
+} // namespace
 
 int syncFile(int fd)
 {
-    // A sync is never cut short by a signal, but the call may report EINTR on some file systems.
     while (::fsync(fd) != 0)
         if (errno != EINTR)
             return errno;
@@ -32,26 +45,15 @@ int syncFolderOf(std::string_view path, int fileInFolder)
 
 int syncFileSystemOf(std::string_view path)
 {
-    const std::string file(path);
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    const int error = ::syncfs(fd) == 0 ? 0 : errno;
-    ::close(fd);
-    return error;
+    return withFile(path, [](int fd) { return ::syncfs(fd) == 0 ? 0 : errno; });
 }
 
 int syncWrittenFile(std::string_view path)
 {
-    const std::string file(path);
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    int error = syncFile(fd);
-    if (error == 0)
-        error = syncFolderOf(path, fd);
-    ::close(fd);
-    return error;
+    return withFile(path, [path](int fd) {
+        const int error = syncFile(fd);
+        return error != 0 ? error : syncFolderOf(path, fd);
+    });
 }
 
 } // namespace kit

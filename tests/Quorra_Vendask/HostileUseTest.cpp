@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <string_view>
 
 #include "Experiment.h"
 #include "FaultInjection.h"
@@ -134,22 +136,61 @@ INSTANTIATE_TEST_SUITE_P(Pieces, PlantedLink,
                              return name;
                          });
 
-TEST_F(VendaskRun, ResultFileThatIsALinkIsRefusedAndItsTargetKept)
-{
-    setUpCopenhagen();
-    folder.write("elsewhere", "precious");
-    fs::create_symlink(folder / "elsewhere", folder / "runs/CPSCAT.DAT");
+struct ResultInTheWay {
+    const char* label;
+    const char* result;                            // the result file that is refused
+    std::function<void(ScratchFolder&)> plant;      // what stands in its place
+    bool unprivileged;                              // the refusal bites only for an ordinary user
+    const char* err;
+    const char* kept;  // the file whose bytes stay "precious"
+};
 
-    const ProgramRun r = run();
+class ResultFileInTheWay : public VendaskRun, public ::testing::WithParamInterface<ResultInTheWay> {};
+
+// What stands in a result file's place and may not be replaced is neither written through nor
+// replaced: that result is "could not be made", the others are made, and the pieces stay.
+TEST_P(ResultFileInTheWay, IsKeptAndTheResultNotMade)
+{
+    const ResultInTheWay& c = GetParam();
+    setUpCopenhagen();
+    c.plant(folder);
+    Lines made;
+    for (const char* name : {"CP.INP", "CPY.INP", "CPSCAT.DAT", "CPYSCAT.DAT"})
+        if (name != std::string_view(c.result))
+            made.push_back(name);
+
+    const ProgramRun r = kit_test::runProgram(
+        {.program = VENDASK_BINARY, .folder = folder.path(), .input = "Test run\n", .unprivileged = c.unprivileged});
 
     EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + dialogueLines(true) +
                                Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " ",
-                                     " Error: the file CPSCAT.DAT could not be made in the folder runs"} +
-                               resultLines(true, "runs", {"CP.INP", "CPY.INP", "CPYSCAT.DAT"}) + summaryLines(3)));
-    EXPECT_EQ(r.err, "COPY: runs\\CPSCAT.DAT is a link\n" + kEndOfRun);
+                                     std::string(" Error: the file ") + c.result + " could not be made in the folder runs"} +
+                               resultLines(true, "runs", made) + summaryLines(3)));
+    EXPECT_EQ(r.err, c.err + kEndOfRun);
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(folder.read("elsewhere"), "precious");
+    EXPECT_EQ(folder.read(c.kept), "precious");
+    EXPECT_TRUE(folder.exists("BODY1"));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, ResultFileInTheWay,
+    ::testing::Values(ResultInTheWay{"Link", "CPSCAT.DAT",
+                                     [](ScratchFolder& f) {
+                                         f.write("elsewhere", "precious");
+                                         fs::create_symlink(f / "elsewhere", f / "runs/CPSCAT.DAT");
+                                     },
+                                     false, "COPY: runs\\CPSCAT.DAT is a link\n", "elsewhere"},
+                      // Copying over it by hand is refused too.
+                      ResultInTheWay{"WriteProtected", "CP.INP",
+                                     [](ScratchFolder& f) {
+                                         f.write("runs/CP.INP", "precious");
+                                         f.handOver();
+                                         fs::permissions(f / "runs/CP.INP", fs::perms::owner_read |
+                                                                                fs::perms::group_read |
+                                                                                fs::perms::others_read);
+                                     },
+                                     true, "COPY: cannot create runs\\CP.INP: Permission denied\n", "runs/CP.INP"}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 // A run holds its folder: a second run there stops at once and makes nothing.
 TEST_F(VendaskRun, SecondRunInTheSameFolderStops)
@@ -192,28 +233,6 @@ TEST_F(VendaskRun, JoinThatFailsHalfWayKeepsTheOlderResult)
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(folder.read("runs/CP.INP"), "the result of an earlier run");
     EXPECT_EQ(folder.list("runs"), (Lines{"CP.INP", "CPSCAT.DAT", "CPYSCAT.DAT", "MODEL.TXT"}));
-}
-
-// A result the user may not write is not replaced, as copying over it by hand is refused: it is
-// "could not be made", and the pieces stay.
-TEST_F(VendaskRun, WriteProtectedResultIsNotReplaced)
-{
-    setUpCopenhagen();
-    folder.write("runs/CP.INP", "the result of an earlier run");
-    folder.handOver();
-    fs::permissions(folder / "runs/CP.INP", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-
-    const ProgramRun r = kit_test::runProgram(
-        {.program = VENDASK_BINARY, .folder = folder.path(), .input = "Test run\n", .unprivileged = true});
-
-    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + dialogueLines(true) +
-                               Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " ",
-                                     " Error: the file CP.INP could not be made in the folder runs"} +
-                               resultLines(true, "runs", {"CPY.INP", "CPSCAT.DAT", "CPYSCAT.DAT"}) + summaryLines(3)));
-    EXPECT_EQ(r.err, "COPY: cannot create runs\\CP.INP: Permission denied\n" + kEndOfRun);
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(folder.read("runs/CP.INP"), "the result of an earlier run");
-    EXPECT_TRUE(folder.exists("BODY1"));
 }
 
 struct Interruption {
