@@ -33,6 +33,11 @@ int syncFile(int fd)
     return 0;
 }
 
+void beginWritingToDisk(int fd)
+{
+    ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+}
+
 int syncFolderOf(std::string_view path, int fileInFolder)
 {
     const int fd = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

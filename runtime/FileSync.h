@@ -8,6 +8,9 @@ namespace kit {
 
 // The bytes and the size of an open file.
 int syncFile(int fd);
+// Lets the system begin writing the file's bytes to disk now, without waiting for them: a sync
+// later then has less to wait for. Failures are left to that sync.
+void beginWritingToDisk(int fd);
 // The names in the folder that holds `path` (a host path), so that a file just put there under
 // its name keeps that name. `fileInFolder` is an open file of that folder: where the folder may
 // be entered but not read, and so cannot be opened to be synced, its whole file system is.

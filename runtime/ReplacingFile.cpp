@@ -87,7 +87,7 @@ int ReplacingFile::writeInPlace(Sync sync)
     int error = fileIdentity(fd) == old_ ? 0 : EPERM;
     if (error == 0 && (::ftruncate(fd, 0) != 0 || ::lseek(fd_, 0, SEEK_SET) != 0 || !appendFile(fd, fd_)))
         error = errno;
-    if (error == 0 && sync != Sync::None)
+    if (error == 0 && sync == Sync::ToDisk)
         error = syncFile(fd);
     if (::close(fd) != 0 && error == 0)
         error = errno;
@@ -98,7 +98,9 @@ int ReplacingFile::commit(Sync sync)
 {
     if (fd_ < 0)
         return EBADF;
-    int error = sync == Sync::None ? 0 : syncFile(fd_);
+    int error = sync == Sync::ToDisk ? syncFile(fd_) : 0;
+    if (sync == Sync::Begun)
+        beginWritingToDisk(fd_);
     if (error == 0 && temporary_.empty())
         error = takeTemporaryName([this](const char* name) {
             const std::string entry = "/proc/self/fd/" + std::to_string(fd_);

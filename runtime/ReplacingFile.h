@@ -19,9 +19,11 @@
 
 namespace kit {
 
-// What must be on disk when a commit returns: nothing beyond the system's cache, or the file's
-// bytes (before it takes the name) and then its name in the folder.
-enum class Sync { None, ToDisk };
+// What must be on disk when a commit returns: nothing beyond the system's cache; nothing yet,
+// but the writing of the file's bytes to disk is begun, for a caller that writes many files and
+// then waits for them all with one sync of their file system; or the file's bytes (before it
+// takes the name) and then its name in the folder.
+enum class Sync { None, Begun, ToDisk };
 
 class ReplacingFile {
 public:

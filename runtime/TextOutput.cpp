@@ -28,10 +28,11 @@ void TextOutput::fail(const char* what, int error)
     throw RuntimeFailure(FailureCode::FileError, name_ + ": " + what + ": " + std::strerror(error));
 }
 
-void TextOutput::create(std::string_view name)
+void TextOutput::create(std::string_view name, Sync sync)
 {
     close();
     name_ = name;
+    sync_ = sync;
     if (name.find('\0') != std::string_view::npos)
         fail("cannot open for writing", EINVAL);
     if (const int error = file_.open(hostPath(name), ReplacingFile::Links::Replace))
@@ -75,7 +76,7 @@ void TextOutput::close()
     if (!file_.isOpen())
         return;
     flushBuffer();
-    if (const int error = file_.commit(Sync::None))
+    if (const int error = file_.commit(sync_))
         fail("write failed", error);
 }
 

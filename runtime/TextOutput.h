@@ -25,8 +25,9 @@ public:
     TextOutput(const TextOutput&) = delete;
     TextOutput& operator=(const TextOutput&) = delete;
 
-    // Creates or rewrites the file; `name` in the program's own form ("\" separators).
-    void create(std::string_view name);
+    // Creates or rewrites the file; `name` in the program's own form ("\" separators). `sync`
+    // says what close() does to put the file on disk.
+    void create(std::string_view name, Sync sync = Sync::None);
     void write(std::string_view bytes)
     {
         // The common case stays inline: the bytes fit in the buffer.
@@ -57,6 +58,7 @@ private:
     [[noreturn]] void fail(const char* what, int error);
 
     ReplacingFile file_;
+    Sync sync_ = Sync::None;
     std::string name_;
     std::unique_ptr<char[]> buffer_ = std::make_unique<char[]>(kBufferSize);
     std::size_t used_ = 0;

@@ -151,9 +151,9 @@ void refuseWritingInput(const kit::TextInput& input, const Name& inputName, std:
     }
 }
 
-// The complete pages are on disk before the total counts them. One sync of their file system
-// serves them all, bytes and names: a sync of each page and of its folder would cost several
-// times the translation itself.
+// The complete pages are on disk before the total counts them. Each page's writing to disk is
+// begun when it is complete, and one sync of their file system then waits for them all, bytes
+// and names: a sync of each page and of its folder would cost more than the translation itself.
 void syncPages(const Name& lastPage)
 {
     if (const int error = kit::syncFileSystemOf(kit::hostPath(lastPage.trimmed())))
@@ -189,7 +189,7 @@ int runTranslator(std::string_view argument)
     for (; pageNumber <= kLastPage; ++pageNumber) {
         kit::console().overprint("Translating page ", fourColumns(pageNumber));
         fileName = pageFileName(stem, pageNumber);
-        page.create(fileName.trimmed());
+        page.create(fileName.trimmed(), kit::Sync::Begun);
         page.write(kPagePrologue);
         if (!translatePage(input, translator, page, pageNumber)) {
             documentEnded = true;
