@@ -10,8 +10,10 @@
 #include <vector>
 
 #include "Console.h"
+#include "FileCopy.h"
 #include "FileIdentity.h"
 #include "HostPath.h"
+#include "ReplacingFile.h"
 
 namespace kit {
 
@@ -97,43 +99,6 @@ bool sameWord(std::string_view a, std::string_view b)
     return true;
 }
 
-bool appendFile(int to, int from)
-{
-    // In-kernel copy where the file systems allow it, plain reads and writes otherwise.
-    for (;;) {
-        const ssize_t n = ::copy_file_range(from, nullptr, to, nullptr, 1 << 30, 0);
-        if (n > 0)
-            continue;
-        if (n == 0)
-            return true;
-        if (errno == EINTR)
-            continue;
-        if (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP)
-            return false;
-        break;
-    }
-    std::vector<char> buffer(1 << 20);
-    for (;;) {
-        const ssize_t n = ::read(from, buffer.data(), buffer.size());
-        if (n == 0)
-            return true;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        for (ssize_t done = 0; done < n;) {
-            const ssize_t w = ::write(to, buffer.data() + done, static_cast<std::size_t>(n - done));
-            if (w < 0) {
-                if (errno == EINTR)
-                    continue;
-                return false;
-            }
-            done += w;
-        }
-    }
-}
-
 class Fd {
 public:
     explicit Fd(int fd) : fd_(fd) {}
@@ -149,48 +114,6 @@ public:
 
 private:
     int fd_;
-};
-
-// A file being written under a temporary name beside `target`, which it replaces when committed;
-// removed when it is not.
-class PartialFile {
-public:
-    explicit PartialFile(std::string target) : target_(std::move(target))
-    {
-        for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
-            name_ = target_ + ".part" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
-            fd_ = ::open(name_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (fd_ < 0 && errno != EEXIST)
-                break;
-        }
-    }
-    ~PartialFile()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-        if (!committed_)
-            ::unlink(name_.c_str());
-    }
-    PartialFile(const PartialFile&) = delete;
-    PartialFile& operator=(const PartialFile&) = delete;
-
-    bool isOpen() const { return fd_ >= 0; }
-    int get() const { return fd_; }
-    bool commit()
-    {
-        const int fd = fd_;
-        fd_ = -1;
-        if (::close(fd) != 0 || ::rename(name_.c_str(), target_.c_str()) != 0)
-            return false;
-        committed_ = true;
-        return true;
-    }
-
-private:
-    std::string target_;
-    std::string name_;
-    int fd_ = -1;
-    bool committed_ = false;
 };
 
 int copyCommand(CommandWords& words)
@@ -223,28 +146,24 @@ int copyCommand(CommandWords& words)
         inputs.push_back(std::move(in));
     }
 
-    const std::string target = hostPath(*destination);
-    struct stat existing;
-    if (::lstat(target.c_str(), &existing) == 0) {
-        if (S_ISLNK(existing.st_mode))
+    // The copy takes the destination's name only once it is whole and on disk: a copy that fails
+    // half way (a full disk) leaves the destination as it was, and the pieces joined into it may
+    // be deleted once it has its name.
+    ReplacingFile out;
+    if (const int error = out.open(hostPath(*destination), ReplacingFile::Links::Refuse)) {
+        if (error == ELOOP)
             return failed("COPY: " + *destination + " is a link");
-        if (S_ISDIR(existing.st_mode))
+        if (error == EISDIR)
             return failed("COPY: " + *destination + " is a folder");
-        if (sourceFiles.contains(FileIdentity{existing.st_dev, existing.st_ino}))
-            return failed("COPY: " + *destination + " is also a source");
+        return failed("COPY: cannot create " + *destination + ": " + std::strerror(error));
     }
-
-    // The copy is made under a name of its own beside the destination and takes the
-    // destination's name only once it is whole: a copy that fails half way (a full disk) leaves
-    // the destination as it was.
-    PartialFile out(target);
-    if (!out.isOpen())
-        return failed("COPY: cannot create " + *destination + ": " + std::strerror(errno));
+    if (out.replacing() && sourceFiles.contains(*out.replacing()))
+        return failed("COPY: " + *destination + " is also a source");
     for (std::size_t i = 0; i < inputs.size(); ++i)
-        if (!appendFile(out.get(), inputs[i].get()))
+        if (!appendFile(out.descriptor(), inputs[i].get()))
             return failed("COPY: cannot copy " + sources[i] + " to " + *destination + ": " + std::strerror(errno));
-    if (!out.commit())
-        return failed("COPY: cannot create " + *destination + ": " + std::strerror(errno));
+    if (const int error = out.commit(Sync::ToDisk))
+        return failed("COPY: cannot create " + *destination + ": " + std::strerror(error));
     return 0;
 }
 

@@ -2,9 +2,10 @@
 // The commands the kit carries out itself when no command interpreter is named:
 //   COPY a+b+c dest   joins the sources byte for byte into dest (blanks around "+" allowed; a
 //                     name holding blanks or "+" may stand in double quotes). dest must end up a
-//                     regular file: a folder or a link in its place, or a dest that is one of the
-//                     sources, makes COPY fail. The copy takes dest's name only once it is whole,
-//                     so a COPY that fails leaves dest as it was.
+//                     regular file: a folder or a link in its place, a dest that is one of the
+//                     sources, or one the user may not write, makes COPY fail. The copy takes
+//                     dest's name only once it is whole and on disk, so a COPY that fails leaves
+//                     dest as it was.
 //   DEL name          deletes one file
 // The command word may be in any case. They print nothing when they succeed and one line on
 // standard error when they fail.

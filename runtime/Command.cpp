@@ -41,6 +41,12 @@ int spawnAndWait(const char* program, std::vector<std::string> args)
 
 } // namespace
 
+bool interpreterNamed()
+{
+    const char* comspec = std::getenv("COMSPEC");
+    return comspec != nullptr && *comspec != '\0';
+}
+
 int runCommand(std::string_view commandText)
 {
     console().endLastLine();
@@ -48,9 +54,10 @@ int runCommand(std::string_view commandText)
         errorLine("a command holds a NUL character and was not run");
         return 1;
     }
-    const char* comspec = std::getenv("COMSPEC");
-    if (comspec != nullptr && *comspec != '\0')
+    if (interpreterNamed()) {
+        const char* comspec = std::getenv("COMSPEC");
         return spawnAndWait(comspec, {comspec, "/c", std::string(commandText)});
+    }
     const std::string_view text = trimRight(commandText);
     if (const std::optional<int> status = runBuiltInCommand(text))
         return *status;

@@ -11,4 +11,7 @@ namespace kit {
 // Returns 0 when the command succeeded, non-zero otherwise. Callers may ignore it.
 int runCommand(std::string_view commandText);
 
+// Whether commands go to a command interpreter named by COMSPEC rather than to the kit's own.
+bool interpreterNamed();
+
 } // namespace kit

@@ -17,6 +17,14 @@ std::string hostPath(std::string_view name)
     return path;
 }
 
+std::string folderOf(std::string_view path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string_view::npos)
+        return ".";
+    return slash == 0 ? "/" : std::string(path.substr(0, slash));
+}
+
 int openExistingFile(std::string_view name)
 {
     if (name.find('\0') != std::string_view::npos)

@@ -7,6 +7,8 @@
 namespace kit {
 
 std::string hostPath(std::string_view name);
+// The folder part of a host path: "." for a bare name.
+std::string folderOf(std::string_view path);
 
 // Opens an existing file (not a folder) for reading: its descriptor, or -1 when it is missing,
 // unreadable, a folder, or named with a NUL (which would name another file).

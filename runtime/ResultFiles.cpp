@@ -6,6 +6,7 @@
 
 #include "Command.h"
 #include "Console.h"
+#include "FileSync.h"
 #include "HostPath.h"
 
 namespace kit {
@@ -49,7 +50,11 @@ bool copyAndCheck(std::string_view commandText, std::string_view destination,
         expected += size;
     }
     const int status = runCommand(commandText);
-    return status == 0 && piecesThere && fileSize(destination) == expected;
+    if (status != 0 || !piecesThere || fileSize(destination) != expected)
+        return false;
+    // The kit's own COPY puts the result on disk itself; another program's copy may still sit in
+    // the system's cache, and the pieces are deleted once the result is made.
+    return !interpreterNamed() || syncWrittenFile(hostPath(destination)) == 0;
 }
 
 void reportNotMade(std::string_view fileName, std::string_view folder)

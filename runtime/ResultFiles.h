@@ -14,7 +14,7 @@ std::string commandName(std::string_view name);
 
 // Runs `commandText`, a COPY that joins `pieces` into `destination`, and tells whether
 // `destination` came out a regular file holding exactly the pieces' bytes (judged by the
-// command's status and the file sizes; nothing is read back).
+// command's status and the file sizes; nothing is read back), on disk.
 bool copyAndCheck(std::string_view commandText, std::string_view destination,
                   std::initializer_list<std::string_view> pieces);
 

@@ -1,6 +1,5 @@
 #include "TextOutput.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -11,40 +10,33 @@
 
 namespace kit {
 
-namespace {
-
-[[noreturn]] void fail(const std::string& name, const char* what, int error)
-{
-    throw RuntimeFailure(FailureCode::FileError, name + ": " + what + ": " + std::strerror(error));
-}
-} // namespace
-
 TextOutput::~TextOutput()
 {
-    // A stop unwinds through here: what was written must stay on disk.
+    if (!file_.isOpen())
+        return;
     try {
         close();
     } catch (const RuntimeFailure&) {
-        if (fd_ >= 0)
-            ::close(fd_);
+        // The run is ending already; the older file stays.
     }
 }
 
-void TextOutput::create(std::string_view name)
+void TextOutput::fail(const char* what, int error)
+{
+    file_.discard();
+    used_ = 0;
+    throw RuntimeFailure(FailureCode::FileError, name_ + ": " + what + ": " + std::strerror(error));
+}
+
+void TextOutput::create(std::string_view name, Sync sync)
 {
     close();
     name_ = name;
+    sync_ = sync;
     if (name.find('\0') != std::string_view::npos)
-        fail(name_, "cannot open for writing", EINVAL);
-    // What stands under the name goes first and the file is made anew, exclusively: a link
-    // planted in its place is never written through, and another name of the same file keeps
-    // what it holds.
-    const std::string path = hostPath(name);
-    if (::unlink(path.c_str()) != 0 && errno != ENOENT)
-        fail(name_, "cannot open for writing", errno);
-    fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd_ < 0)
-        fail(name_, "cannot open for writing", errno);
+        fail("cannot open for writing", EINVAL);
+    if (const int error = file_.open(hostPath(name), ReplacingFile::Links::Replace))
+        fail("cannot open for writing", error);
 }
 
 void TextOutput::writeBeyondBuffer(std::string_view bytes)
@@ -61,7 +53,7 @@ void TextOutput::writeBeyondBuffer(std::string_view bytes)
 void TextOutput::flushBuffer()
 {
     const std::size_t size = used_;
-    used_ = 0;  // a failed write loses the rest: the run ends there
+    used_ = 0;
     writeOut(buffer_.get(), size);
 }
 
@@ -69,11 +61,11 @@ void TextOutput::writeOut(const char* bytes, std::size_t size)
 {
     std::size_t done = 0;
     while (done < size) {
-        const ssize_t n = ::write(fd_, bytes + done, size - done);
+        const ssize_t n = ::write(file_.descriptor(), bytes + done, size - done);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            fail(name_, "write failed", errno);
+            fail("write failed", errno);
         }
         done += static_cast<std::size_t>(n);
     }
@@ -81,13 +73,17 @@ void TextOutput::writeOut(const char* bytes, std::size_t size)
 
 void TextOutput::close()
 {
-    if (fd_ < 0)
+    if (!file_.isOpen())
         return;
     flushBuffer();
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0)
-        fail(name_, "close failed", errno);
+    if (const int error = file_.commit(sync_))
+        fail("write failed", error);
+}
+
+void TextOutput::discard()
+{
+    file_.discard();
+    used_ = 0;
 }
 
 } // namespace kit

@@ -1,14 +1,20 @@
 #pragma once
-// Writing a file from its start: the file is made anew, so it holds exactly what is written; what
-// stood under its name before (a file, a link) is removed, never written through. Text lines end
-// with CR LF. Opening, writing or closing that fails is a run-time failure: these files have no error
-// path of their own.
+// Writing a file from its start: the file is made anew, so it holds exactly what is written, and
+// takes the place of what stood under its name (a file, a link: replaced, never written through)
+// when it is closed (see ReplacingFile.h). Text lines end with CR LF. Opening, writing or closing
+// that fails is a run-time failure: these files have no error path of their own.
+//
+// A run that ends while the file is open (a stop, or a run-time failure of another file) keeps
+// what was written so far, as files already written stay on disk; a write of this file that
+// fails keeps the older file instead, since the new one is not what the run meant to write.
 #include <cstddef>
 #include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "ReplacingFile.h"
 
 namespace kit {
 
@@ -19,8 +25,9 @@ public:
     TextOutput(const TextOutput&) = delete;
     TextOutput& operator=(const TextOutput&) = delete;
 
-    // Creates or rewrites the file; `name` in the program's own form ("\" separators).
-    void create(std::string_view name);
+    // Creates or rewrites the file; `name` in the program's own form ("\" separators). `sync`
+    // says what close() does to put the file on disk.
+    void create(std::string_view name, Sync sync = Sync::None);
     void write(std::string_view bytes)
     {
         // The common case stays inline: the bytes fit in the buffer.
@@ -34,9 +41,11 @@ public:
         write(text);
         write("\r\n");
     }
-    // Flushes and closes; nothing happens when the file is not open.
+    // Flushes and closes: the file takes its name. Nothing happens when it is not open.
     void close();
-    bool isOpen() const { return fd_ >= 0; }
+    // Drops what was written: whatever stood under the name stays.
+    void discard();
+    bool isOpen() const { return file_.isOpen(); }
     const std::string& name() const { return name_; }
 
 private:
@@ -46,7 +55,10 @@ private:
     void flushBuffer();
     void writeOut(const char* bytes, std::size_t size);
 
-    int fd_ = -1;
+    [[noreturn]] void fail(const char* what, int error);
+
+    ReplacingFile file_;
+    Sync sync_ = Sync::None;
     std::string name_;
     std::unique_ptr<char[]> buffer_ = std::make_unique<char[]>(kBufferSize);
     std::size_t used_ = 0;

@@ -1,6 +1,7 @@
 #include "TranslatorRun.h"
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -8,6 +9,7 @@
 #include "Console.h"
 #include "Failure.h"
 #include "FileIdentity.h"
+#include "FileSync.h"
 #include "FixedFormat.h"
 #include "HostPath.h"
 #include "LineTranslation.h"
@@ -149,6 +151,16 @@ void refuseWritingInput(const kit::TextInput& input, const Name& inputName, std:
     }
 }
 
+// The complete pages are on disk before the total counts them. Each page's writing to disk is
+// begun when it is complete, and one sync of their file system then waits for them all, bytes
+// and names: a sync of each page and of its folder would cost more than the translation itself.
+void syncPages(const Name& lastPage)
+{
+    if (const int error = kit::syncFileSystemOf(kit::hostPath(lastPage.trimmed())))
+        throw kit::RuntimeFailure(kit::FailureCode::FileError,
+                                  std::string(lastPage.trimmed()) + ": write failed: " + std::strerror(error));
+}
+
 } // namespace
 
 int runTranslator(std::string_view argument)
@@ -177,7 +189,7 @@ int runTranslator(std::string_view argument)
     for (; pageNumber <= kLastPage; ++pageNumber) {
         kit::console().overprint("Translating page ", fourColumns(pageNumber));
         fileName = pageFileName(stem, pageNumber);
-        page.create(fileName.trimmed());
+        page.create(fileName.trimmed(), kit::Sync::Begun);
         page.write(kPagePrologue);
         if (!translatePage(input, translator, page, pageNumber)) {
             documentEnded = true;
@@ -187,10 +199,13 @@ int runTranslator(std::string_view argument)
         page.close();
     }
 
+    if (pageNumber > 1)
+        syncPages(pageFileName(stem, pageNumber - 1));
     kit::console().overprint("Total number of pages translated: ", fourColumns(pageNumber - 1));
     if (documentEnded) {
-        // The file opened for the page that never came; only it goes, whatever its name holds.
-        page.close();
+        // The file opened for the page that never came is not kept, and what stood under its
+        // name goes too: only it, whatever its name holds.
+        page.discard();
         std::error_code ignored;
         std::filesystem::remove(kit::hostPath(fileName.trimmed()), ignored);
     } else if (pagesLeftOver(input)) {

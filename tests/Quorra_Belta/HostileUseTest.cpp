@@ -1,5 +1,6 @@
 // Runs as a hostile or unlucky user makes them: inputs named like the files a run writes, links in
-// the pieces' places, a second run in the folder, a "+" in a folder name, a huge answer.
+// the pieces' places, a second run in the folder, a "+" in a folder name, a write-protected
+// result, a huge answer.
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -112,6 +113,28 @@ TEST(BeltaHostileUse, FolderNameWithAPlusIsQuotedInTheCopyCommands)
     EXPECT_EQ(r.out, crlfLines(completedRunLines("res+1\\IN2.INP", "res+1\\INSCAT2.DAT", 2)));
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(s.list("res+1"), (std::vector<std::string>{"IN2.INP", "INSCAT2.DAT", "model.txt"}));
+}
+
+// A result the user may not write is not replaced, as copying over it by hand is refused: it is
+// "could not be made", and the pieces stay.
+TEST(BeltaHostileUse, WriteProtectedResultIsNotReplaced)
+{
+    ScratchFolder s;
+    writeStandardLayout(s, modelRecords, observationRecords);
+    s.write("results/INSCAT2.DAT", "the result of an earlier run");
+    s.handOver();
+    fs::permissions(s / "results/INSCAT2.DAT", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+
+    const RunResult r =
+        kit_test::runProgram({.program = BELTA_BINARY, .folder = s.path(), .input = "2\nid\n", .unprivileged = true});
+
+    EXPECT_NE(r.out.find("\r\n Error: the file INSCAT2.DAT could not be made in the folder results\r\n"),
+              std::string::npos);
+    EXPECT_EQ(r.err, "COPY: cannot create results\\INSCAT2.DAT: Permission denied\n" + endOfRunLines);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(s.read("results/INSCAT2.DAT"), "the result of an earlier run");
+    EXPECT_EQ(s.list(), (std::vector<std::string>{"BODY1", "BODY2", "IN_HDR.DAT", "IN_HDR.INP", "Quorra_Belta.ini",
+                                                  "master", "results"}));
 }
 
 // The quality answer counts up to its value: a 100 MB answer line is passed over as it is read.

@@ -1,7 +1,10 @@
 // Result files that the command interpreter could not make, and the command texts themselves.
 #include <sys/stat.h>
 
+#include <algorithm>
+
 #include "Experiment.h"
+#include "FaultInjection.h"
 
 namespace vendask::testing {
 namespace {
@@ -31,6 +34,46 @@ TEST_F(VendaskRun, ResultFileThatCannotBeMadeIsNamedAndThePiecesStay)
     EXPECT_EQ(folder.read("runs/CPYSCAT.DAT"), folder.read("HDRDAT.CWI") + folder.read("BODYY2"));
 }
 
+Lines noneMadeLines()
+{
+    Lines l = bannerLines() + locationLines(true) + dialogueLines(true) +
+              Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " "};
+    for (const char* name : {"CP.INP", "CPY.INP", "CPSCAT.DAT", "CPYSCAT.DAT"})
+        l.push_back(std::string(" Error: the file ") + name + " could not be made in the folder runs");
+    return l + Lines{" ", "  ", " The files with extension .INP can be used as input for HAVK and MORVANTE.",
+                     " The files with extension .DAT can be used as input for TESSARY.", " "} +
+           summaryLines(3);
+}
+
+Lines piecesAndInputs()
+{
+    Lines left = kTemporaries + Lines{"Quorra_Vendask.ini", "kit", "runs"};
+    std::sort(left.begin(), left.end());
+    return left;
+}
+
+// A disk that cannot take what was written: a result that is not on disk is not made, so the
+// pieces, its only other copy, stay; the older result stands.
+TEST_F(VendaskRun, ResultsThatCannotBeSyncedAreNotMadeAndThePiecesStay)
+{
+    setUpCopenhagen();
+    folder.write("runs/CP.INP", "the result of an earlier run");
+
+    const ProgramRun r = run("Test run\n", kit_test::faultEnvironment({.failingSyncs = true}));
+
+    EXPECT_EQ(r.out, crlfLines(noneMadeLines()));
+    EXPECT_EQ(r.err, "COPY: cannot create runs\\CP.INP: Input/output error\n"
+                     "COPY: cannot create runs\\CPY.INP: Input/output error\n"
+                     "COPY: cannot create runs\\CPSCAT.DAT: Input/output error\n"
+                     "COPY: cannot create runs\\CPYSCAT.DAT: Input/output error\n" +
+                         kEndOfRun);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(folder.read("runs/CP.INP"), "the result of an earlier run");
+    EXPECT_EQ(folder.list("runs"), (Lines{"CP.INP", "MODEL.TXT"}));
+    EXPECT_EQ(folder.list(), piecesAndInputs());
+    EXPECT_EQ(folder.read("BODY1"), crlfLines(kBody1Cph));
+}
+
 // A command interpreter written for the test: it logs each command text and carries out COPY
 // and DEL of unquoted names, so a whole run can go through COMSPEC.
 const char* const kInterpreter = R"(#!/bin/sh
@@ -50,11 +93,12 @@ protected:
         tools.write("interpreter", kInterpreter);
         std::filesystem::permissions(tools / "interpreter", std::filesystem::perms::owner_all);
     }
-    ProgramRun runThroughInterpreter(bool makeFiles)
+    ProgramRun runThroughInterpreter(bool makeFiles, kit_test::Environment faults = {})
     {
-        return run("id\n", {{"COMSPEC", (tools / "interpreter").string()},
-                            {"VENDASK_LOG", (tools / "log").string()},
-                            {"MAKE_FILES", makeFiles ? "yes" : "no"}});
+        faults.insert(faults.end(), {{"COMSPEC", (tools / "interpreter").string()},
+                                     {"VENDASK_LOG", (tools / "log").string()},
+                                     {"MAKE_FILES", makeFiles ? "yes" : "no"}});
+        return run("id\n", faults);
     }
     ScratchFolder tools;
 };
@@ -107,6 +151,19 @@ TEST_F(ThroughComspec, NamesWithBlanksAreQuotedAndNothingMadeMeansNoDeletion)
     Lines left = kTemporaries + Lines{"Quorra_Vendask.ini", "kit", "my runs", "runs"};
     std::sort(left.begin(), left.end());
     EXPECT_EQ(folder.list(), left);
+}
+
+// Another program's copy may still sit in the system's cache: the run puts it on disk itself
+// before the pieces go, and a copy that cannot be put there is not made.
+TEST_F(ThroughComspec, CopiesThatCannotBeSyncedAreNotMadeAndThePiecesStay)
+{
+    setUpCopenhagen();
+    const ProgramRun r = runThroughInterpreter(true, kit_test::faultEnvironment({.failingSyncs = true}));
+
+    EXPECT_EQ(r.out, crlfLines(noneMadeLines()));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(tools.read("log").find("DEL"), std::string::npos);
+    EXPECT_EQ(folder.list(), piecesAndInputs());
 }
 
 } // namespace

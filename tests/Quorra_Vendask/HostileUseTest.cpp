@@ -1,16 +1,22 @@
 // Runs as a hostile or unlucky user makes them: names that collide with the run's inputs, links
-// planted in the pieces' places, a second run in the same folder, a full disk, huge lines and
-// inputs that never come. Nothing may be lost, nothing claimed that was not made.
+// planted in the pieces' places, a second run in the same folder, a full disk, a write-protected
+// result, signals in the middle of a join, huge lines and inputs that never come. Nothing may be
+// lost, nothing claimed that was not made, nothing of the kit's own left behind.
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <string_view>
 
 #include "Experiment.h"
+#include "FaultInjection.h"
 #include "PairingStopLines.h"
 
 namespace vendask::testing {
@@ -130,22 +136,61 @@ INSTANTIATE_TEST_SUITE_P(Pieces, PlantedLink,
                              return name;
                          });
 
-TEST_F(VendaskRun, ResultFileThatIsALinkIsRefusedAndItsTargetKept)
-{
-    setUpCopenhagen();
-    folder.write("elsewhere", "precious");
-    fs::create_symlink(folder / "elsewhere", folder / "runs/CPSCAT.DAT");
+struct ResultInTheWay {
+    const char* label;
+    const char* result;                            // the result file that is refused
+    std::function<void(ScratchFolder&)> plant;      // what stands in its place
+    bool unprivileged;                              // the refusal bites only for an ordinary user
+    const char* err;
+    const char* kept;  // the file whose bytes stay "precious"
+};
 
-    const ProgramRun r = run();
+class ResultFileInTheWay : public VendaskRun, public ::testing::WithParamInterface<ResultInTheWay> {};
+
+// What stands in a result file's place and may not be replaced is neither written through nor
+// replaced: that result is "could not be made", the others are made, and the pieces stay.
+TEST_P(ResultFileInTheWay, IsKeptAndTheResultNotMade)
+{
+    const ResultInTheWay& c = GetParam();
+    setUpCopenhagen();
+    c.plant(folder);
+    Lines made;
+    for (const char* name : {"CP.INP", "CPY.INP", "CPSCAT.DAT", "CPYSCAT.DAT"})
+        if (name != std::string_view(c.result))
+            made.push_back(name);
+
+    const ProgramRun r = kit_test::runProgram(
+        {.program = VENDASK_BINARY, .folder = folder.path(), .input = "Test run\n", .unprivileged = c.unprivileged});
 
     EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + dialogueLines(true) +
                                Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " ",
-                                     " Error: the file CPSCAT.DAT could not be made in the folder runs"} +
-                               resultLines(true, "runs", {"CP.INP", "CPY.INP", "CPYSCAT.DAT"}) + summaryLines(3)));
-    EXPECT_EQ(r.err, "COPY: runs\\CPSCAT.DAT is a link\n" + kEndOfRun);
+                                     std::string(" Error: the file ") + c.result + " could not be made in the folder runs"} +
+                               resultLines(true, "runs", made) + summaryLines(3)));
+    EXPECT_EQ(r.err, c.err + kEndOfRun);
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(folder.read("elsewhere"), "precious");
+    EXPECT_EQ(folder.read(c.kept), "precious");
+    EXPECT_TRUE(folder.exists("BODY1"));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, ResultFileInTheWay,
+    ::testing::Values(ResultInTheWay{"Link", "CPSCAT.DAT",
+                                     [](ScratchFolder& f) {
+                                         f.write("elsewhere", "precious");
+                                         fs::create_symlink(f / "elsewhere", f / "runs/CPSCAT.DAT");
+                                     },
+                                     false, "COPY: runs\\CPSCAT.DAT is a link\n", "elsewhere"},
+                      // Copying over it by hand is refused too.
+                      ResultInTheWay{"WriteProtected", "CP.INP",
+                                     [](ScratchFolder& f) {
+                                         f.write("runs/CP.INP", "precious");
+                                         f.handOver();
+                                         fs::permissions(f / "runs/CP.INP", fs::perms::owner_read |
+                                                                                fs::perms::group_read |
+                                                                                fs::perms::others_read);
+                                     },
+                                     true, "COPY: cannot create runs\\CP.INP: Permission denied\n", "runs/CP.INP"}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 // A run holds its folder: a second run there stops at once and makes nothing.
 TEST_F(VendaskRun, SecondRunInTheSameFolderStops)
@@ -188,6 +233,74 @@ TEST_F(VendaskRun, JoinThatFailsHalfWayKeepsTheOlderResult)
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(folder.read("runs/CP.INP"), "the result of an earlier run");
     EXPECT_EQ(folder.list("runs"), (Lines{"CP.INP", "CPSCAT.DAT", "CPYSCAT.DAT", "MODEL.TXT"}));
+}
+
+struct Interruption {
+    const char* label;
+    int signal;
+    bool unnamedFiles;  // whether the file system can make files without a name
+};
+
+class SignalDuringAJoin : public VendaskRun, public ::testing::WithParamInterface<Interruption> {};
+
+// The run is ended while it joins CP.INP: the older CP.INP stands and no file of the kit's own is
+// left in the results folder.
+TEST_P(SignalDuringAJoin, LeavesTheOlderResultAndNoTemporary)
+{
+    setUpCopenhagen();
+    folder.write("runs/CP.INP", "the result of an earlier run");
+    const Interruption& c = GetParam();
+    const fs::path held = folder.aside("held");
+
+    const ProgramRun r = kit_test::runProgram({.program = VENDASK_BINARY,
+                                               .folder = folder.path(),
+                                               .input = "Test run\n",
+                                               .environment = kit_test::faultEnvironment(
+                                                   {.noUnnamedFiles = !c.unnamedFiles, .holdInFirstCopy = held}),
+                                               .whileRunning = [&](pid_t run) {
+                                                   kit_test::awaitHeld(held);
+                                                   ::kill(run, c.signal);
+                                               }});
+
+    EXPECT_EQ(r.signal, c.signal);
+    EXPECT_EQ(folder.read("runs/CP.INP"), "the result of an earlier run");
+    EXPECT_EQ(folder.list("runs"), (Lines{"CP.INP", "MODEL.TXT"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, SignalDuringAJoin,
+                         ::testing::Values(Interruption{"Term", SIGTERM, true}, Interruption{"Kill", SIGKILL, true},
+                                           Interruption{"TermWithNamedTemporaries", SIGTERM, false},
+                                           Interruption{"IntWithNamedTemporaries", SIGINT, false},
+                                           Interruption{"HupWithNamedTemporaries", SIGHUP, false}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+// A process id that is no longer in use.
+pid_t endedProcess()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+// A temporary that a killed run left beside a result is removed by the next run that writes the
+// result; one of a process still running, and files of the user's that only look alike, stay.
+TEST_F(VendaskRun, TemporariesOfEndedRunsAreRemoved)
+{
+    setUpCopenhagen();
+    const std::string ended = std::to_string(endedProcess());
+    const std::string running = std::to_string(::getpid());
+    for (const std::string& name : {"CP.INP.part" + ended + "-0", "CPSCAT.DAT.part" + ended + "-3",
+                                    "CP.INP.part" + running + "-0", "NOTES.part" + ended + "-0", std::string("CP.INP.part")})
+        folder.write("runs/" + name, "left behind");
+
+    const ProgramRun r = run();
+
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(folder.list("runs"),
+              (Lines{"CP.INP", "CP.INP.part", "CP.INP.part" + running + "-0", "CPSCAT.DAT", "CPY.INP", "CPYSCAT.DAT",
+                     "MODEL.TXT", "NOTES.part" + ended + "-0"}));
 }
 
 struct LongLine {

@@ -167,6 +167,10 @@ ProgramRun runProgram(const RunRequest& request)
             ::_exit(127);
         if (::chdir(request.folder.c_str()) != 0)
             ::_exit(127);
+        // A run starts as from a terminal, whatever the tests were started with (a background
+        // job ignores SIGINT): a test's signal then ends it.
+        for (int s : {SIGINT, SIGTERM, SIGHUP})
+            ::signal(s, SIG_DFL);
         if (request.fileSizeLimit != 0) {
             // An ignored SIGXFSZ stays ignored across exec: the write fails with EFBIG instead.
             const struct rlimit size{request.fileSizeLimit, request.fileSizeLimit};
@@ -181,6 +185,15 @@ ProgramRun runProgram(const RunRequest& request)
     }
     if (programFd >= 0)
         ::close(programFd);
+    if (request.whileRunning) {
+        try {
+            request.whileRunning(pid);
+        } catch (...) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+            throw;
+        }
+    }
 
     ProgramRun run;
     const int status = awaitChild(pid, request.limit, run);

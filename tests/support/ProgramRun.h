@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -34,6 +35,9 @@ struct RunRequest {
     // root, the program runs as the user nobody (see UnprivilegedUser); otherwise as the tester.
     // The run's folder and what it reads must then be open to that user (ScratchFolder::handOver).
     bool unprivileged = false;
+    // Called with the run's process id once it has started, before the run is awaited: to feed
+    // it or to send it a signal.
+    std::function<void(pid_t)> whileRunning = {};
 };
 
 // Who an unprivileged run is when the tests run as root; nullopt when they do not (a run is then

@@ -1,11 +1,18 @@
 // Runs of TRAXO as a hostile or unlucky user makes them: a page file that is the input under
-// another name, links planted in the page files' places, empty words in front of the name, a
-// huge comment line.
+// another name, links planted in the page files' places, a full disk, write-protected pages,
+// a sticky folder, signals in the middle of a page, empty words in front of the name, a huge
+// comment line.
 #include <gtest/gtest.h>
+
+#include <signal.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
+#include "FaultInjection.h"
+#include "Fifo.h"
 #include "TraxoRun.h"
 
 namespace traxo_test {
@@ -51,6 +58,140 @@ TEST(TraxoHostileUse, LinksInThePageFilesPlacesAreNotFollowed)
     EXPECT_EQ(r.files, (Files{{"FIG.eps", kPlot}, {"FIG001.hgl", kFirstPage}}));
     EXPECT_EQ(kit_test::readFile(victim), "precious");
 }
+
+const std::string kOlderPage = kPrologue + "PU0,0;PD;PA1,1;" + kEpilogue;
+const std::string kTwoPages = [] {
+    std::vector<std::string> lines{"0 0 M", "100 200 L", "stroke gsave showpage grestore"};
+    lines.insert(lines.end(), 1000, "10 20 L");
+    lines.insert(lines.end(), {"stroke gsave showpage grestore", "%%Trailer"});
+    return eps(lines);
+}();
+
+struct UnwritablePage {
+    const char* label;
+    std::function<void(ScratchFolder&)> setUp;
+    kit_test::Environment environment;
+    std::uint64_t fileSizeLimit;
+    bool unprivileged;  // the fault library is loaded only where root's run finds it
+    const char* err;
+    Files files;  // the folder's files after the run (not looked at when empty)
+};
+
+class PageThatCannotBeWritten : public ::testing::TestWithParam<UnwritablePage> {};
+
+// A page that cannot be written whole, or put on disk, is a run-time failure at that page, and
+// the older page under its name stays as it was.
+TEST_P(PageThatCannotBeWritten, IsARunTimeFailureThatKeepsTheOlderPage)
+{
+    const UnwritablePage& c = GetParam();
+    ScratchFolder folder;
+    folder.write("FIG.eps", kTwoPages);
+    c.setUp(folder);
+
+    const kit_test::ProgramRun r = kit_test::runProgram({.program = TRAXO_PATH,
+                                                         .arguments = {"FIG"},
+                                                         .folder = folder.path(),
+                                                         .environment = c.environment,
+                                                         .fileSizeLimit = c.fileSizeLimit,
+                                                         .unprivileged = c.unprivileged});
+
+    EXPECT_EQ(r.err, c.err);
+    EXPECT_EQ(r.exitCode, 4);
+    EXPECT_EQ(r.out.find("Total"), std::string::npos);
+    if (!c.files.empty()) {
+        EXPECT_EQ(folder.files(), c.files);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, PageThatCannotBeWritten,
+    ::testing::Values(
+        UnwritablePage{"FullDiskInPage2",
+                       [](ScratchFolder& f) {
+                           f.write("FIG002.hgl", kOlderPage);
+                           f.handOver();
+                       },
+                       {}, 4096, true, "run-time error: FIG002.hgl: write failed: File too large\n",
+                       Files{{"FIG.eps", kTwoPages}, {"FIG001.hgl", kFirstPage}, {"FIG002.hgl", kOlderPage}}},
+        UnwritablePage{"WriteProtectedPage",
+                       [](ScratchFolder& f) {
+                           f.write("FIG001.hgl", kOlderPage);
+                           f.handOver();
+                           fs::permissions(f / "FIG001.hgl", fs::perms::owner_read | fs::perms::group_read |
+                                                                  fs::perms::others_read);
+                       },
+                       {}, 0, true, "run-time error: FIG001.hgl: cannot open for writing: Permission denied\n",
+                       Files{{"FIG.eps", kTwoPages}, {"FIG001.hgl", kOlderPage}}},
+        UnwritablePage{"DiskThatCannotTakeThePages", [](ScratchFolder&) {}, kit_test::faultEnvironment({.failingSyncs = true}), 0, false,
+                       "run-time error: FIG002.hgl: write failed: Input/output error\n",
+                       Files{}}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// In a sticky folder the user may write another user's page file but not replace it: the page
+// is written into it.
+TEST(TraxoHostileUse, PageOfAnotherUserInAStickyFolderIsOverwrittenInPlace)
+{
+    if (!kit_test::unprivilegedUser())
+        GTEST_SKIP() << "needs a second user: runs as root (as in CI)";
+    ScratchFolder folder;
+    folder.write("FIG.eps", kPlot);
+    folder.write("FIG001.hgl", kOlderPage + "and more of the older page");
+    folder.handOver();
+    for (const char* name : {".", "FIG.eps", "FIG001.hgl"})
+        ASSERT_EQ(::lchown((folder / name).c_str(), 0, 0), 0);
+    fs::permissions(folder.path(), fs::perms::all | fs::perms::sticky_bit);
+    fs::permissions(folder / "FIG001.hgl", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                                               fs::perms::group_write | fs::perms::others_read |
+                                               fs::perms::others_write);
+
+    const kit_test::ProgramRun r = kit_test::runProgram(
+        {.program = TRAXO_PATH, .arguments = {"FIG"}, .folder = folder.path(), .unprivileged = true});
+
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, oneCompletePage());
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(folder.files(), (Files{{"FIG.eps", kPlot}, {"FIG001.hgl", kFirstPage}}));
+}
+
+struct Interruption {
+    const char* label;
+    int signal;
+    bool unnamedFiles;  // whether the file system can make files without a name
+};
+
+class SignalInAPage : public ::testing::TestWithParam<Interruption> {};
+
+// The run is ended while it writes page 1, its input still coming through a FIFO: the older
+// page stands and no file of the kit's own is left.
+TEST_P(SignalInAPage, LeavesTheOlderPageAndNoTemporary)
+{
+    const Interruption& c = GetParam();
+    ScratchFolder folder;
+    folder.write("FIG001.hgl", kOlderPage);
+    kit_test::FifoWriter plot(folder / "FIG.eps");
+
+    const kit_test::ProgramRun r = kit_test::runProgram(
+        {.program = TRAXO_PATH,
+         .arguments = {"FIG"},
+         .folder = folder.path(),
+         .environment = kit_test::faultEnvironment({.noUnnamedFiles = !c.unnamedFiles}),
+         .whileRunning = [&](pid_t run) {
+             plot.feed("%!PS-Adobe-3.0 EPSF-3.0\n0 0 M\n100 200 L\n");
+             // Read only once page 1 is begun: the run now waits inside it.
+             plot.feed("100 300 L\n");
+             ::kill(run, c.signal);
+         }});
+
+    EXPECT_EQ(r.signal, c.signal);
+    EXPECT_EQ(folder.list(), (std::vector<std::string>{"FIG.eps", "FIG001.hgl"}));
+    EXPECT_EQ(folder.read("FIG001.hgl"), kOlderPage);
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, SignalInAPage,
+                         ::testing::Values(Interruption{"Kill", SIGKILL, true},
+                                           Interruption{"TermWithNamedTemporaries", SIGTERM, false},
+                                           Interruption{"IntWithNamedTemporaries", SIGINT, false}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 // The name starts after the blanks that follow the program name, and empty words add only blanks.
 TEST(TraxoHostileUse, EmptyWordsInFrontOfTheNameAreNotPartOfIt)

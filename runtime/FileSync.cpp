@@ -1,0 +1,64 @@
+#include "FileSync.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <functional>
+#include <string>
+
+#include "HostPath.h"
+
+namespace kit {
+
+namespace {
+// Opens the file `path` without following a link, for the time of `use`: use's result, or the
+// errno value of the open.
+int withFile(std::string_view path, const std::function<int(int)>& use)
+{
+    const int fd = ::open(std::string(path).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    const int error = use(fd);
+    ::close(fd);
+    return error;
+}
+} // namespace
+
+int syncFile(int fd)
+{
+    while (::fsync(fd) != 0)
+        if (errno != EINTR)
+            return errno;
+    return 0;
+}
+
+void beginWritingToDisk(int fd)
+{
+    ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+}
+
+int syncFolderOf(std::string_view path, int fileInFolder)
+{
+    const int fd = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == EACCES && ::syncfs(fileInFolder) == 0 ? 0 : errno;
+    const int error = syncFile(fd);
+    ::close(fd);
+    return error;
+}
+
+int syncFileSystemOf(std::string_view path)
+{
+    return withFile(path, [](int fd) { return ::syncfs(fd) == 0 ? 0 : errno; });
+}
+
+int syncWrittenFile(std::string_view path)
+{
+    return withFile(path, [path](int fd) {
+        const int error = syncFile(fd);
+        return error != 0 ? error : syncFolderOf(path, fd);
+    });
+}
+
+} // namespace kit

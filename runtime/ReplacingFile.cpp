@@ -1,0 +1,136 @@
+#include "ReplacingFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "FileCopy.h"
+#include "FileSync.h"
+#include "HostPath.h"
+#include "TemporaryNames.h"
+
+namespace kit {
+
+namespace {
+
+constexpr int kAttempts = 100;
+
+// A file without a name is given one through its entry under /proc; without /proc it cannot be.
+bool canNameUnnamedFiles()
+{
+    static const bool can = ::access("/proc/self/fd", X_OK) == 0;
+    return can;
+}
+
+} // namespace
+
+int ReplacingFile::open(const std::string& path, Links links)
+{
+    discard();
+    path_ = path;
+    old_.reset();
+    struct stat st;
+    if (::lstat(path.c_str(), &st) == 0) {
+        if (S_ISLNK(st.st_mode)) {
+            if (links == Links::Refuse)
+                return ELOOP;
+        } else if (S_ISDIR(st.st_mode)) {
+            return EISDIR;
+        } else {
+            if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
+                return errno;
+            old_ = FileIdentity{st.st_dev, st.st_ino};
+        }
+    } else if (errno != ENOENT) {
+        return errno;
+    }
+    removeStaleTemporaries(path_);
+
+    if (canNameUnnamedFiles()) {
+        fd_ = ::open(folderOf(path_).c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
+        if (fd_ >= 0)
+            return 0;
+        if (errno != EOPNOTSUPP && errno != EISDIR)  // EISDIR: a system that knows no O_TMPFILE
+            return errno;
+    }
+    return takeTemporaryName([this](const char* name) {
+        fd_ = ::open(name, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        return fd_ >= 0 ? 0 : errno;
+    });
+}
+
+int ReplacingFile::takeTemporaryName(const std::function<int(const char*)>& make)
+{
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        temporary_ = temporaryName(path_, attempt);
+        // Kept for removal before the file is there: a signal in between finds nothing to remove.
+        removal_.keep(temporary_);
+        const int error = make(temporary_.c_str());
+        if (error == 0)
+            return 0;
+        removal_.release();
+        temporary_.clear();
+        if (error != EEXIST)
+            return error;
+    }
+    return EEXIST;
+}
+
+int ReplacingFile::writeInPlace(Sync sync)
+{
+    const int fd = ::open(path_.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    // Only the file that was looked at when the run began writing: not one put in its place since.
+    int error = fileIdentity(fd) == old_ ? 0 : EPERM;
+    if (error == 0 && (::ftruncate(fd, 0) != 0 || ::lseek(fd_, 0, SEEK_SET) != 0 || !appendFile(fd, fd_)))
+        error = errno;
+    if (error == 0 && sync == Sync::ToDisk)
+        error = syncFile(fd);
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    return error;
+}
+
+int ReplacingFile::commit(Sync sync)
+{
+    if (fd_ < 0)
+        return EBADF;
+    int error = sync == Sync::ToDisk ? syncFile(fd_) : 0;
+    if (sync == Sync::Begun)
+        beginWritingToDisk(fd_);
+    if (error == 0 && temporary_.empty())
+        error = takeTemporaryName([this](const char* name) {
+            const std::string entry = "/proc/self/fd/" + std::to_string(fd_);
+            return ::linkat(AT_FDCWD, entry.c_str(), AT_FDCWD, name, AT_SYMLINK_FOLLOW) == 0 ? 0 : errno;
+        });
+    if (error == 0) {
+        if (::rename(temporary_.c_str(), path_.c_str()) == 0) {
+            temporary_.clear();  // the file has its name: nothing is left to remove
+            if (sync == Sync::ToDisk)
+                error = syncFolderOf(path_, fd_);
+        } else {
+            error = errno;
+            // Where the file may not be replaced, the user may still be allowed to write it.
+            if ((error == EPERM || error == EACCES) && old_)
+                error = writeInPlace(sync);
+        }
+    }
+    discard();
+    return error;
+}
+
+void ReplacingFile::discard()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+    if (!temporary_.empty())
+        ::unlink(temporary_.c_str());
+    temporary_.clear();
+    removal_.release();
+}
+
+} // namespace kit
