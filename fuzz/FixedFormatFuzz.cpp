@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include <fuzzer/FuzzedDataProvider.h>
+
 #include "FixedFormat.h"
 #include "FuzzInput.h"
 
@@ -72,28 +74,28 @@ void checkA(std::string_view field, std::string_view text)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    fuzz::Input input(data, size);
+    FuzzedDataProvider input(data, size);
     kit::Record record;
     std::string expected;  // the fields one after the other, as written on their own
     std::vector<char> out(kMaxWidth + 2);
 
-    while (!input.empty()) {
-        const std::uint8_t kind = input.byte();
-        const int w = 1 + input.byte() % kMaxWidth;
+    while (input.remaining_bytes() > 0) {
+        const auto kind = input.ConsumeIntegral<std::uint8_t>();
+        const int w = 1 + input.ConsumeIntegral<std::uint8_t>() % kMaxWidth;
         std::fill(out.begin(), out.end(), kGuard);
         char* field = out.data() + 1;
         switch (kind % 4) {
         case 0: {
-            const auto value = static_cast<std::int64_t>(input.number(8));
+            const auto value = static_cast<std::int64_t>(input.ConsumeIntegral<std::uint64_t>());
             kit::formatI(field, value, w);
             checkI({field, static_cast<std::size_t>(w)}, value);
             record.I(value, w);
             break;
         }
         case 1: {
-            const int d = input.byte() % 19;  // the decimals that a descriptor can ask for
+            const int d = input.ConsumeIntegral<std::uint8_t>() % 19;  // the decimals that a descriptor can ask for
             double value;
-            const std::uint64_t bits = input.number(8);
+            const auto bits = input.ConsumeIntegral<std::uint64_t>();
             std::memcpy(&value, &bits, sizeof value);
             if (kind & 0x10)
                 value = static_cast<double>(static_cast<float>(value));  // the programs' 32-bit reals
@@ -103,14 +105,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         }
         case 2: {
-            const std::string_view text = input.bytes(input.byte() % (2 * kMaxWidth));
+            const std::string text = input.ConsumeBytesAsString(input.ConsumeIntegral<std::uint8_t>() % (2 * kMaxWidth));
             kit::formatA(field, text, w);
             checkA({field, static_cast<std::size_t>(w)}, text);
             record.A(text, w);
             break;
         }
         default: {
-            const std::string_view literal = input.bytes(input.byte() % 16);
+            const std::string literal = input.ConsumeBytesAsString(input.ConsumeIntegral<std::uint8_t>() % 16);
             record.text(literal);
             expected.append(literal);
             continue;

@@ -11,6 +11,8 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <fuzzer/FuzzedDataProvider.h>
+
 #include "FreeFormat.h"
 #include "FuzzInput.h"
 #include "Text.h"
@@ -111,13 +113,13 @@ void scanLine(std::string_view line, std::string_view types)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    fuzz::Input input(data, size);
-    const std::uint8_t head = input.byte();
+    FuzzedDataProvider input(data, size);
+    const auto head = input.ConsumeIntegral<std::uint8_t>();
     const int count = 1 + head % kMaxFields;
     const bool skipHeading = (head & 0x10) != 0;
-    const unsigned mix = input.byte();
-    const std::string_view types = input.bytes(4);
-    const std::string_view file = input.rest();
+    const unsigned mix = input.ConsumeIntegral<std::uint8_t>();
+    const std::string types = input.ConsumeBytesAsString(4);
+    const std::string file = input.ConsumeRemainingBytesAsString();
 
     std::size_t lineCount = 0;
     fuzz::forEachLine(file, [&](std::string_view line) {

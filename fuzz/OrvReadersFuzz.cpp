@@ -9,6 +9,8 @@
 
 #include <unistd.h>
 
+#include <fuzzer/FuzzedDataProvider.h>
+
 #include "FuzzInput.h"
 #include "GLControl.h"
 #include "Main.h"
@@ -116,9 +118,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    fuzz::Input input(data, size);
-    const std::uint8_t which = input.byte();
-    const std::string_view bytes = input.rest();
+    FuzzedDataProvider input(data, size);
+    const auto which = input.ConsumeIntegral<std::uint8_t>();
+    const std::string bytes = input.ConsumeRemainingBytesAsString();
     const InScratchFolder here;
     try {
         if (which & 1) {

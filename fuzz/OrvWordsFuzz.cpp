@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include <fuzzer/FuzzedDataProvider.h>
+
 #include "FuzzInput.h"
 #include "ORVStrngTTT.h"
 
@@ -48,11 +50,11 @@ void checkExtract(std::size_t index, std::size_t count, const std::string& text)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    fuzz::Input input(data, size);
-    const std::size_t start = input.byte();
-    const std::size_t index = input.byte() % 40;
-    const std::size_t count = input.byte() % 40;
-    const std::string text(input.rest());
+    FuzzedDataProvider input(data, size);
+    const std::size_t start = input.ConsumeIntegral<std::uint8_t>();
+    const std::size_t index = input.ConsumeIntegral<std::uint8_t>() % 40;
+    const std::size_t count = input.ConsumeIntegral<std::uint8_t>() % 40;
+    const std::string text = input.ConsumeRemainingBytesAsString();
 
     const std::size_t at = WordPosition(start, index, text);
     FUZZ_CHECK(at <= text.size() + 1);

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include <fuzzer/FuzzedDataProvider.h>
+
 #include "Failure.h"
 #include "FuzzInput.h"
 #include "Read_ini_routines.h"
@@ -88,10 +90,10 @@ void lookUp(std::string_view section, std::string_view key, const Names& n)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    fuzz::Input input(data, size);
-    const std::uint8_t probeLength = input.byte() % 16;
-    const std::string_view probe = input.bytes(probeLength);
-    const std::string_view file = input.rest();
+    FuzzedDataProvider input(data, size);
+    const std::size_t probeLength = input.ConsumeIntegral<std::uint8_t>() % 16;
+    const std::string probe = input.ConsumeBytesAsString(probeLength);
+    const std::string file = input.ConsumeRemainingBytesAsString();
 
     const std::string path = fuzz::scratchFolder() + "/settings.ini";
     fuzz::writeFile(path, file);

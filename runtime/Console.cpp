@@ -7,6 +7,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace kit {
 
@@ -40,17 +42,14 @@ Message& Message::operator<<(double value)
 
 std::string formatConsoleReal(double value)
 {
+    // Rounded to nine significant digits first: the notation goes by the magnitude the rounding
+    // gives, so that 9.9999999999 shows as 10.0000000 and 999999999.6 in exponent notation.
     std::array<char, 64> out;
-    const double a = std::fabs(value);
-    int n;
-    if (a >= 0.1 && a < 1e9) {
-        // Nine significant digits: as many decimals as the integer part leaves over.
-        int integerDigits = 0;
-        for (double p = 1.0; a >= p && integerDigits < 9; p *= 10.0)
-            ++integerDigits;
-        n = std::snprintf(out.data(), out.size(), "%#.*f", 9 - integerDigits, value);
-    } else {
-        n = std::snprintf(out.data(), out.size(), "%.8E", value);
+    int n = std::snprintf(out.data(), out.size(), "%.8E", value);
+    if (value != 0.0 && std::isfinite(value)) {
+        const int exponent = std::atoi(std::strchr(out.data(), 'E') + 1);
+        if (exponent >= -1 && exponent < 9)
+            n = std::snprintf(out.data(), out.size(), "%#.*f", 8 - exponent, value);
     }
     return {out.data(), static_cast<std::size_t>(n)};
 }

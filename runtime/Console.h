@@ -7,7 +7,7 @@
 //     (the first line of a run still follows the first-line rule);
 //   - the last line gets its line end at the end of the run, or before anything else writes to
 //     the terminal (standard error, a command the program runs).
-// Numbers in a message: integers as plain digits; reals with nine significant digits, fixed
+// Numbers in a message: integers as plain digits; reals rounded to nine significant digits, fixed
 // notation for magnitudes from 0.1 to below 1E9, exponent notation otherwise; a number that
 // follows a text or another number gets one blank in front.
 #include <cstdint>

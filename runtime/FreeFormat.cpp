@@ -26,22 +26,14 @@ inline bool isDigit(char c)
 
 bool parseInt32(std::string_view t, std::int32_t& value)
 {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
-        negative = t[i++] == '-';
-    if (i == t.size())
+    // from_chars reads a minus but no plus: a plus is passed over when a digit follows it.
+    if (t.size() > 1 && t[0] == '+' && isDigit(t[1]))
+        t.remove_prefix(1);
+    std::int32_t v;
+    const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
+    if (ec != std::errc() || end != t.data() + t.size())
         return false;
-    const std::int64_t limit = negative ? 2147483648LL : 2147483647LL;
-    std::int64_t v = 0;
-    for (; i < t.size(); ++i) {
-        if (!isDigit(t[i]))
-            return false;
-        v = v * 10 + (t[i] - '0');
-        if (v > limit)
-            return false;
-    }
-    value = static_cast<std::int32_t>(negative ? -v : v);
+    value = v;
     return true;
 }
 

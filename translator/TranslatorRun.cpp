@@ -100,7 +100,8 @@ bool findFirstPage(kit::TextInput& input)
 
 Name pageFileName(std::string_view baseName, int page)
 {
-    char digits[4];
+    // Room for any int, so that no optimiser sees a cut; the name takes the first three digits.
+    char digits[12];
     std::snprintf(digits, sizeof digits, "%03d", page);
     // Cut at 40 characters: the extension goes first, then the digits.
     return kit::joinText<40>({baseName, std::string_view(digits, 3), ".hgl"});

@@ -1,6 +1,7 @@
 #include "ORVStrngTTT.h"
 
 #include <cctype>
+#include <charconv>
 
 std::size_t WordPosition(std::size_t StartPos, std::size_t N, const std::string& Text)
 {
@@ -41,20 +42,12 @@ std::string ExtractWords(std::size_t Index, std::size_t Count, const std::string
 
 namespace {
 
-bool ParseDigits(const std::string& text, std::size_t pos, unsigned base, std::uint64_t limit, std::uint64_t& value)
+// The whole of [first, last) as a number of type T in `base`; false for anything else.
+template <class T>
+bool parseWhole(const char* first, const char* last, int base, T& value)
 {
-    if (pos >= text.size()) return false;
-    value = 0;
-    for (; pos < text.size(); ++pos) {
-        const unsigned char c = static_cast<unsigned char>(text[pos]);
-        unsigned digit;
-        if (std::isdigit(c)) digit = c - '0';
-        else if (base == 16 && std::isxdigit(c)) digit = static_cast<unsigned>(std::tolower(c) - 'a' + 10);
-        else return false;
-        value = value * base + digit;
-        if (value > limit) return false;
-    }
-    return true;
+    const auto [end, ec] = std::from_chars(first, last, value, base);
+    return ec == std::errc() && end == last;
 }
 
 } // namespace
@@ -68,13 +61,17 @@ std::int32_t StrToIntOrZero(const std::string& Text)
     if (Text[pos] == '$' || Text[pos] == 'x' || Text[pos] == 'X') hexDigits = pos + 1;
     else if (Text.compare(pos, 2, "0x") == 0 || Text.compare(pos, 2, "0X") == 0) hexDigits = pos + 2;
 
-    std::uint64_t value = 0;
+    const char* last = Text.data() + Text.size();
     if (hexDigits != std::string::npos) {
-        if (!ParseDigits(Text, hexDigits, 16, 0xFFFFFFFFu, value)) return 0;
-        return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+        // Unsigned, so that no sign is read; 32 bits, which stand for a negative number when
+        // the highest is set.
+        std::uint32_t bits = 0;
+        if (!parseWhole(Text.data() + hexDigits, last, 16, bits)) return 0;
+        return static_cast<std::int32_t>(bits);
     }
-    const bool negative = Text[pos] == '-';
-    if (Text[pos] == '-' || Text[pos] == '+') ++pos;
-    if (!ParseDigits(Text, pos, 10, negative ? 2147483648u : 2147483647u, value)) return 0;
-    return negative ? static_cast<std::int32_t>(-static_cast<std::int64_t>(value)) : static_cast<std::int32_t>(value);
+    // from_chars reads a minus but no plus: a plus is passed over when a digit follows it.
+    const char* first = Text.data() + pos;
+    if (*first == '+' && last - first > 1 && std::isdigit(static_cast<unsigned char>(first[1]))) ++first;
+    std::int32_t value = 0;
+    return parseWhole(first, last, 10, value) ? value : 0;
 }

@@ -83,6 +83,12 @@ TEST(Console, RealsHaveNineSignificantDigits)
         {123456789.0, "123456789."},
         {1e9, "1.00000000E+09"},
         {static_cast<double>(6.0001f), "6.00010014"},
+        // The notation follows the rounded value.
+        {9.9999999999, "10.0000000"},
+        {-9.9999999999, "-10.0000000"},
+        {99999999.95, "100000000."},
+        {999999999.6, "1.00000000E+09"},
+        {0.09999999999, "0.100000000"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(kit::formatConsoleReal(c.value), c.expected) << c.value;

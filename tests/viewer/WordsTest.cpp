@@ -101,6 +101,17 @@ TEST(StrToIntOrZero, ReadsIntegersAndNeverFails)
         {"$", 0},
         {"$100000000", 0},
         {"\t5", 0},
+        {"+", 0},
+        {"+-5", 0},
+        {"-+5", 0},
+        {"+ 5", 0},
+        {"-0", 0},
+        {"$-5", 0},
+        {"$ff", 255},
+        {"0X1f", 31},
+        {"0x0x5", 0},
+        {"0x", 0},
+        {"007", 7},
     };
     for (const auto& [text, expected] : rows) EXPECT_EQ(StrToIntOrZero(text), expected) << "text '" << text << "'";
 }

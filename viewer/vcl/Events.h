@@ -22,7 +22,6 @@ enum TShiftFlag : unsigned {
     ssLeft = 1u << 3,
     ssRight = 1u << 4,
     ssMiddle = 1u << 5,
-    ssDouble = 1u << 6,
 };
 
 using TMouseEvent = std::function<void(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;

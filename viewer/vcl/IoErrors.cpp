@@ -22,6 +22,4 @@ std::string IoErrorMessage(int errnoValue)
 
 EInOutError IoError(int errnoValue) { return EInOutError(errnoValue, IoErrorMessage(errnoValue)); }
 
-EInOutError ReadBeyondEndOfFile() { return EInOutError(100, "Read beyond end of file"); }
-
 } // namespace vcl

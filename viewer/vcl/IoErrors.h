@@ -12,7 +12,4 @@ std::string IoErrorMessage(int errnoValue);
 
 EInOutError IoError(int errnoValue);
 
-// A read past the end of a file (the framework's code 100).
-EInOutError ReadBeyondEndOfFile();
-
 } // namespace vcl
