@@ -5,7 +5,6 @@
 
 #include "Console.h"
 #include "Dialogue.h"
-#include "FolderLock.h"
 #include "IndianapolisRecords.h"
 #include "MergePairing.h"
 #include "PairingStops.h"
@@ -45,8 +44,7 @@ Name settingsValue(std::string_view key)
 
 int runBelta()
 {
-    if (!kit::lockCurrentFolder())
-        kit::stopFolderInUse();
+    kit::lockFolderOrStop();
     bool is_ini_found = false;
     Read_ini_routines::setIniFilename(settingsFile, is_ini_found);
     if (!is_ini_found)

@@ -6,7 +6,6 @@
 #include "Concatenation.h"
 #include "Console.h"
 #include "Failure.h"
-#include "FolderLock.h"
 #include "HeaderFiles.h"
 #include "HostPath.h"
 #include "Pairing.h"
@@ -121,8 +120,7 @@ void printSummary(int N_REC)
 
 int runPairingProgram()
 {
-    if (!kit::lockCurrentFolder())
-        kit::stopFolderInUse();
+    kit::lockFolderOrStop();
     findSettingsFile();
     printBanner();
 

@@ -1,8 +1,11 @@
 #include "PairingStops.h"
 
+#include <cstring>
+
 #include "Console.h"
 #include "Failure.h"
 #include "FileIdentity.h"
+#include "FolderLock.h"
 #include "TextInput.h"
 
 namespace kit {
@@ -58,13 +61,22 @@ void stopModelReadError(std::string_view Results_file)
     throw Stop{};
 }
 
-void stopFolderInUse()
+void lockFolderOrStop()
 {
+    const FolderLock lock = lockCurrentFolder();
+    if (lock.outcome == FolderLockOutcome::Taken)
+        return;
     auto& c = console();
     c.line(" ");
-    c.line(" Error: another run is working in this folder.");
-    c.line(" Its temporary files would mix with those of this run.");
-    c.line(" Wait until it has ended, or start this run in another folder.");
+    if (lock.outcome == FolderLockOutcome::HeldByAnotherRun) {
+        c.line(" Error: another run is working in this folder.");
+        c.line(" Its temporary files would mix with those of this run.");
+        c.line(" Wait until it has ended, or start this run in another folder.");
+    } else {
+        c.line(" Error: this folder cannot be locked for the run (", std::strerror(lock.error), ").");
+        c.line(" Unlocked, another run here could mix its temporary files with those of this run.");
+        c.line(" Start this run in another folder.");
+    }
     c.line(" Execution stopped.");
     c.line(" ");
     throw Stop{};

@@ -19,8 +19,9 @@ namespace kit {
 [[noreturn]] void stopObservationReadError(std::string_view MASTNAME);
 [[noreturn]] void stopModelReadError(std::string_view Results_file);
 
-// Another run holds the current folder, where the pieces of a run lie under fixed names.
-[[noreturn]] void stopFolderInUse();
+// Takes the current folder, where the pieces of a run lie under fixed names, for this run; stops
+// when another run holds it, or when it cannot be locked at all.
+void lockFolderOrStop();
 // The files a pairing run reads.
 struct PairingInputs {
     std::string_view settingsFile;

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "BackgroundRun.h"
 #include "BeltaHarness.h"
 #include "PairingStopLines.h"
 
@@ -97,6 +98,47 @@ TEST(BeltaHostileUse, SecondRunInTheSameFolderStops)
 
     EXPECT_EQ(r.out, crlfLines(kit_test::folderInUseLines()));
     EXPECT_EQ(r.err, endOfRunLines);
+    EXPECT_EQ(s.files(), before);
+}
+
+// Where the folder may be written and entered but not listed (mode 0300), it cannot be opened
+// to be locked: it is held all the same. The first run, waiting for its answer, holds it; the
+// second stops and makes nothing, and the first then ends as if alone.
+TEST(BeltaHostileUse, UnlistableFolderIsHeldAsWell)
+{
+    ScratchFolder s;
+    writeStandardLayout(s, modelRecords, observationRecords);
+    s.handOver();
+    const kit_test::RunRequest request = {.program = BELTA_BINARY, .folder = s.path(), .unprivileged = true};
+    RunResult second, first;
+    {
+        const kit_test::UnlistableFolder unlistable(s.path());
+        kit_test::BackgroundRun waiting(request, s.aside("answer"), s / "BODY2");
+        second = kit_test::runProgram(request);
+        first = waiting.finish("2\nid\n");
+    }
+
+    EXPECT_EQ(second.out, crlfLines(kit_test::folderInUseLines()));
+    EXPECT_EQ(second.err, endOfRunLines);
+    EXPECT_EQ(second.exitCode, 0);
+    EXPECT_EQ(first.out, crlfLines(completedRunLines("results\\IN2.INP", "results\\INSCAT2.DAT", 2)));
+    EXPECT_EQ(first.exitCode, 0);
+    EXPECT_EQ(s.list(), (std::vector<std::string>{"Quorra_Belta.ini", "master", "results"}));
+}
+
+// A folder that cannot be locked (here for want of a free descriptor) is no folder to run in.
+TEST(BeltaHostileUse, FolderThatCannotBeLockedStopsTheRun)
+{
+    ScratchFolder s;
+    writeStandardLayout(s, modelRecords, observationRecords);
+    const kit_test::Files before = s.files();
+
+    const RunResult r =
+        kit_test::runProgram({.program = BELTA_BINARY, .folder = s.path(), .input = "2\nid\n", .openFileLimit = 4});
+
+    EXPECT_EQ(r.out, crlfLines(kit_test::folderNotLockedLines("Too many open files")));
+    EXPECT_EQ(r.err, endOfRunLines);
+    EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(s.files(), before);
 }
 

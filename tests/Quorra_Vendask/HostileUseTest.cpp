@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "BackgroundRun.h"
 #include "Experiment.h"
 #include "PairingStopLines.h"
 
@@ -160,6 +161,45 @@ TEST_F(VendaskRun, SecondRunInTheSameFolderStops)
     ::close(held);
 
     EXPECT_EQ(r.out, crlfLines(kit_test::folderInUseLines()));
+    EXPECT_EQ(r.err, kEndOfRun);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(folder.files(), before);
+}
+
+// Where the folder may be written and entered but not listed (mode 0300), it cannot be opened
+// to be locked: it is held all the same. The first run, waiting for its answer, holds it; the
+// second stops and makes nothing, and the first then ends as if alone.
+TEST_F(VendaskRun, UnlistableFolderIsHeldAsWell)
+{
+    setUpCopenhagen();
+    folder.handOver();
+    const kit_test::RunRequest request = {.program = VENDASK_BINARY, .folder = folder.path(), .unprivileged = true};
+    ProgramRun second, first;
+    {
+        const kit_test::UnlistableFolder unlistable(folder.path());
+        kit_test::BackgroundRun waiting(request, folder.aside("answer"), folder / "BODYY2");
+        second = kit_test::runProgram(request);
+        first = waiting.finish("Test run\n");
+    }
+
+    EXPECT_EQ(second.out, crlfLines(kit_test::folderInUseLines()));
+    EXPECT_EQ(second.err, kEndOfRun);
+    EXPECT_EQ(second.exitCode, 0);
+    EXPECT_EQ(first.out, crlfLines(copenhagenRunLines()));
+    EXPECT_EQ(first.exitCode, 0);
+    EXPECT_EQ(folder.list(), (Lines{"Quorra_Vendask.ini", "kit", "runs"}));
+    EXPECT_TRUE(folder.read("runs/CP.INP").ends_with(crlfLines(kBody1Cph) + kTrailerCph)) << "the first run's pairs";
+}
+
+// A folder that cannot be locked (here for want of a free descriptor) is no folder to run in.
+TEST_F(VendaskRun, FolderThatCannotBeLockedStopsTheRun)
+{
+    setUpCopenhagen();
+    const kit_test::Files before = folder.files();
+
+    const ProgramRun r = kit_test::runProgram({.program = VENDASK_BINARY, .folder = folder.path(), .openFileLimit = 4});
+
+    EXPECT_EQ(r.out, crlfLines(kit_test::folderNotLockedLines("Too many open files")));
     EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(folder.files(), before);

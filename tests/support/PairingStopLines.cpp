@@ -12,6 +12,16 @@ std::vector<std::string> folderInUseLines()
             " "};
 }
 
+std::vector<std::string> folderNotLockedLines(std::string_view reason)
+{
+    return {" ",
+            " Error: this folder cannot be locked for the run (" + std::string(reason) + ").",
+            " Unlocked, another run here could mix its temporary files with those of this run.",
+            " Start this run in another folder.",
+            " Execution stopped.",
+            " "};
+}
+
 std::vector<std::string> inputWrittenLines(std::string_view name, std::string_view settingsName)
 {
     return {" ",

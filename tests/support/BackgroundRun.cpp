@@ -1,0 +1,72 @@
+#include "BackgroundRun.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <stdexcept>
+#include <thread>
+
+namespace kit_test {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr auto kPatience = std::chrono::seconds(20);
+
+// Waits until `ready` holds; the run that should bring it about must still be going.
+template <class Condition>
+void await(Condition ready, const std::future<ProgramRun>& run, const std::string& what)
+{
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
+    while (!ready()) {
+        if (run.wait_for(std::chrono::milliseconds(0)) == std::future_status::ready)
+            throw std::runtime_error("the background run ended before " + what);
+        if (std::chrono::steady_clock::now() >= deadline)
+            throw std::runtime_error("the background run did not get to " + what);
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+}
+
+} // namespace
+
+BackgroundRun::BackgroundRun(RunRequest request, const fs::path& pipe, const fs::path& sign)
+{
+    if (::mkfifo(pipe.c_str(), 0600) != 0)
+        throw std::runtime_error("cannot make the pipe " + pipe.string());
+    request.inputFile = pipe;
+    run_ = std::async(std::launch::async, runProgram, request);
+    // Opening the writing end waits for the reader; without waiting, it fails until the run has
+    // opened its end.
+    await([&] { return (writer_ = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) >= 0; }, run_,
+          "its standard input");
+    ::fcntl(writer_, F_SETFL, ::fcntl(writer_, F_GETFL) & ~O_NONBLOCK);
+    await([&] { return fs::exists(sign); }, run_, "make " + sign.string());
+}
+
+BackgroundRun::~BackgroundRun()
+{
+    if (writer_ >= 0)
+        ::close(writer_);
+    if (run_.valid())
+        run_.wait();
+}
+
+ProgramRun BackgroundRun::finish(std::string_view input)
+{
+    for (std::size_t done = 0; done < input.size();) {
+        const ssize_t n = ::write(writer_, input.data() + done, input.size() - done);
+        if (n < 0 && errno != EINTR)
+            throw std::runtime_error("cannot give the background run its input");
+        if (n > 0)
+            done += static_cast<std::size_t>(n);
+    }
+    ::close(writer_);
+    writer_ = -1;
+    return run_.get();
+}
+
+} // namespace kit_test
