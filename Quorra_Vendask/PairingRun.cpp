@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Concatenation.h"
 #include "Console.h"
@@ -135,8 +136,9 @@ int runPairingProgram()
     kit::TextInput observationFile;
     openModelResults(modelFile, names.Results_file);
     openObservations(observationFile, names.MASTNAME);
+    const std::vector<std::string> results = kit::filesWrittenBy(resultCopies(cph, names), settingsFile);
     kit::stopWhenAnInputWouldBeWritten({settingsFile, modelFile, observationFile, names.BTT_NAME.trimmed()},
-                                       writtenFiles(cph, names), settingsFile);
+                                       writtenFiles(results), settingsFile);
     BodyFiles bodies;
     bodies.create();
     checkTrailer(names);

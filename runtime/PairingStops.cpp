@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "BuiltInCommands.h"
 #include "Console.h"
 #include "Failure.h"
 #include "FileIdentity.h"
@@ -14,6 +15,26 @@ namespace {
 void editSettingsLine(std::string_view settingsName)
 {
     console().line(" Edit the file ", settingsName, " to specify where it is located.");
+}
+
+// The first name meant that the text does not give back in its place.
+std::string_view firstNameMisread(const PlannedCopy& copy, const CopyOperands& read)
+{
+    for (std::size_t i = 0; i < copy.sources.size(); ++i)
+        if (i >= read.sources.size() || read.sources[i] != copy.sources[i])
+            return copy.sources[i];
+    return copy.destination;
+}
+
+[[noreturn]] void stopNameNotWritable(std::string_view name, std::string_view settingsName)
+{
+    auto& c = console();
+    c.line(" ");
+    c.line(" Error: the name ", name, " holds a double quote and cannot be written into a COPY command.");
+    c.line(" Nothing has been written. Edit the file ", settingsName, " so that its folder names hold none.");
+    c.line(" Execution stopped.");
+    c.line(" ");
+    throw Stop{};
 }
 } // namespace
 
@@ -80,6 +101,18 @@ void lockFolderOrStop()
     c.line(" Execution stopped.");
     c.line(" ");
     throw Stop{};
+}
+
+std::vector<std::string> filesWrittenBy(const std::vector<PlannedCopy>& copies, std::string_view settingsName)
+{
+    std::vector<std::string> written;
+    for (const PlannedCopy& copy : copies) {
+        const CopyOperands read = readCopyCommand(copy.command);
+        if (!read.problem.empty() || read.sources != copy.sources || read.destination != copy.destination)
+            stopNameNotWritable(firstNameMisread(copy, read), settingsName);
+        written.push_back(*read.destination);
+    }
+    return written;
 }
 
 void stopWhenAnInputWouldBeWritten(const PairingInputs& inputs, const std::vector<std::string>& outputs,

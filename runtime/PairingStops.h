@@ -29,6 +29,18 @@ struct PairingInputs {
     const TextInput& observations;
     std::string_view trailer;
 };
+// A COPY the run will give: its text, the files it is meant to join and the file it is meant to
+// write, as the program names them.
+struct PlannedCopy {
+    std::string command = {};
+    std::vector<std::string> sources = {};
+    std::string destination = {};
+};
+// The files `copies` write, as the command reader reads them back from the texts. Stops, before
+// anything is written, when a text does not read back as the names meant: a name holding a double
+// quote may read as another name, and a COPY would then write a file the settings never name.
+std::vector<std::string> filesWrittenBy(const std::vector<PlannedCopy>& copies, std::string_view settingsName);
+
 // Stops, before anything is written, when one of the files the run would write (`outputs`:
 // pieces and result files) is one of the files it reads.
 void stopWhenAnInputWouldBeWritten(const PairingInputs& inputs, const std::vector<std::string>& outputs,

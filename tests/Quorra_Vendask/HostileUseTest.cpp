@@ -100,6 +100,51 @@ INSTANTIATE_TEST_SUITE_P(HardLinks, InputUnderASecondName,
                                                       "runs\\CPY.INP"}),
                          [](const auto& info) { return std::string(info.param.label); });
 
+struct QuotedName {
+    const char* label;
+    const char* resultsPath;
+    const char* masterPath;
+    bool observationsAreTheVictim;  // the observation file is a link to the file COPY would hit
+    const char* shown;
+};
+
+class NameWithADoubleQuote : public VendaskRun, public ::testing::WithParamInterface<QuotedName> {};
+
+// A double quote in a folder name would make the COPY read other names than the ones meant (with
+// Master_path "m and Results_path r"victim, the destination victim\CP.INP, a file the settings
+// never name): the run stops before anything is written.
+TEST_P(NameWithADoubleQuote, StopsBeforeWritingAnything)
+{
+    const QuotedName& c = GetParam();
+    const std::string kit = c.masterPath, results = c.resultsPath;
+    folder.write("Quorra_Vendask.ini", settings("cph", results, kit));
+    folder.write(kit + "/cph.BTT", kTrailerCph);
+    folder.write(results + "/MODEL.TXT", kModelCph);
+    if (c.observationsAreTheVictim) {
+        folder.write("victim/CP.INP", kObservationsCph);
+        std::filesystem::create_symlink(folder / "victim/CP.INP", folder / kit / "MASTER.cph");
+    } else {
+        folder.write(kit + "/MASTER.cph", kObservationsCph);
+        folder.write("victim/CP.INP", "a file of the user's");
+    }
+    const kit_test::Files before = folder.files();
+
+    const ProgramRun r = run();
+
+    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) +
+                               kit_test::nameNotWritableLines(c.shown, "Quorra_Vendask.ini")));
+    EXPECT_EQ(r.err, kEndOfRun);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(folder.files(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, NameWithADoubleQuote,
+    ::testing::Values(QuotedName{"ThatWouldNameAnotherDestination", "r\"victim", "\"m", false, "\"m\\cph.BTT"},
+                      QuotedName{"ThatWouldOverwriteTheObservations", "r\"victim", "\"m", true, "\"m\\cph.BTT"},
+                      QuotedName{"ThatIsNeverClosed", "\"r", "kit", false, "\"r\\CP.INP"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
 class PlantedLink : public VendaskRun, public ::testing::WithParamInterface<const char*> {};
 
 // A link in a piece's place is removed, never written through: the file it leads to keeps its
