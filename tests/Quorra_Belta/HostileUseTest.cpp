@@ -32,14 +32,17 @@ struct CollidingName {
     const char* label;
     const char* resultsPath;
     const char* resultsFile;
+    const char* level;  // the answer to the quality question
+    bool resultFile;    // a result file of that level, which is checked once the level is known
     const char* shown;
 };
 
 class InputThatIsAlsoAnOutput : public testing::TestWithParam<CollidingName> {};
 
-// The model results file is a piece or a result file of some quality level: the run stops
-// before the level is even asked, and every file stays as it was.
-TEST_P(InputThatIsAlsoAnOutput, StopsBeforeWritingAnything)
+// The model results file is a piece, or a result file of the chosen quality level: the run stops
+// before it would overwrite it; a piece is checked before anything is written, a result file
+// right after the level is chosen (the empty pieces made by then stay, as at every stop).
+TEST_P(InputThatIsAlsoAnOutput, StopsBeforeWritingIt)
 {
     const CollidingName& c = GetParam();
     ScratchFolder s;
@@ -47,24 +50,86 @@ TEST_P(InputThatIsAlsoAnOutput, StopsBeforeWritingAnything)
     s.writeLines("Quorra_Belta.ini", {"[Files]", std::string("Results_path=") + c.resultsPath,
                                       std::string("Results_file=") + c.resultsFile, "Master_path=master"});
     s.write(std::string(c.resultsPath) + "/" + c.resultsFile, kit_test::crlfLines({" YR", "85 9 16 11 1.0 200.0"}));
+    kit_test::Files expected = s.files();
+    std::vector<std::string> lines = bannerLines;
+    if (c.resultFile) {
+        expected.insert({{"BODY1", ""}, {"BODY2", ""}});
+        lines = lines + qualityPromptLines;
+    }
+
+    const RunResult r = runBelta(s, std::string(c.level) + "\nid\n");
+
+    EXPECT_EQ(r.out, crlfLines(lines + kit_test::inputWrittenLines(c.shown, "Quorra_Belta.INI")));
+    EXPECT_EQ(r.err, endOfRunLines);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(s.files(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, InputThatIsAlsoAnOutput,
+    testing::Values(CollidingName{"BODY1", ".", "BODY1", "2", false, "BODY1"},
+                    CollidingName{"BODY2", ".", "BODY2", "2", false, "BODY2"},
+                    CollidingName{"IN_HDR_INP", ".", "IN_HDR.INP", "2", false, "IN_HDR.INP"},
+                    CollidingName{"IN_HDR_DAT", ".", "IN_HDR.DAT", "2", false, "IN_HDR.DAT"},
+                    CollidingName{"IN2_INP", "results", "IN2.INP", "2", true, "results\\IN2.INP"},
+                    CollidingName{"IN0_DAT", "results", "IN0.DAT", "0", true, "results\\IN0.DAT"},
+                    CollidingName{"INSCAT3_DAT", "results", "INSCAT3.DAT", "3", true, "results\\INSCAT3.DAT"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// A result name of a level other than the chosen one is not written by the run: a model results
+// file of that name is read as any other.
+TEST(BeltaHostileUse, ResultNameOfAnotherLevelIsNoOutput)
+{
+    ScratchFolder s;
+    writeStandardLayout(s, modelRecords, observationRecords);
+    s.writeLines("Quorra_Belta.ini", {"[Files]", "Results_path=results", "Results_file=IN0.DAT", "Master_path=master"});
+    s.write("results/IN0.DAT", s.read("results/model.txt"));
+
+    const RunResult r = runBelta(s, "2\nid\n");
+
+    EXPECT_EQ(r.out, crlfLines(completedRunLines("results\\IN2.INP", "results\\INSCAT2.DAT", 2)));
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(s.read("results/IN0.DAT"), s.read("results/model.txt"));
+    EXPECT_EQ(s.list("results"), (std::vector<std::string>{"IN0.DAT", "IN2.INP", "INSCAT2.DAT", "model.txt"}));
+}
+
+struct QuotedName {
+    const char* label;
+    const char* resultsPath;
+    const char* masterPath;
+    const char* shown;
+};
+
+class NameWithADoubleQuote : public testing::TestWithParam<QuotedName> {};
+
+// A double quote in a folder name would make a COPY read other names than the ones meant (with
+// Master_path "m and Results_path r"victim, the destination victim\IN2.INP, a file the settings
+// never name): the run stops before anything is written, whatever level would be chosen.
+TEST_P(NameWithADoubleQuote, StopsBeforeWritingAnything)
+{
+    const QuotedName& c = GetParam();
+    ScratchFolder s;
+    writeStandardLayout(s, modelRecords, observationRecords);
+    s.writeLines("Quorra_Belta.ini", {"[Files]", std::string("Results_path=") + c.resultsPath,
+                                      "Results_file=model.txt", std::string("Master_path=") + c.masterPath});
+    s.write(std::string(c.resultsPath) + "/model.txt", s.read("results/model.txt"));
+    s.write(std::string(c.masterPath) + "/MASTER.IND", s.read("master/MASTER.IND"));
+    s.write(std::string(c.masterPath) + "/IND.BTT", standardTrailer);
+    s.write("victim/IN2.INP", "a file of the user's");
     const kit_test::Files before = s.files();
 
     const RunResult r = runBelta(s, "2\nid\n");
 
-    EXPECT_EQ(r.out, crlfLines(bannerLines + kit_test::inputWrittenLines(c.shown, "Quorra_Belta.INI")));
+    EXPECT_EQ(r.out, crlfLines(bannerLines + kit_test::nameNotWritableLines(c.shown, "Quorra_Belta.INI")));
     EXPECT_EQ(r.err, endOfRunLines);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(s.files(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, InputThatIsAlsoAnOutput,
-                         testing::Values(CollidingName{"BODY1", ".", "BODY1", "BODY1"},
-                                         CollidingName{"BODY2", ".", "BODY2", "BODY2"},
-                                         CollidingName{"IN_HDR_INP", ".", "IN_HDR.INP", "IN_HDR.INP"},
-                                         CollidingName{"IN_HDR_DAT", ".", "IN_HDR.DAT", "IN_HDR.DAT"},
-                                         CollidingName{"IN2_INP", "results", "IN2.INP", "results\\IN2.INP"},
-                                         CollidingName{"IN0_DAT", "results", "IN0.DAT", "results\\IN0.DAT"},
-                                         CollidingName{"INSCAT3_DAT", "results", "INSCAT3.DAT", "results\\INSCAT3.DAT"}),
+INSTANTIATE_TEST_SUITE_P(Names, NameWithADoubleQuote,
+                         testing::Values(QuotedName{"ThatWouldNameAnotherDestination", "r\"victim", "\"m",
+                                                    "\"m\\IND.BTT"},
+                                         QuotedName{"ThatIsNeverClosed", "\"r", "master", "\"r\\IN0.INP"}),
                          [](const auto& info) { return std::string(info.param.label); });
 
 TEST(BeltaHostileUse, PlantedLinksInThePiecesPlacesAreNotFollowed)
