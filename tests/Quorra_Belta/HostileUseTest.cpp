@@ -97,6 +97,7 @@ struct QuotedName {
     const char* label;
     const char* resultsPath;
     const char* masterPath;
+    const char* misreadTrailer;  // the trailer the misread command would join, made so that it could
     const char* shown;
 };
 
@@ -115,6 +116,8 @@ TEST_P(NameWithADoubleQuote, StopsBeforeWritingAnything)
     s.write(std::string(c.resultsPath) + "/model.txt", s.read("results/model.txt"));
     s.write(std::string(c.masterPath) + "/MASTER.IND", s.read("master/MASTER.IND"));
     s.write(std::string(c.masterPath) + "/IND.BTT", standardTrailer);
+    if (c.misreadTrailer != nullptr)
+        s.write(c.misreadTrailer, standardTrailer);
     s.write("victim/IN2.INP", "a file of the user's");
     const kit_test::Files before = s.files();
 
@@ -128,8 +131,8 @@ TEST_P(NameWithADoubleQuote, StopsBeforeWritingAnything)
 
 INSTANTIATE_TEST_SUITE_P(Names, NameWithADoubleQuote,
                          testing::Values(QuotedName{"ThatWouldNameAnotherDestination", "r\"victim", "\"m",
-                                                    "\"m\\IND.BTT"},
-                                         QuotedName{"ThatIsNeverClosed", "\"r", "master", "\"r\\IN0.INP"}),
+                                                    "m/IND.BTT r", "\"m\\IND.BTT"},
+                                         QuotedName{"ThatIsNeverClosed", "\"r", "master", nullptr, "\"r\\IN0.INP"}),
                          [](const auto& info) { return std::string(info.param.label); });
 
 TEST(BeltaHostileUse, PlantedLinksInThePiecesPlacesAreNotFollowed)

@@ -104,6 +104,7 @@ struct QuotedName {
     const char* label;
     const char* resultsPath;
     const char* masterPath;
+    const char* misreadTrailer;     // the trailer the misread command would join, made so that it could
     bool observationsAreTheVictim;  // the observation file is a link to the file COPY would hit
     const char* shown;
 };
@@ -120,6 +121,8 @@ TEST_P(NameWithADoubleQuote, StopsBeforeWritingAnything)
     folder.write("Quorra_Vendask.ini", settings("cph", results, kit));
     folder.write(kit + "/cph.BTT", kTrailerCph);
     folder.write(results + "/MODEL.TXT", kModelCph);
+    if (c.misreadTrailer != nullptr)
+        folder.write(c.misreadTrailer, kTrailerCph);
     if (c.observationsAreTheVictim) {
         folder.write("victim/CP.INP", kObservationsCph);
         std::filesystem::create_symlink(folder / "victim/CP.INP", folder / kit / "MASTER.cph");
@@ -140,9 +143,10 @@ TEST_P(NameWithADoubleQuote, StopsBeforeWritingAnything)
 
 INSTANTIATE_TEST_SUITE_P(
     Names, NameWithADoubleQuote,
-    ::testing::Values(QuotedName{"ThatWouldNameAnotherDestination", "r\"victim", "\"m", false, "\"m\\cph.BTT"},
-                      QuotedName{"ThatWouldOverwriteTheObservations", "r\"victim", "\"m", true, "\"m\\cph.BTT"},
-                      QuotedName{"ThatIsNeverClosed", "\"r", "kit", false, "\"r\\CP.INP"}),
+    ::testing::Values(
+        QuotedName{"ThatWouldNameAnotherDestination", "r\"victim", "\"m", "m/cph.BTT r", false, "\"m\\cph.BTT"},
+        QuotedName{"ThatWouldOverwriteTheObservations", "r\"victim", "\"m", "m/cph.BTT r", true, "\"m\\cph.BTT"},
+        QuotedName{"ThatIsNeverClosed", "\"r", "kit", nullptr, false, "\"r\\CP.INP"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 class PlantedLink : public VendaskRun, public ::testing::WithParamInterface<const char*> {};
