@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -129,11 +130,24 @@ bool translatePage(kit::TextInput& input, LineTranslator& translator, kit::TextO
     }
 }
 
-// After the last page the loop can take: tells whether anything but the document end follows.
+// After the last page the loop can take: tells whether, before the document-end line, the input
+// holds a line that a 1000th page would have turned into a pen command or a page end. A line that
+// would have stopped that page, or a read that fails, ends the look: the run itself is complete.
 bool pagesLeftOver(kit::TextInput& input)
 {
+    LineTranslator lookAhead;
     std::string_view raw;
-    return input.readLine(raw, kLineLength) && classifyLine(raw) != LineKind::DocumentEnd;
+    try {
+        while (input.readLine(raw, kLineLength)) {
+            const std::optional<LineTranslator::Answer> answer = lookAhead.translateKnown(raw);
+            if (!answer || *answer == LineTranslator::Answer::DocumentEnd)
+                return false;
+            if (*answer == LineTranslator::Answer::PageEnd || *answer == LineTranslator::Answer::Command)
+                return true;
+        }
+    } catch (const kit::RuntimeFailure&) {
+    }
+    return false;
 }
 
 // A page file that is the input under another name (a link) would cut the input while it is
