@@ -151,17 +151,23 @@ bool pagesLeftOver(kit::TextInput& input)
 }
 
 // A page file that is the input under another name (a link) would cut the input while it is
-// read: every name a page may get is looked at before the first page file is made.
-void refuseWritingInput(const kit::TextInput& input, const Name& inputName, std::string_view stem)
-{
-    kit::InputFiles inputs;
-    inputs.add(kit::fileIdentity(input.descriptor()));
-    for (int page = 1; page <= kLastPage; ++page) {
-        const Name name = pageFileName(stem, page);
-        if (inputs.contains(name.trimmed()))
-            stopPageFileIsInput(name.trimmed(), inputName);
+// read: each page file's name is looked at when that page is about to be made.
+class InputGuard {
+public:
+    InputGuard(const kit::TextInput& input, const Name& inputName) : inputName_(inputName)
+    {
+        inputs_.add(kit::fileIdentity(input.descriptor()));
     }
-}
+    void refusePage(const Name& pageFile) const
+    {
+        if (inputs_.contains(pageFile.trimmed()))
+            stopPageFileIsInput(pageFile.trimmed(), inputName_);
+    }
+
+private:
+    kit::InputFiles inputs_;
+    Name inputName_;
+};
 
 } // namespace
 
@@ -180,7 +186,7 @@ int runTranslator(std::string_view argument)
         stopNoFirstPage();
     if (stem.size() > kLongestBaseName)
         stopBaseNameTooLong(stem);
-    refuseWritingInput(input, fileName, stem);
+    const InputGuard guard(input, fileName);
 
     LineTranslator translator;
     // Whatever ends the run inside a page, the page file keeps what was written to it: the
@@ -189,6 +195,7 @@ int runTranslator(std::string_view argument)
     int pageNumber = 1;
     bool documentEnded = false;
     for (; pageNumber <= kLastPage; ++pageNumber) {
+        guard.refusePage(pageFileName(stem, pageNumber));
         kit::console().overprint("Translating page ", fourColumns(pageNumber));
         fileName = pageFileName(stem, pageNumber);
         page.create(fileName.trimmed());
