@@ -9,9 +9,9 @@
 
 #include <gtest/gtest.h>
 
-#include "BackgroundRun.h"
 #include "BeltaHarness.h"
 #include "PairingStopLines.h"
+#include "WaitingRun.h"
 
 namespace belta_test {
 namespace {
@@ -26,6 +26,13 @@ std::vector<std::string> operator+(std::vector<std::string> a, const std::vector
 {
     append(a, b);
     return a;
+}
+
+void writeSettings(const ScratchFolder& s, std::string_view resultsPath, std::string_view resultsFile,
+                   std::string_view masterPath)
+{
+    s.writeLines("Quorra_Belta.ini", {"[Files]", "Results_path=" + std::string(resultsPath),
+                                      "Results_file=" + std::string(resultsFile), "Master_path=" + std::string(masterPath)});
 }
 
 struct CollidingName {
@@ -47,8 +54,7 @@ TEST_P(InputThatIsAlsoAnOutput, StopsBeforeWritingIt)
     const CollidingName& c = GetParam();
     ScratchFolder s;
     writeStandardLayout(s, modelRecords, observationRecords);
-    s.writeLines("Quorra_Belta.ini", {"[Files]", std::string("Results_path=") + c.resultsPath,
-                                      std::string("Results_file=") + c.resultsFile, "Master_path=master"});
+    writeSettings(s, c.resultsPath, c.resultsFile, "master");
     s.write(std::string(c.resultsPath) + "/" + c.resultsFile, kit_test::crlfLines({" YR", "85 9 16 11 1.0 200.0"}));
     kit_test::Files expected = s.files();
     std::vector<std::string> lines = bannerLines;
@@ -82,7 +88,7 @@ TEST(BeltaHostileUse, ResultNameOfAnotherLevelIsNoOutput)
 {
     ScratchFolder s;
     writeStandardLayout(s, modelRecords, observationRecords);
-    s.writeLines("Quorra_Belta.ini", {"[Files]", "Results_path=results", "Results_file=IN0.DAT", "Master_path=master"});
+    writeSettings(s, "results", "IN0.DAT", "master");
     s.write("results/IN0.DAT", s.read("results/model.txt"));
 
     const RunResult r = runBelta(s, "2\nid\n");
@@ -111,8 +117,7 @@ TEST_P(NameWithADoubleQuote, StopsBeforeWritingAnything)
     const QuotedName& c = GetParam();
     ScratchFolder s;
     writeStandardLayout(s, modelRecords, observationRecords);
-    s.writeLines("Quorra_Belta.ini", {"[Files]", std::string("Results_path=") + c.resultsPath,
-                                      "Results_file=model.txt", std::string("Master_path=") + c.masterPath});
+    writeSettings(s, c.resultsPath, "model.txt", c.masterPath);
     s.write(std::string(c.resultsPath) + "/model.txt", s.read("results/model.txt"));
     s.write(std::string(c.masterPath) + "/MASTER.IND", s.read("master/MASTER.IND"));
     s.write(std::string(c.masterPath) + "/IND.BTT", standardTrailer);
@@ -176,21 +181,14 @@ TEST(BeltaHostileUse, UnlistableFolderIsHeldAsWell)
 {
     ScratchFolder s;
     writeStandardLayout(s, modelRecords, observationRecords);
-    s.handOver();
-    const kit_test::RunRequest request = {.program = BELTA_BINARY, .folder = s.path(), .unprivileged = true};
-    RunResult second, first;
-    {
-        const kit_test::UnlistableFolder unlistable(s.path());
-        kit_test::BackgroundRun waiting(request, s.aside("answer"), s / "BODY2");
-        second = kit_test::runProgram(request);
-        first = waiting.finish("2\nid\n");
-    }
 
-    EXPECT_EQ(second.out, crlfLines(kit_test::folderInUseLines()));
-    EXPECT_EQ(second.err, endOfRunLines);
-    EXPECT_EQ(second.exitCode, 0);
-    EXPECT_EQ(first.out, crlfLines(completedRunLines("results\\IN2.INP", "results\\INSCAT2.DAT", 2)));
-    EXPECT_EQ(first.exitCode, 0);
+    const kit_test::RunsAtOnce r = kit_test::runWhileAnotherWaits(s, {.program = BELTA_BINARY}, "BODY2", "2\nid\n");
+
+    EXPECT_EQ(r.second.out, crlfLines(kit_test::folderInUseLines()));
+    EXPECT_EQ(r.second.err, endOfRunLines);
+    EXPECT_EQ(r.second.exitCode, 0);
+    EXPECT_EQ(r.waiting.out, crlfLines(completedRunLines("results\\IN2.INP", "results\\INSCAT2.DAT", 2)));
+    EXPECT_EQ(r.waiting.exitCode, 0);
     EXPECT_EQ(s.list(), (std::vector<std::string>{"Quorra_Belta.ini", "master", "results"}));
 }
 
@@ -214,7 +212,7 @@ TEST(BeltaHostileUse, FolderNameWithAPlusIsQuotedInTheCopyCommands)
 {
     ScratchFolder s;
     writeStandardLayout(s, modelRecords, observationRecords);
-    s.writeLines("Quorra_Belta.ini", {"[Files]", "Results_path=res+1", "Results_file=model.txt", "Master_path=master"});
+    writeSettings(s, "res+1", "model.txt", "master");
     fs::rename(s / "results", s / "res+1");
 
     const RunResult r = runBelta(s, "2\nid\n");

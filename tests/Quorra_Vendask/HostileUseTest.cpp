@@ -10,9 +10,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "BackgroundRun.h"
 #include "Experiment.h"
 #include "PairingStopLines.h"
+#include "WaitingRun.h"
 
 namespace vendask::testing {
 namespace {
@@ -221,21 +221,15 @@ TEST_F(VendaskRun, SecondRunInTheSameFolderStops)
 TEST_F(VendaskRun, UnlistableFolderIsHeldAsWell)
 {
     setUpCopenhagen();
-    folder.handOver();
-    const kit_test::RunRequest request = {.program = VENDASK_BINARY, .folder = folder.path(), .unprivileged = true};
-    ProgramRun second, first;
-    {
-        const kit_test::UnlistableFolder unlistable(folder.path());
-        kit_test::BackgroundRun waiting(request, folder.aside("answer"), folder / "BODYY2");
-        second = kit_test::runProgram(request);
-        first = waiting.finish("Test run\n");
-    }
 
-    EXPECT_EQ(second.out, crlfLines(kit_test::folderInUseLines()));
-    EXPECT_EQ(second.err, kEndOfRun);
-    EXPECT_EQ(second.exitCode, 0);
-    EXPECT_EQ(first.out, crlfLines(copenhagenRunLines()));
-    EXPECT_EQ(first.exitCode, 0);
+    const kit_test::RunsAtOnce r =
+        kit_test::runWhileAnotherWaits(folder, {.program = VENDASK_BINARY}, "BODYY2", "Test run\n");
+
+    EXPECT_EQ(r.second.out, crlfLines(kit_test::folderInUseLines()));
+    EXPECT_EQ(r.second.err, kEndOfRun);
+    EXPECT_EQ(r.second.exitCode, 0);
+    EXPECT_EQ(r.waiting.out, crlfLines(copenhagenRunLines()));
+    EXPECT_EQ(r.waiting.exitCode, 0);
     EXPECT_EQ(folder.list(), (Lines{"Quorra_Vendask.ini", "kit", "runs"}));
     EXPECT_TRUE(folder.read("runs/CP.INP").ends_with(crlfLines(kBody1Cph) + kTrailerCph)) << "the first run's pairs";
 }

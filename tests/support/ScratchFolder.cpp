@@ -115,15 +115,4 @@ void ScratchFolder::handOver() const
         give(entry.path());
 }
 
-UnlistableFolder::UnlistableFolder(fs::path folder) : folder_(std::move(folder)), mode_(fs::status(folder_).permissions())
-{
-    fs::permissions(folder_, fs::perms::owner_write | fs::perms::owner_exec);
-}
-
-UnlistableFolder::~UnlistableFolder()
-{
-    std::error_code ignored;
-    fs::permissions(folder_, mode_, ignored);
-}
-
 } // namespace kit_test

@@ -51,18 +51,4 @@ private:
     std::filesystem::path work_;
 };
 
-// While it lives, a folder may be written and entered but not listed (mode 0300, as a drop
-// folder is set up); its mode comes back at its end, so the test can look at what is in it.
-class UnlistableFolder {
-public:
-    explicit UnlistableFolder(std::filesystem::path folder);
-    ~UnlistableFolder();
-    UnlistableFolder(const UnlistableFolder&) = delete;
-    UnlistableFolder& operator=(const UnlistableFolder&) = delete;
-
-private:
-    std::filesystem::path folder_;
-    std::filesystem::perms mode_;
-};
-
 } // namespace kit_test
