@@ -119,7 +119,8 @@ std::vector<kit::PlannedCopy> resultCopies(bool cph, const RunNames& names)
     const std::string_view trailer = names.BTT_NAME.trimmed();
     std::vector<kit::PlannedCopy> copies;
     for (const ResultFile& f : cph ? copenhagenFiles : lillestromFiles) {
-        kit::PlannedCopy copy{.sources = {std::string(f.header), std::string(f.body)}, .destination = destination(names, f)};
+        kit::PlannedCopy copy{.sources = {std::string(f.header), std::string(f.body)},
+                              .destination = destination(names, f)};
         if (f.withTrailer)
             copy.sources.emplace_back(trailer);
         copy.command = copyCommand(f, trailer, copy.destination);

@@ -31,8 +31,9 @@ std::vector<std::string> operator+(std::vector<std::string> a, const std::vector
 void writeSettings(const ScratchFolder& s, std::string_view resultsPath, std::string_view resultsFile,
                    std::string_view masterPath)
 {
-    s.writeLines("Quorra_Belta.ini", {"[Files]", "Results_path=" + std::string(resultsPath),
-                                      "Results_file=" + std::string(resultsFile), "Master_path=" + std::string(masterPath)});
+    s.writeLines("Quorra_Belta.ini",
+                 {"[Files]", "Results_path=" + std::string(resultsPath), "Results_file=" + std::string(resultsFile),
+                  "Master_path=" + std::string(masterPath)});
 }
 
 struct CollidingName {

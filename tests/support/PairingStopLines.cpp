@@ -24,9 +24,10 @@ std::vector<std::string> folderNotLockedLines(std::string_view reason)
 
 std::vector<std::string> nameNotWritableLines(std::string_view name, std::string_view settingsName)
 {
+    const std::string shown(name), settings(settingsName);
     return {" ",
-            " Error: the name " + std::string(name) + " holds a double quote and cannot be written into a COPY command.",
-            " Nothing has been written. Edit the file " + std::string(settingsName) + " so that its folder names hold none.",
+            " Error: the name " + shown + " holds a double quote and cannot be written into a COPY command.",
+            " Nothing has been written. Edit the file " + settings + " so that its folder names hold none.",
             " Execution stopped.",
             " "};
 }

@@ -39,7 +39,8 @@ TEST(TraxoHostileUse, InputUnderAPageFileNameIsRefusedWhenThatPageComes)
 {
     const InputUnderAPageName cases[] = {
         {"the first page", "FIG001.hgl",
-         crlfLines({"The page file FIG001.hgl is the input file FIG.eps under another name.", "Execution aborts."}), {}},
+         crlfLines({"The page file FIG001.hgl is the input file FIG.eps under another name.", "Execution aborts."}),
+         {}},
         {"the page that never comes", "FIG002.hgl", progressLines(1) + "\r\n" + kRefusedAsPage2,
          {{"FIG001.hgl", kFirstPage}}},
         {"a page the document does not reach", "FIG999.hgl", oneCompletePage(), {{"FIG001.hgl", kFirstPage}}},
