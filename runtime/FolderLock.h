@@ -14,7 +14,8 @@ struct FolderLock {
     int error = 0;  // the system's error number when the lock Failed
 };
 
-// Takes the lock on the current folder for the rest of the run.
+// Takes the lock on the current folder for the rest of the run; once per process, since a second
+// call finds the folder held by the first. Any outcome but Taken means the run must not go on.
 FolderLock lockCurrentFolder();
 
 } // namespace kit
