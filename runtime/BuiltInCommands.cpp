@@ -83,6 +83,28 @@ private:
     std::size_t pos_ = 0;
 };
 
+// The sources joined by "+", then the destination: what follows the word COPY.
+CopyOperands readCopyOperands(CommandWords& words)
+{
+    CopyOperands operands;
+    for (;;) {
+        std::optional<std::string> source = words.name();
+        if (!source) {
+            operands.problem = "COPY: a source name is missing";
+            return operands;
+        }
+        operands.sources.push_back(*source);
+        if (!words.take('+'))
+            break;
+    }
+    operands.destination = words.name();
+    if (!operands.destination)
+        operands.problem = "COPY: the destination name is missing";
+    else if (!words.atEnd())
+        operands.problem = "COPY: unexpected text after " + *operands.destination;
+    return operands;
+}
+
 bool sameWord(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
@@ -192,28 +214,6 @@ private:
     int fd_ = -1;
     bool committed_ = false;
 };
-
-// The sources joined by "+", then the destination: what follows the word COPY.
-CopyOperands readCopyOperands(CommandWords& words)
-{
-    CopyOperands operands;
-    for (;;) {
-        std::optional<std::string> source = words.name();
-        if (!source) {
-            operands.problem = "COPY: a source name is missing";
-            return operands;
-        }
-        operands.sources.push_back(*source);
-        if (!words.take('+'))
-            break;
-    }
-    operands.destination = words.name();
-    if (!operands.destination)
-        operands.problem = "COPY: the destination name is missing";
-    else if (!words.atEnd())
-        operands.problem = "COPY: unexpected text after " + *operands.destination;
-    return operands;
-}
 
 int copyCommand(CommandWords& words)
 {
