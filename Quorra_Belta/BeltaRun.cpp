@@ -5,7 +5,6 @@
 
 #include "Console.h"
 #include "Dialogue.h"
-#include "FolderLock.h"
 #include "IndianapolisRecords.h"
 #include "MergePairing.h"
 #include "PairingStops.h"
@@ -45,8 +44,7 @@ Name settingsValue(std::string_view key)
 
 int runBelta()
 {
-    if (!kit::lockCurrentFolder())
-        kit::stopFolderInUse();
+    kit::lockFolderOrStop();
     bool is_ini_found = false;
     Read_ini_routines::setIniFilename(settingsFile, is_ini_found);
     if (!is_ini_found)
@@ -69,8 +67,13 @@ int runBelta()
 
     // The trailer is only appended later; here it just has to be there.
     const Name BTT_NAME = kit::joinText<256>({Master_path.trimmed(), "\\IND.BTT"});
-    kit::stopWhenAnInputWouldBeWritten({settingsFile, model, observations, BTT_NAME.trimmed()},
-                                       writtenFiles(Results_path), settingsName);
+    // The level is asked only after the pieces are made: the commands of every level must read
+    // back before anything is written, and the chosen level's result files are checked once it
+    // is known.
+    for (std::int32_t level = 0; level <= 3; ++level)
+        kit::filesWrittenBy(resultCopies(BTT_NAME, resultNames(Results_path, level)), settingsName);
+    const kit::PairingInputs inputs{settingsFile, model, observations, BTT_NAME.trimmed()};
+    kit::stopWhenAnInputWouldBeWritten(inputs, pieceFiles(), settingsName);
 
     kit::TextOutput BODY1;
     kit::TextOutput BODY2;
@@ -84,6 +87,9 @@ int runBelta()
     }
 
     const std::int32_t LOWLEV = chooseQualityLevel();
+    const ResultNames names = resultNames(Results_path, LOWLEV);
+    kit::stopWhenAnInputWouldBeWritten(inputs, kit::filesWrittenBy(resultCopies(BTT_NAME, names), settingsName),
+                                       settingsName);
     const kit::Text<12> ID_STR = askIdString();
 
     const std::int32_t N_REC =
@@ -92,7 +98,6 @@ int runBelta()
     BODY2.close();
     writeHeaderFiles(N_REC, ID_STR);
 
-    const ResultNames names = resultNames(Results_path, LOWLEV);
     const JoinedResults made = joinResultFiles(BTT_NAME, names);
     writeSummary(made, names, Results_path, N_REC);
     if (!made.allMade())

@@ -92,15 +92,19 @@ void writeSummary(const JoinedResults& made, const ResultNames& names, const Nam
 
 constexpr std::array<std::string_view, 4> pieces{bodyPairFile, bodyScatterFile, pairHeaderFile, scatterHeaderFile};
 
-std::vector<std::string> writtenFiles(const Name& Results_path)
+std::vector<kit::PlannedCopy> resultCopies(const Name& BTT_NAME, const ResultNames& names)
 {
-    std::vector<std::string> written(pieces.begin(), pieces.end());
-    for (std::int32_t level = 0; level <= 3; ++level) {
-        const ResultNames names = resultNames(Results_path, level);
-        written.emplace_back(names.INP_FIL.trimmed());
-        written.emplace_back(names.SCAT_FIL.trimmed());
-    }
-    return written;
+    return {{pairDataCommand(BTT_NAME, names.INP_FIL),
+             {std::string(pairHeaderFile), std::string(bodyPairFile), std::string(BTT_NAME.trimmed())},
+             std::string(names.INP_FIL.trimmed())},
+            {scatterCommand(names.SCAT_FIL),
+             {std::string(scatterHeaderFile), std::string(bodyScatterFile)},
+             std::string(names.SCAT_FIL.trimmed())}};
+}
+
+std::vector<std::string> pieceFiles()
+{
+    return {pieces.begin(), pieces.end()};
 }
 
 void deleteTemporaries()

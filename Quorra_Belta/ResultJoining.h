@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "PairingStops.h"
 #include "RunNames.h"
 
 namespace belta {
@@ -36,9 +37,12 @@ JoinedResults joinResultFiles(const Name& BTT_NAME, const ResultNames& names);
 void writeSummary(const JoinedResults& made, const ResultNames& names, const Name& Results_path,
                   std::int32_t N_REC);
 
-// Every file a run may write, at any quality level (the level is asked only after the pieces
-// are made): the pieces in the current folder and the result files in `Results_path`.
-std::vector<std::string> writtenFiles(const Name& Results_path);
+// The two COPY commands that join the result files, with the names each is meant to join and
+// write.
+std::vector<kit::PlannedCopy> resultCopies(const Name& BTT_NAME, const ResultNames& names);
+
+// The pieces a run writes in the current folder.
+std::vector<std::string> pieceFiles();
 
 // DEL of the two bodies and the two headers.
 void deleteTemporaries();

@@ -52,6 +52,11 @@ std::string copyOperands(const ResultFile& f, std::string_view trailer, std::str
     return s;
 }
 
+std::string copyCommand(const ResultFile& f, std::string_view trailer, std::string_view destination)
+{
+    return "COPY  " + copyOperands(f, trailer, destination);
+}
+
 } // namespace
 
 bool joinResultFiles(bool cph, const RunNames& names)
@@ -74,7 +79,7 @@ bool joinResultFiles(bool cph, const RunNames& names)
     std::array<bool, 4> made{};
     for (std::size_t i = 0; i < files.size(); ++i) {
         const ResultFile& f = files[i];
-        const std::string command = "COPY  " + copyOperands(f, trailer, destinations[i]);
+        const std::string command = copyCommand(f, trailer, destinations[i]);
         made[i] = f.withTrailer ? kit::copyAndCheck(command, destinations[i], {f.header, f.body, trailer})
                                 : kit::copyAndCheck(command, destinations[i], {f.header, f.body});
     }
@@ -109,11 +114,25 @@ bool joinResultFiles(bool cph, const RunNames& names)
     return allMade;
 }
 
-std::vector<std::string> writtenFiles(bool cph, const RunNames& names)
+std::vector<kit::PlannedCopy> resultCopies(bool cph, const RunNames& names)
+{
+    const std::string_view trailer = names.BTT_NAME.trimmed();
+    std::vector<kit::PlannedCopy> copies;
+    for (const ResultFile& f : cph ? copenhagenFiles : lillestromFiles) {
+        kit::PlannedCopy copy{.sources = {std::string(f.header), std::string(f.body)},
+                              .destination = destination(names, f)};
+        if (f.withTrailer)
+            copy.sources.emplace_back(trailer);
+        copy.command = copyCommand(f, trailer, copy.destination);
+        copies.push_back(std::move(copy));
+    }
+    return copies;
+}
+
+std::vector<std::string> writtenFiles(const std::vector<std::string>& results)
 {
     std::vector<std::string> written(pieces.begin(), pieces.end());
-    for (const ResultFile& f : cph ? copenhagenFiles : lillestromFiles)
-        written.push_back(destination(names, f));
+    written.insert(written.end(), results.begin(), results.end());
     return written;
 }
 

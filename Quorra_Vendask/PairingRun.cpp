@@ -2,11 +2,11 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Concatenation.h"
 #include "Console.h"
 #include "Failure.h"
-#include "FolderLock.h"
 #include "HeaderFiles.h"
 #include "HostPath.h"
 #include "Pairing.h"
@@ -121,8 +121,7 @@ void printSummary(int N_REC)
 
 int runPairingProgram()
 {
-    if (!kit::lockCurrentFolder())
-        kit::stopFolderInUse();
+    kit::lockFolderOrStop();
     findSettingsFile();
     printBanner();
 
@@ -137,8 +136,9 @@ int runPairingProgram()
     kit::TextInput observationFile;
     openModelResults(modelFile, names.Results_file);
     openObservations(observationFile, names.MASTNAME);
+    const std::vector<std::string> results = kit::filesWrittenBy(resultCopies(cph, names), settingsFile);
     kit::stopWhenAnInputWouldBeWritten({settingsFile, modelFile, observationFile, names.BTT_NAME.trimmed()},
-                                       writtenFiles(cph, names), settingsFile);
+                                       writtenFiles(results), settingsFile);
     BodyFiles bodies;
     bodies.create();
     checkTrailer(names);

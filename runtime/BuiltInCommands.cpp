@@ -85,6 +85,28 @@ private:
     std::size_t pos_ = 0;
 };
 
+// The sources joined by "+", then the destination: what follows the word COPY.
+CopyOperands readCopyOperands(CommandWords& words)
+{
+    CopyOperands operands;
+    for (;;) {
+        std::optional<std::string> source = words.name();
+        if (!source) {
+            operands.problem = "COPY: a source name is missing";
+            return operands;
+        }
+        operands.sources.push_back(*source);
+        if (!words.take('+'))
+            break;
+    }
+    operands.destination = words.name();
+    if (!operands.destination)
+        operands.problem = "COPY: the destination name is missing";
+    else if (!words.atEnd())
+        operands.problem = "COPY: unexpected text after " + *operands.destination;
+    return operands;
+}
+
 bool sameWord(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
@@ -118,20 +140,11 @@ private:
 
 int copyCommand(CommandWords& words)
 {
-    std::vector<std::string> sources;
-    for (;;) {
-        std::optional<std::string> source = words.name();
-        if (!source)
-            return failed("COPY: a source name is missing");
-        sources.push_back(*source);
-        if (!words.take('+'))
-            break;
-    }
-    const std::optional<std::string> destination = words.name();
-    if (!destination)
-        return failed("COPY: the destination name is missing");
-    if (!words.atEnd())
-        return failed("COPY: unexpected text after " + *destination);
+    const CopyOperands operands = readCopyOperands(words);
+    if (!operands.problem.empty())
+        return failed(operands.problem);
+    const std::vector<std::string>& sources = operands.sources;
+    const std::optional<std::string>& destination = operands.destination;
 
     std::vector<Fd> inputs;
     InputFiles sourceFiles;
@@ -180,6 +193,14 @@ int deleteCommand(CommandWords& words)
 }
 
 } // namespace
+
+CopyOperands readCopyCommand(std::string_view text)
+{
+    CommandWords words(text);
+    if (!sameWord(words.word(), "COPY"))
+        return {.problem = "no COPY command"};
+    return readCopyOperands(words);
+}
 
 std::optional<int> runBuiltInCommand(std::string_view text)
 {

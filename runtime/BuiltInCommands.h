@@ -10,11 +10,22 @@
 // The command word may be in any case. They print nothing when they succeed and one line on
 // standard error when they fail.
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace kit {
 
 // The command's status (0 when it succeeded), or nothing when `text` is no built-in command.
 std::optional<int> runBuiltInCommand(std::string_view text);
+
+// The names a COPY text gives, read as the command reads them.
+struct CopyOperands {
+    std::vector<std::string> sources = {};
+    std::optional<std::string> destination = {};
+    std::string problem = {};  // why the text is no whole COPY (what was read before stays); empty when it is
+};
+// Reads a COPY text without running anything.
+CopyOperands readCopyCommand(std::string_view text);
 
 } // namespace kit

@@ -2,32 +2,75 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstddef>
+#include <cstdio>
 
 namespace kit {
 
-bool lockCurrentFolder()
+namespace {
+
+FolderLock failed(int error)
 {
-    // Kept open until the process ends: closing it would release the lock.
-    static int folder = -1;
-    if (folder >= 0)
-        return true;
+    return {FolderLockOutcome::Failed, error};
+}
+
+// Binds the folder's name to a socket that never listens, so nothing can be sent to it; the
+// socket stays open (and the name bound) until the process ends.
+FolderLock bindFolderName(const struct stat& folder)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return failed(errno);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    // A name that begins with a NUL is abstract: it lives in no folder and goes with the socket.
+    const int length = std::snprintf(address.sun_path + 1, sizeof address.sun_path - 1, "tracer-kit-folder/%llx/%llx",
+                                     static_cast<unsigned long long>(folder.st_dev),
+                                     static_cast<unsigned long long>(folder.st_ino));
+    const auto size = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + static_cast<std::size_t>(length));
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), size) == 0)
+        return {FolderLockOutcome::Taken};
+    const int error = errno;
+    ::close(fd);
+    return error == EADDRINUSE ? FolderLock{FolderLockOutcome::HeldByAnotherRun} : failed(error);
+}
+
+// The advisory lock on the folder itself, where the folder opens (Taken where it does not: the
+// bound name holds the folder then). It stays open until the process ends, since closing it would
+// release the lock.
+FolderLock lockOpenFolder()
+{
     const int fd = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return true;
+        return {FolderLockOutcome::Taken};
     int result;
     do {
         result = ::flock(fd, LOCK_EX | LOCK_NB);
     } while (result != 0 && errno == EINTR);
-    if (result != 0) {
-        const bool heldByAnother = errno == EWOULDBLOCK;
-        ::close(fd);
-        return !heldByAnother;
-    }
-    folder = fd;
-    return true;
+    if (result == 0)
+        return {FolderLockOutcome::Taken};
+    const int error = errno;
+    ::close(fd);
+    return error == EWOULDBLOCK ? FolderLock{FolderLockOutcome::HeldByAnotherRun} : failed(error);
+}
+
+} // namespace
+
+FolderLock lockCurrentFolder()
+{
+    struct stat folder;
+    if (::stat(".", &folder) != 0)
+        return failed(errno);
+    const FolderLock opened = lockOpenFolder();
+    if (opened.outcome != FolderLockOutcome::Taken)
+        return opened;
+    return bindFolderName(folder);
 }
 
 } // namespace kit

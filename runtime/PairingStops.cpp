@@ -1,8 +1,12 @@
 #include "PairingStops.h"
 
+#include <cstring>
+
+#include "BuiltInCommands.h"
 #include "Console.h"
 #include "Failure.h"
 #include "FileIdentity.h"
+#include "FolderLock.h"
 #include "TextInput.h"
 
 namespace kit {
@@ -11,6 +15,26 @@ namespace {
 void editSettingsLine(std::string_view settingsName)
 {
     console().line(" Edit the file ", settingsName, " to specify where it is located.");
+}
+
+// The first name meant that the text does not give back in its place.
+std::string_view firstNameMisread(const PlannedCopy& copy, const CopyOperands& read)
+{
+    for (std::size_t i = 0; i < copy.sources.size(); ++i)
+        if (i >= read.sources.size() || read.sources[i] != copy.sources[i])
+            return copy.sources[i];
+    return copy.destination;
+}
+
+[[noreturn]] void stopNameNotWritable(std::string_view name, std::string_view settingsName)
+{
+    auto& c = console();
+    c.line(" ");
+    c.line(" Error: the name ", name, " holds a double quote and cannot be written into a COPY command.");
+    c.line(" Nothing has been written. Edit the file ", settingsName, " so that its folder names hold none.");
+    c.line(" Execution stopped.");
+    c.line(" ");
+    throw Stop{};
 }
 } // namespace
 
@@ -58,16 +82,37 @@ void stopModelReadError(std::string_view Results_file)
     throw Stop{};
 }
 
-void stopFolderInUse()
+void lockFolderOrStop()
 {
+    const FolderLock lock = lockCurrentFolder();
+    if (lock.outcome == FolderLockOutcome::Taken)
+        return;
     auto& c = console();
     c.line(" ");
-    c.line(" Error: another run is working in this folder.");
-    c.line(" Its temporary files would mix with those of this run.");
-    c.line(" Wait until it has ended, or start this run in another folder.");
+    if (lock.outcome == FolderLockOutcome::HeldByAnotherRun) {
+        c.line(" Error: another run is working in this folder.");
+        c.line(" Its temporary files would mix with those of this run.");
+        c.line(" Wait until it has ended, or start this run in another folder.");
+    } else {
+        c.line(" Error: this folder cannot be locked for the run (", std::strerror(lock.error), ").");
+        c.line(" Unlocked, another run here could mix its temporary files with those of this run.");
+        c.line(" Start this run in another folder.");
+    }
     c.line(" Execution stopped.");
     c.line(" ");
     throw Stop{};
+}
+
+std::vector<std::string> filesWrittenBy(const std::vector<PlannedCopy>& copies, std::string_view settingsName)
+{
+    std::vector<std::string> written;
+    for (const PlannedCopy& copy : copies) {
+        const CopyOperands read = readCopyCommand(copy.command);
+        if (!read.problem.empty() || read.sources != copy.sources || read.destination != copy.destination)
+            stopNameNotWritable(firstNameMisread(copy, read), settingsName);
+        written.push_back(*read.destination);
+    }
+    return written;
 }
 
 void stopWhenAnInputWouldBeWritten(const PairingInputs& inputs, const std::vector<std::string>& outputs,

@@ -19,8 +19,9 @@ namespace kit {
 [[noreturn]] void stopObservationReadError(std::string_view MASTNAME);
 [[noreturn]] void stopModelReadError(std::string_view Results_file);
 
-// Another run holds the current folder, where the pieces of a run lie under fixed names.
-[[noreturn]] void stopFolderInUse();
+// Takes the current folder, where the pieces of a run lie under fixed names, for this run; stops
+// when another run holds it, or when it cannot be locked at all.
+void lockFolderOrStop();
 // The files a pairing run reads.
 struct PairingInputs {
     std::string_view settingsFile;
@@ -28,6 +29,18 @@ struct PairingInputs {
     const TextInput& observations;
     std::string_view trailer;
 };
+// A COPY the run will give: its text, the files it is meant to join and the file it is meant to
+// write, as the program names them.
+struct PlannedCopy {
+    std::string command = {};
+    std::vector<std::string> sources = {};
+    std::string destination = {};
+};
+// The files `copies` write, as the command reader reads them back from the texts. Stops, before
+// anything is written, when a text does not read back as the names meant: a name holding a double
+// quote may read as another name, and a COPY would then write a file the settings never name.
+std::vector<std::string> filesWrittenBy(const std::vector<PlannedCopy>& copies, std::string_view settingsName);
+
 // Stops, before anything is written, when one of the files the run would write (`outputs`:
 // pieces and result files) is one of the files it reads.
 void stopWhenAnInputWouldBeWritten(const PairingInputs& inputs, const std::vector<std::string>& outputs,

@@ -50,6 +50,15 @@ LineKind classifyLine(std::string_view line)
 
 LineTranslator::Answer LineTranslator::translate(std::string_view raw)
 {
+    if (const std::optional<Answer> answer = translateKnown(raw))
+        return *answer;
+    kit::console().line("Macro ", word_.trimmed(), " not understood");
+    kit::console().line("Execution aborts.");
+    throw kit::Stop{};
+}
+
+std::optional<LineTranslator::Answer> LineTranslator::translateKnown(std::string_view raw)
+{
     // Blanks after the end of a short line would only separate values or be passed over, so
     // the line is read as it is, without padding it first.
     const std::string_view line = raw.substr(0, kLineLength);
@@ -78,9 +87,7 @@ LineTranslator::Answer LineTranslator::translate(std::string_view raw)
         makeCommand("PD;PA");
         return Answer::Command;
     }
-    kit::console().line("Macro ", word, " not understood");
-    kit::console().line("Execution aborts.");
-    throw kit::Stop{};
+    return std::nullopt;
 }
 
 std::string_view LineTranslator::readMacro(std::string_view line)

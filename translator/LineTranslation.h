@@ -4,6 +4,7 @@
 // Moves and line-tos become HP-GL/2 pen commands; translations shift the origin for every
 // later line, on this page and the pages after it.
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "PlotterCoordinates.h"
@@ -33,6 +34,9 @@ public:
     // blanks.
     Answer translate(std::string_view line);
     Answer translate(const Line& line) { return translate(line.view()); }
+    // As translate, but a macro word other than translate, M and L gives nothing instead of
+    // stopping the run.
+    std::optional<Answer> translateKnown(std::string_view line);
     std::string_view command() const { return {command_, commandLength_}; }
 
     double xOffset() const { return xOffset_; }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -132,25 +133,44 @@ bool translatePage(kit::TextInput& input, LineTranslator& translator, kit::TextO
     }
 }
 
-// After the last page the loop can take: tells whether anything but the document end follows.
+// After the last page the loop can take: tells whether, before the document-end line, the input
+// holds a line that a 1000th page would have turned into a pen command or a page end. A line that
+// would have stopped that page, or a read that fails, ends the look: the run itself is complete.
 bool pagesLeftOver(kit::TextInput& input)
 {
+    LineTranslator lookAhead;
     std::string_view raw;
-    return input.readLine(raw, kLineLength) && classifyLine(raw) != LineKind::DocumentEnd;
+    try {
+        while (input.readLine(raw, kLineLength)) {
+            const std::optional<LineTranslator::Answer> answer = lookAhead.translateKnown(raw);
+            if (!answer || *answer == LineTranslator::Answer::DocumentEnd)
+                return false;
+            if (*answer == LineTranslator::Answer::PageEnd || *answer == LineTranslator::Answer::Command)
+                return true;
+        }
+    } catch (const kit::RuntimeFailure&) {
+    }
+    return false;
 }
 
 // A page file that is the input under another name (a link) would cut the input while it is
-// read: every name a page may get is looked at before the first page file is made.
-void refuseWritingInput(const kit::TextInput& input, const Name& inputName, std::string_view stem)
-{
-    kit::InputFiles inputs;
-    inputs.add(kit::fileIdentity(input.descriptor()));
-    for (int page = 1; page <= kLastPage; ++page) {
-        const Name name = pageFileName(stem, page);
-        if (inputs.contains(name.trimmed()))
-            stopPageFileIsInput(name.trimmed(), inputName);
+// read: each page file's name is looked at when that page is about to be made.
+class InputGuard {
+public:
+    InputGuard(const kit::TextInput& input, const Name& inputName) : inputName_(inputName)
+    {
+        inputs_.add(kit::fileIdentity(input.descriptor()));
     }
-}
+    void refusePage(const Name& pageFile) const
+    {
+        if (inputs_.contains(pageFile.trimmed()))
+            stopPageFileIsInput(pageFile.trimmed(), inputName_);
+    }
+
+private:
+    kit::InputFiles inputs_;
+    Name inputName_;
+};
 
 // The complete pages are on disk before the total counts them. Each page's writing to disk is
 // begun when it is complete, and one sync of their file system then waits for them all, bytes
@@ -179,7 +199,7 @@ int runTranslator(std::string_view argument)
         stopNoFirstPage();
     if (stem.size() > kLongestBaseName)
         stopBaseNameTooLong(stem);
-    refuseWritingInput(input, fileName, stem);
+    const InputGuard guard(input, fileName);
 
     LineTranslator translator;
     // Whatever ends the run inside a page, the page file keeps what was written to it: the
@@ -188,6 +208,7 @@ int runTranslator(std::string_view argument)
     int pageNumber = 1;
     bool documentEnded = false;
     for (; pageNumber <= kLastPage; ++pageNumber) {
+        guard.refusePage(pageFileName(stem, pageNumber));
         kit::console().overprint("Translating page ", fourColumns(pageNumber));
         fileName = pageFileName(stem, pageNumber);
         page.create(fileName.trimmed(), kit::Sync::Begun);

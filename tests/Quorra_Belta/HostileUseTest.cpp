@@ -12,6 +12,7 @@
 
 #include "BeltaHarness.h"
 #include "PairingStopLines.h"
+#include "WaitingRun.h"
 
 namespace belta_test {
 namespace {
@@ -28,43 +29,117 @@ std::vector<std::string> operator+(std::vector<std::string> a, const std::vector
     return a;
 }
 
+void writeSettings(const ScratchFolder& s, std::string_view resultsPath, std::string_view resultsFile,
+                   std::string_view masterPath)
+{
+    s.writeLines("Quorra_Belta.ini",
+                 {"[Files]", "Results_path=" + std::string(resultsPath), "Results_file=" + std::string(resultsFile),
+                  "Master_path=" + std::string(masterPath)});
+}
+
 struct CollidingName {
     const char* label;
     const char* resultsPath;
     const char* resultsFile;
+    const char* level;  // the answer to the quality question
+    bool resultFile;    // a result file of that level, which is checked once the level is known
     const char* shown;
 };
 
 class InputThatIsAlsoAnOutput : public testing::TestWithParam<CollidingName> {};
 
-// The model results file is a piece or a result file of some quality level: the run stops
-// before the level is even asked, and every file stays as it was.
-TEST_P(InputThatIsAlsoAnOutput, StopsBeforeWritingAnything)
+// The model results file is a piece, or a result file of the chosen quality level: the run stops
+// before it would overwrite it; a piece is checked before anything is written, a result file
+// right after the level is chosen (the empty pieces made by then stay, as at every stop).
+TEST_P(InputThatIsAlsoAnOutput, StopsBeforeWritingIt)
 {
     const CollidingName& c = GetParam();
     ScratchFolder s;
     writeStandardLayout(s, modelRecords, observationRecords);
-    s.writeLines("Quorra_Belta.ini", {"[Files]", std::string("Results_path=") + c.resultsPath,
-                                      std::string("Results_file=") + c.resultsFile, "Master_path=master"});
+    writeSettings(s, c.resultsPath, c.resultsFile, "master");
     s.write(std::string(c.resultsPath) + "/" + c.resultsFile, kit_test::crlfLines({" YR", "85 9 16 11 1.0 200.0"}));
+    kit_test::Files expected = s.files();
+    std::vector<std::string> lines = bannerLines;
+    if (c.resultFile) {
+        expected.insert({{"BODY1", ""}, {"BODY2", ""}});
+        lines = lines + qualityPromptLines;
+    }
+
+    const RunResult r = runBelta(s, std::string(c.level) + "\nid\n");
+
+    EXPECT_EQ(r.out, crlfLines(lines + kit_test::inputWrittenLines(c.shown, "Quorra_Belta.INI")));
+    EXPECT_EQ(r.err, endOfRunLines);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(s.files(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, InputThatIsAlsoAnOutput,
+    testing::Values(CollidingName{"BODY1", ".", "BODY1", "2", false, "BODY1"},
+                    CollidingName{"BODY2", ".", "BODY2", "2", false, "BODY2"},
+                    CollidingName{"IN_HDR_INP", ".", "IN_HDR.INP", "2", false, "IN_HDR.INP"},
+                    CollidingName{"IN_HDR_DAT", ".", "IN_HDR.DAT", "2", false, "IN_HDR.DAT"},
+                    CollidingName{"IN2_INP", "results", "IN2.INP", "2", true, "results\\IN2.INP"},
+                    CollidingName{"IN0_DAT", "results", "IN0.DAT", "0", true, "results\\IN0.DAT"},
+                    CollidingName{"INSCAT3_DAT", "results", "INSCAT3.DAT", "3", true, "results\\INSCAT3.DAT"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// A result name of a level other than the chosen one is not written by the run: a model results
+// file of that name is read as any other.
+TEST(BeltaHostileUse, ResultNameOfAnotherLevelIsNoOutput)
+{
+    ScratchFolder s;
+    writeStandardLayout(s, modelRecords, observationRecords);
+    writeSettings(s, "results", "IN0.DAT", "master");
+    s.write("results/IN0.DAT", s.read("results/model.txt"));
+
+    const RunResult r = runBelta(s, "2\nid\n");
+
+    EXPECT_EQ(r.out, crlfLines(completedRunLines("results\\IN2.INP", "results\\INSCAT2.DAT", 2)));
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(s.read("results/IN0.DAT"), s.read("results/model.txt"));
+    EXPECT_EQ(s.list("results"), (std::vector<std::string>{"IN0.DAT", "IN2.INP", "INSCAT2.DAT", "model.txt"}));
+}
+
+struct QuotedName {
+    const char* label;
+    const char* resultsPath;
+    const char* masterPath;
+    const char* misreadTrailer;  // the trailer the misread command would join, made so that it could
+    const char* shown;
+};
+
+class NameWithADoubleQuote : public testing::TestWithParam<QuotedName> {};
+
+// A double quote in a folder name would make a COPY read other names than the ones meant (with
+// Master_path "m and Results_path r"victim, the destination victim\IN2.INP, a file the settings
+// never name): the run stops before anything is written, whatever level would be chosen.
+TEST_P(NameWithADoubleQuote, StopsBeforeWritingAnything)
+{
+    const QuotedName& c = GetParam();
+    ScratchFolder s;
+    writeStandardLayout(s, modelRecords, observationRecords);
+    writeSettings(s, c.resultsPath, "model.txt", c.masterPath);
+    s.write(std::string(c.resultsPath) + "/model.txt", s.read("results/model.txt"));
+    s.write(std::string(c.masterPath) + "/MASTER.IND", s.read("master/MASTER.IND"));
+    s.write(std::string(c.masterPath) + "/IND.BTT", standardTrailer);
+    if (c.misreadTrailer != nullptr)
+        s.write(c.misreadTrailer, standardTrailer);
+    s.write("victim/IN2.INP", "a file of the user's");
     const kit_test::Files before = s.files();
 
     const RunResult r = runBelta(s, "2\nid\n");
 
-    EXPECT_EQ(r.out, crlfLines(bannerLines + kit_test::inputWrittenLines(c.shown, "Quorra_Belta.INI")));
+    EXPECT_EQ(r.out, crlfLines(bannerLines + kit_test::nameNotWritableLines(c.shown, "Quorra_Belta.INI")));
     EXPECT_EQ(r.err, endOfRunLines);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(s.files(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, InputThatIsAlsoAnOutput,
-                         testing::Values(CollidingName{"BODY1", ".", "BODY1", "BODY1"},
-                                         CollidingName{"BODY2", ".", "BODY2", "BODY2"},
-                                         CollidingName{"IN_HDR_INP", ".", "IN_HDR.INP", "IN_HDR.INP"},
-                                         CollidingName{"IN_HDR_DAT", ".", "IN_HDR.DAT", "IN_HDR.DAT"},
-                                         CollidingName{"IN2_INP", "results", "IN2.INP", "results\\IN2.INP"},
-                                         CollidingName{"IN0_DAT", "results", "IN0.DAT", "results\\IN0.DAT"},
-                                         CollidingName{"INSCAT3_DAT", "results", "INSCAT3.DAT", "results\\INSCAT3.DAT"}),
+INSTANTIATE_TEST_SUITE_P(Names, NameWithADoubleQuote,
+                         testing::Values(QuotedName{"ThatWouldNameAnotherDestination", "r\"victim", "\"m",
+                                                    "m/IND.BTT r", "\"m\\IND.BTT"},
+                                         QuotedName{"ThatIsNeverClosed", "\"r", "master", nullptr, "\"r\\IN0.INP"}),
                          [](const auto& info) { return std::string(info.param.label); });
 
 TEST(BeltaHostileUse, PlantedLinksInThePiecesPlacesAreNotFollowed)
@@ -101,11 +176,45 @@ TEST(BeltaHostileUse, SecondRunInTheSameFolderStops)
     EXPECT_EQ(s.files(), before);
 }
 
+// Where the folder may be written and entered but not listed (mode 0300), it cannot be opened
+// to be locked: it is held all the same. The first run, waiting for its answer, holds it; the
+// second stops and makes nothing, and the first then ends as if alone.
+TEST(BeltaHostileUse, UnlistableFolderIsHeldAsWell)
+{
+    ScratchFolder s;
+    writeStandardLayout(s, modelRecords, observationRecords);
+
+    const kit_test::RunsAtOnce r = kit_test::runWhileAnotherWaits(s, {.program = BELTA_BINARY}, "BODY2", "2\nid\n");
+
+    EXPECT_EQ(r.second.out, crlfLines(kit_test::folderInUseLines()));
+    EXPECT_EQ(r.second.err, endOfRunLines);
+    EXPECT_EQ(r.second.exitCode, 0);
+    EXPECT_EQ(r.waiting.out, crlfLines(completedRunLines("results\\IN2.INP", "results\\INSCAT2.DAT", 2)));
+    EXPECT_EQ(r.waiting.exitCode, 0);
+    EXPECT_EQ(s.list(), (std::vector<std::string>{"Quorra_Belta.ini", "master", "results"}));
+}
+
+// A folder that cannot be locked (here for want of a free descriptor) is no folder to run in.
+TEST(BeltaHostileUse, FolderThatCannotBeLockedStopsTheRun)
+{
+    ScratchFolder s;
+    writeStandardLayout(s, modelRecords, observationRecords);
+    const kit_test::Files before = s.files();
+
+    const RunResult r =
+        kit_test::runProgram({.program = BELTA_BINARY, .folder = s.path(), .input = "2\nid\n", .openFileLimit = 4});
+
+    EXPECT_EQ(r.out, crlfLines(kit_test::folderNotLockedLines("Too many open files")));
+    EXPECT_EQ(r.err, endOfRunLines);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(s.files(), before);
+}
+
 TEST(BeltaHostileUse, FolderNameWithAPlusIsQuotedInTheCopyCommands)
 {
     ScratchFolder s;
     writeStandardLayout(s, modelRecords, observationRecords);
-    s.writeLines("Quorra_Belta.ini", {"[Files]", "Results_path=res+1", "Results_file=model.txt", "Master_path=master"});
+    writeSettings(s, "res+1", "model.txt", "master");
     fs::rename(s / "results", s / "res+1");
 
     const RunResult r = runBelta(s, "2\nid\n");

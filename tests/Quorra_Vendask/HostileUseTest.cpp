@@ -18,6 +18,7 @@
 #include "Experiment.h"
 #include "FaultInjection.h"
 #include "PairingStopLines.h"
+#include "WaitingRun.h"
 
 namespace vendask::testing {
 namespace {
@@ -104,6 +105,55 @@ INSTANTIATE_TEST_SUITE_P(HardLinks, InputUnderASecondName,
                                            SecondName{"ResultFileOfTheTrailer", "kit/cph.BTT", "runs/CPY.INP",
                                                       "runs\\CPY.INP"}),
                          [](const auto& info) { return std::string(info.param.label); });
+
+struct QuotedName {
+    const char* label;
+    const char* resultsPath;
+    const char* masterPath;
+    const char* misreadTrailer;     // the trailer the misread command would join, made so that it could
+    bool observationsAreTheVictim;  // the observation file is a link to the file COPY would hit
+    const char* shown;
+};
+
+class NameWithADoubleQuote : public VendaskRun, public ::testing::WithParamInterface<QuotedName> {};
+
+// A double quote in a folder name would make the COPY read other names than the ones meant (with
+// Master_path "m and Results_path r"victim, the destination victim\CP.INP, a file the settings
+// never name): the run stops before anything is written.
+TEST_P(NameWithADoubleQuote, StopsBeforeWritingAnything)
+{
+    const QuotedName& c = GetParam();
+    const std::string kit = c.masterPath, results = c.resultsPath;
+    folder.write("Quorra_Vendask.ini", settings("cph", results, kit));
+    folder.write(kit + "/cph.BTT", kTrailerCph);
+    folder.write(results + "/MODEL.TXT", kModelCph);
+    if (c.misreadTrailer != nullptr)
+        folder.write(c.misreadTrailer, kTrailerCph);
+    if (c.observationsAreTheVictim) {
+        folder.write("victim/CP.INP", kObservationsCph);
+        std::filesystem::create_symlink(folder / "victim/CP.INP", folder / kit / "MASTER.cph");
+    } else {
+        folder.write(kit + "/MASTER.cph", kObservationsCph);
+        folder.write("victim/CP.INP", "a file of the user's");
+    }
+    const kit_test::Files before = folder.files();
+
+    const ProgramRun r = run();
+
+    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) +
+                               kit_test::nameNotWritableLines(c.shown, "Quorra_Vendask.ini")));
+    EXPECT_EQ(r.err, kEndOfRun);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(folder.files(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, NameWithADoubleQuote,
+    ::testing::Values(
+        QuotedName{"ThatWouldNameAnotherDestination", "r\"victim", "\"m", "m/cph.BTT r", false, "\"m\\cph.BTT"},
+        QuotedName{"ThatWouldOverwriteTheObservations", "r\"victim", "\"m", "m/cph.BTT r", true, "\"m\\cph.BTT"},
+        QuotedName{"ThatIsNeverClosed", "\"r", "kit", nullptr, false, "\"r\\CP.INP"}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 class PlantedLink : public VendaskRun, public ::testing::WithParamInterface<const char*> {};
 
@@ -205,6 +255,39 @@ TEST_F(VendaskRun, SecondRunInTheSameFolderStops)
     ::close(held);
 
     EXPECT_EQ(r.out, crlfLines(kit_test::folderInUseLines()));
+    EXPECT_EQ(r.err, kEndOfRun);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(folder.files(), before);
+}
+
+// Where the folder may be written and entered but not listed (mode 0300), it cannot be opened
+// to be locked: it is held all the same. The first run, waiting for its answer, holds it; the
+// second stops and makes nothing, and the first then ends as if alone.
+TEST_F(VendaskRun, UnlistableFolderIsHeldAsWell)
+{
+    setUpCopenhagen();
+
+    const kit_test::RunsAtOnce r =
+        kit_test::runWhileAnotherWaits(folder, {.program = VENDASK_BINARY}, "BODYY2", "Test run\n");
+
+    EXPECT_EQ(r.second.out, crlfLines(kit_test::folderInUseLines()));
+    EXPECT_EQ(r.second.err, kEndOfRun);
+    EXPECT_EQ(r.second.exitCode, 0);
+    EXPECT_EQ(r.waiting.out, crlfLines(copenhagenRunLines()));
+    EXPECT_EQ(r.waiting.exitCode, 0);
+    EXPECT_EQ(folder.list(), (Lines{"Quorra_Vendask.ini", "kit", "runs"}));
+    EXPECT_TRUE(folder.read("runs/CP.INP").ends_with(crlfLines(kBody1Cph) + kTrailerCph)) << "the first run's pairs";
+}
+
+// A folder that cannot be locked (here for want of a free descriptor) is no folder to run in.
+TEST_F(VendaskRun, FolderThatCannotBeLockedStopsTheRun)
+{
+    setUpCopenhagen();
+    const kit_test::Files before = folder.files();
+
+    const ProgramRun r = kit_test::runProgram({.program = VENDASK_BINARY, .folder = folder.path(), .openFileLimit = 4});
+
+    EXPECT_EQ(r.out, crlfLines(kit_test::folderNotLockedLines("Too many open files")));
     EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(folder.files(), before);

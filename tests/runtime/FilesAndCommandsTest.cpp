@@ -4,9 +4,11 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "BuiltInCommands.h"
 #include "Command.h"
 #include "Console.h"
 #include "CurrentFolder.h"
@@ -157,6 +159,30 @@ TEST_F(Commands, CopyFailsWithoutWritingWhenItCannot)
         }
     }
     EXPECT_EQ(dir_.read("h"), "head");
+}
+
+// What a COPY text names, read without running it; a quote that opens a name swallows what
+// follows up to the next quote.
+TEST(CopyText, ReadsBackAsTheCommandWouldReadIt)
+{
+    struct Case {
+        const char* text;
+        std::vector<std::string> sources;
+        std::optional<std::string> destination;
+        bool whole;
+    } cases[] = {
+        {"COPY  h+ b + \"t x\" \"out dir\\r.inp\"   ", {"h", "b", "t x"}, "out dir\\r.inp", true},
+        {"copy h+\"m\\t r\"v\\d", {"h", "m\\t r"}, "v\\d", true},
+        {"COPY h+\"m\\t r\\d", {"h"}, std::nullopt, false},
+        {"COPY h+b r\"s t", {"h", "b"}, "r\"s", false},
+        {"DEL h", {}, std::nullopt, false},
+    };
+    for (const Case& c : cases) {
+        const kit::CopyOperands read = kit::readCopyCommand(c.text);
+        EXPECT_EQ(read.sources, c.sources) << c.text;
+        EXPECT_EQ(read.destination, c.destination) << c.text;
+        EXPECT_EQ(read.problem.empty(), c.whole) << c.text;
+    }
 }
 
 TEST_F(Commands, DelRemovesExactlyOneFile)

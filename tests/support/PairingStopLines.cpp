@@ -12,6 +12,26 @@ std::vector<std::string> folderInUseLines()
             " "};
 }
 
+std::vector<std::string> folderNotLockedLines(std::string_view reason)
+{
+    return {" ",
+            " Error: this folder cannot be locked for the run (" + std::string(reason) + ").",
+            " Unlocked, another run here could mix its temporary files with those of this run.",
+            " Start this run in another folder.",
+            " Execution stopped.",
+            " "};
+}
+
+std::vector<std::string> nameNotWritableLines(std::string_view name, std::string_view settingsName)
+{
+    const std::string shown(name), settings(settingsName);
+    return {" ",
+            " Error: the name " + shown + " holds a double quote and cannot be written into a COPY command.",
+            " Nothing has been written. Edit the file " + settings + " so that its folder names hold none.",
+            " Execution stopped.",
+            " "};
+}
+
 std::vector<std::string> inputWrittenLines(std::string_view name, std::string_view settingsName)
 {
     return {" ",

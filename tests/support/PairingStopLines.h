@@ -8,6 +8,10 @@ namespace kit_test {
 
 // Another run works in the folder.
 std::vector<std::string> folderInUseLines();
+// The folder cannot be locked for the run; `reason` as the system words it.
+std::vector<std::string> folderNotLockedLines(std::string_view reason);
+// The name `name` holds a double quote that would not read back from a COPY command.
+std::vector<std::string> nameNotWritableLines(std::string_view name, std::string_view settingsName);
 // The file `name` would be written by the run but is one of its inputs; `settingsName` as the
 // "Edit the file" line names the settings file.
 std::vector<std::string> inputWrittenLines(std::string_view name, std::string_view settingsName);

@@ -177,6 +177,14 @@ ProgramRun runProgram(const RunRequest& request)
             if (::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &size) != 0)
                 ::_exit(127);
         }
+        // Only the three standard descriptors reach the program, not what the test holds open.
+        for (int fd = STDERR_FILENO + 1; fd < 1024; ++fd)
+            ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+        if (request.openFileLimit != 0) {
+            const struct rlimit open{request.openFileLimit, request.openFileLimit};
+            if (::setrlimit(RLIMIT_NOFILE, &open) != 0)
+                ::_exit(127);
+        }
         if (programFd >= 0)
             ::fexecve(programFd, argv.data(), envp.data());
         else

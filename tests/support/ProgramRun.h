@@ -31,6 +31,9 @@ struct RunRequest {
     // The size a file written by the run may reach, 0 for no limit: a write past it fails as on a
     // full disk (the program is not killed for it).
     std::uint64_t fileSizeLimit = 0;
+    // The number of descriptors the run may have open, 0 for no limit; the run starts with only
+    // its three standard ones open.
+    unsigned openFileLimit = 0;
     // Run as an ordinary user, so that file modes bite as they do for one: when the tests run as
     // root, the program runs as the user nobody (see UnprivilegedUser); otherwise as the tester.
     // The run's folder and what it reads must then be open to that user (ScratchFolder::handOver).

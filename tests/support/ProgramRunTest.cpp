@@ -104,6 +104,14 @@ TEST(ProgramRun, AnUnprivilegedRunIsAnOrdinaryUserInAFolderOfItsOwn)
     EXPECT_EQ(folder.read("protected"), "kept");
 }
 
+TEST(ProgramRun, ARunStartsWithItsStandardDescriptorsAloneAndTheirLimit)
+{
+    ScratchFolder folder;
+    RunRequest request = shell(folder, "ulimit -n; exec ls /proc/self/fd");
+    request.openFileLimit = 8;
+    EXPECT_EQ(runProgram(request).out, "8\n0\n1\n2\n3\n");  // 3: the folder ls lists
+}
+
 TEST(ProgramRun, AProgramThatCannotStartEndsWith127)
 {
     ScratchFolder folder;

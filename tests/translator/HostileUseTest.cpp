@@ -29,17 +29,43 @@ std::string oneCompletePage()
     return progressLines(2) + totalLine(1) + "\r\n";
 }
 
-TEST(TraxoHostileUse, PageFileThatIsTheInputUnderAnotherNameStopsTheRun)
+struct InputUnderAPageName {
+    const char* what;
+    const char* link;  // a page file's name, made a second name of the input
+    std::string out;
+    Files made;  // page files the run makes
+};
+
+const std::string kRefusedAsPage2 =
+    crlfLines({"The page file FIG002.hgl is the input file FIG.eps under another name.", "Execution aborts."});
+
+// A page file that is the input under another name would cut the input while it is read: the run
+// stops when it comes to that page, keeping the pages made before; a name that no page of the run
+// gets is no harm.
+TEST(TraxoHostileUse, InputUnderAPageFileNameIsRefusedWhenThatPageComes)
 {
-    ScratchFolder folder;
-    folder.write("FIG.eps", kPlot);
-    fs::create_hard_link(folder / "FIG.eps", folder / "FIG002.hgl");
+    const InputUnderAPageName cases[] = {
+        {"the first page", "FIG001.hgl",
+         crlfLines({"The page file FIG001.hgl is the input file FIG.eps under another name.", "Execution aborts."}),
+         {}},
+        {"the page that never comes", "FIG002.hgl", progressLines(1) + "\r\n" + kRefusedAsPage2,
+         {{"FIG001.hgl", kFirstPage}}},
+        {"a page the document does not reach", "FIG999.hgl", oneCompletePage(), {{"FIG001.hgl", kFirstPage}}},
+    };
+    for (const InputUnderAPageName& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScratchFolder folder;
+        folder.write("FIG.eps", kPlot);
+        fs::create_hard_link(folder / "FIG.eps", folder / c.link);
 
-    const RunResult r = runTraxo(folder, {"FIG"});
+        const RunResult r = runTraxo(folder, {"FIG"});
 
-    EXPECT_EQ(r.out, "The page file FIG002.hgl is the input file FIG.eps under another name.\r\nExecution aborts.\r\n");
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.files, (Files{{"FIG.eps", kPlot}, {"FIG002.hgl", kPlot}}));
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.exitCode, 0);
+        Files expected = c.made;
+        expected.insert({{"FIG.eps", kPlot}, {c.link, kPlot}});
+        EXPECT_EQ(r.files, expected);
+    }
 }
 
 TEST(TraxoHostileUse, LinksInThePageFilesPlacesAreNotFollowed)

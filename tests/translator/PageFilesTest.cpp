@@ -105,15 +105,37 @@ std::string manyPages(int pages, const std::string& after)
     return text + after;
 }
 
+struct AfterPage999 {
+    const char* what;
+    std::string rest;  // the input after the page end of page 999
+    bool reported;     // the pages left out are reported
+};
+
+// The loop ends after page 999; the pages after it are reported only when, before the document
+// end, a line follows that a 1000th page would have turned into a pen command or a page end.
 TEST(TraxoPages, StopsAfterPage999)
 {
-    for (const bool leftOver : {false, true}) {
-        SCOPED_TRACE(leftOver ? "a thousandth page follows" : "the document ends");
+    const AfterPage999 cases[] = {
+        {"the document ends", "%%Trailer\n", false},
+        {"a thousandth page follows", "1 1 M\n" + kPageEnd + "\n%%Trailer\n", true},
+        {"a comment, then the document end", "%%PageTrailer\n%%Trailer\n", false},
+        {"a stroke line, then the document end", "stroke\n%%Trailer\n", false},
+        {"a translation, then the document end", "10 10 translate\n%%Trailer\n", false},
+        {"an empty page", kPageEnd + "\n%%Trailer\n", true},
+        {"a line-to after a comment", "%%Page: 1000 1000\n1 1 L\n%%Trailer\n", true},
+        {"no document end", "%%PageTrailer\n", false},
+        {"a line-to after the document end", "%%Trailer\n1 1 L\n", false},
+        {"a macro a page could not take", "1 1 lineto\n1 1 L\n%%Trailer\n", false},
+        {"a line that cannot be read", " stroke\n1 1 L\n%%Trailer\n", false},
+    };
+    for (const AfterPage999& c : cases) {
+        SCOPED_TRACE(c.what);
         ScratchFolder folder;
-        folder.write("F.eps", manyPages(999, leftOver ? "1 1 M\n" + kPageEnd + "\n%%Trailer\n" : "%%Trailer\n"));
+        folder.write("F.eps", manyPages(999, c.rest));
         const RunResult r = runTraxo(folder, {"F"});
         EXPECT_EQ(r.out, progressLines(999) + totalLine(999) +
-                             (leftOver ? "\r\nThe pages after page 999 were not translated." : "") + "\r\n");
+                             (c.reported ? "\r\nThe pages after page 999 were not translated." : "") + "\r\n");
+        EXPECT_EQ(r.err, "");
         EXPECT_EQ(r.exitCode, 0);
         EXPECT_EQ(r.files.size(), 1000u);
         EXPECT_EQ(r.files.at("F001.hgl"), page(kFirstMove));

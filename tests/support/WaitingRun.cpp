@@ -1,0 +1,122 @@
+#include "WaitingRun.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <stdexcept>
+#include <filesystem>
+#include <future>
+#include <string>
+#include <thread>
+
+namespace kit_test {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr auto kPatience = std::chrono::seconds(20);
+
+// Waits until `ready` holds; the run that should bring it about must still be going.
+template <class Condition>
+void await(Condition ready, const std::future<ProgramRun>& run, const std::string& what)
+{
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
+    while (!ready()) {
+        if (run.wait_for(std::chrono::milliseconds(0)) == std::future_status::ready)
+            throw std::runtime_error("the waiting run ended before " + what);
+        if (std::chrono::steady_clock::now() >= deadline)
+            throw std::runtime_error("the waiting run did not get to " + what);
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+}
+
+// A run going on in the background, its standard input a pipe that the test writes only when it
+// lets the run go on.
+class BackgroundRun {
+public:
+    BackgroundRun(RunRequest request, const fs::path& pipe, const fs::path& sign)
+    {
+        if (::mkfifo(pipe.c_str(), 0600) != 0)
+            throw std::runtime_error("cannot make the pipe " + pipe.string());
+        request.inputFile = pipe;
+        run_ = std::async(std::launch::async, runProgram, request);
+        // Opening the writing end waits for the reader; without waiting, it fails until the run
+        // has opened its end.
+        await([&] { return (writer_ = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) >= 0; }, run_,
+              "its standard input");
+        ::fcntl(writer_, F_SETFL, ::fcntl(writer_, F_GETFL) & ~O_NONBLOCK);
+        await([&] { return fs::exists(sign); }, run_, "make " + sign.string());
+    }
+    // A run that was not finished goes on with no input.
+    ~BackgroundRun()
+    {
+        if (writer_ >= 0)
+            ::close(writer_);
+        if (run_.valid())
+            run_.wait();
+    }
+    BackgroundRun(const BackgroundRun&) = delete;
+    BackgroundRun& operator=(const BackgroundRun&) = delete;
+
+    // Gives the run `input` as all the rest of its standard input and waits for its end.
+    ProgramRun finish(std::string_view input)
+    {
+        for (std::size_t done = 0; done < input.size();) {
+            const ssize_t n = ::write(writer_, input.data() + done, input.size() - done);
+            if (n < 0 && errno != EINTR)
+                throw std::runtime_error("cannot give the waiting run its input");
+            if (n > 0)
+                done += static_cast<std::size_t>(n);
+        }
+        ::close(writer_);
+        writer_ = -1;
+        return run_.get();
+    }
+
+private:
+    int writer_ = -1;
+    std::future<ProgramRun> run_;
+};
+
+// While it lives, the folder may be written and entered but not listed; its mode comes back at
+// its end, so that the test can look at what is in it.
+class Unlistable {
+public:
+    explicit Unlistable(fs::path folder) : folder_(std::move(folder)), mode_(fs::status(folder_).permissions())
+    {
+        fs::permissions(folder_, fs::perms::owner_write | fs::perms::owner_exec);
+    }
+    ~Unlistable()
+    {
+        std::error_code ignored;
+        fs::permissions(folder_, mode_, ignored);
+    }
+    Unlistable(const Unlistable&) = delete;
+    Unlistable& operator=(const Unlistable&) = delete;
+
+private:
+    fs::path folder_;
+    fs::perms mode_;
+};
+
+} // namespace
+
+RunsAtOnce runWhileAnotherWaits(const ScratchFolder& folder, RunRequest request, std::string_view sign,
+                                std::string_view answer)
+{
+    folder.handOver();
+    request.folder = folder.path();
+    request.unprivileged = true;
+    RunsAtOnce runs;
+    const Unlistable unlistable(folder.path());
+    BackgroundRun first(request, folder.aside("answer"), folder / sign);
+    runs.second = runProgram(request);
+    runs.waiting = first.finish(answer);
+    return runs;
+}
+
+} // namespace kit_test
