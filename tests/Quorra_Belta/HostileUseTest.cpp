@@ -184,7 +184,7 @@ TEST(BeltaHostileUse, UnlistableFolderIsHeldAsWell)
     ScratchFolder s;
     writeStandardLayout(s, modelRecords, observationRecords);
 
-    const kit_test::RunsAtOnce r = kit_test::runWhileAnotherWaits(s, {.program = BELTA_BINARY}, "BODY2", "2\nid\n");
+    const kit_test::RunsAtOnce r = kit_test::runWhileAnotherWaits(s, {.program = BELTA_BINARY}, "2\nid\n");
 
     EXPECT_EQ(r.second.out, crlfLines(kit_test::folderInUseLines()));
     EXPECT_EQ(r.second.err, endOfRunLines);

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -11,6 +12,8 @@
 #include <future>
 #include <string>
 #include <thread>
+
+#include "FolderLock.h"
 
 namespace kit_test {
 
@@ -34,11 +37,29 @@ void await(Condition ready, const std::future<ProgramRun>& run, const std::strin
     }
 }
 
+// Whether a run holds `folder`, asked of the kit's own lock in a child process, which lets go of
+// it at once when it could take it.
+bool heldByARun(const fs::path& folder)
+{
+    const pid_t pid = ::fork();
+    if (pid < 0)
+        throw std::runtime_error("fork failed");
+    if (pid == 0)
+        ::_exit(::chdir(folder.c_str()) == 0 && kit::lockCurrentFolder().outcome == kit::FolderLockOutcome::HeldByAnotherRun
+                    ? 0
+                    : 1);
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0)
+        if (errno != EINTR)
+            throw std::runtime_error("waitpid failed");
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 // A run going on in the background, its standard input a pipe that the test writes only when it
 // lets the run go on.
 class BackgroundRun {
 public:
-    BackgroundRun(RunRequest request, const fs::path& pipe, const fs::path& sign)
+    BackgroundRun(RunRequest request, const fs::path& pipe)
     {
         if (::mkfifo(pipe.c_str(), 0600) != 0)
             throw std::runtime_error("cannot make the pipe " + pipe.string());
@@ -49,7 +70,7 @@ public:
         await([&] { return (writer_ = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) >= 0; }, run_,
               "its standard input");
         ::fcntl(writer_, F_SETFL, ::fcntl(writer_, F_GETFL) & ~O_NONBLOCK);
-        await([&] { return fs::exists(sign); }, run_, "make " + sign.string());
+        await([&] { return heldByARun(request.folder); }, run_, "hold its folder");
     }
     // A run that was not finished goes on with no input.
     ~BackgroundRun()
@@ -105,15 +126,14 @@ private:
 
 } // namespace
 
-RunsAtOnce runWhileAnotherWaits(const ScratchFolder& folder, RunRequest request, std::string_view sign,
-                                std::string_view answer)
+RunsAtOnce runWhileAnotherWaits(const ScratchFolder& folder, RunRequest request, std::string_view answer)
 {
     folder.handOver();
     request.folder = folder.path();
     request.unprivileged = true;
     RunsAtOnce runs;
     const Unlistable unlistable(folder.path());
-    BackgroundRun first(request, folder.aside("answer"), folder / sign);
+    BackgroundRun first(request, folder.aside("answer"));
     runs.second = runProgram(request);
     runs.waiting = first.finish(answer);
     return runs;

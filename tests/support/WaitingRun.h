@@ -15,9 +15,8 @@ struct RunsAtOnce {
 
 // Both runs are `request`, made as the ordinary user in `folder` (handed over to that user), which
 // meanwhile may be written and entered but not listed (mode 0300, as a drop folder is set up).
-// The first run waits for its standard input once it has made the file `sign` (relative to the
-// folder); the second is made then, and the first gets `answer` once the second has ended.
-RunsAtOnce runWhileAnotherWaits(const ScratchFolder& folder, RunRequest request, std::string_view sign,
-                                std::string_view answer);
+// The second is made once the first holds the folder (and then waits for its standard input);
+// the first gets `answer` once the second has ended.
+RunsAtOnce runWhileAnotherWaits(const ScratchFolder& folder, RunRequest request, std::string_view answer);
 
 } // namespace kit_test
