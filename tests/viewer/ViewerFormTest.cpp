@@ -4,7 +4,9 @@
 #include "Main.h"
 #include "ORVUnit1.h"
 #include "ViewerTestSupport.h"
+#include "vcl/Events.h"
 #include "vcl/StdControls.h"
+#include "vcl/StringGrid.h"
 
 #include <gtest/gtest.h>
 
@@ -288,6 +290,80 @@ TEST_F(ViewerForm, TabReachesTheCoveredSamplerListAfterTheHourBox)
     EXPECT_TRUE(Form1->ComboBox1->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), Form1->Button1);
+}
+
+} // namespace
+
+namespace {
+
+// Reads the first experiment of the development data set, which shows both grids.
+void ShowTheGrids()
+{
+    MainForm->Kincaid1->trigger();
+    Form1->ComboBox1->SetItemIndex(0);
+    vcl::Fire(Form1->ComboBox1->OnChange, Form1->ComboBox1);
+    ASSERT_TRUE(Form1->StringGrid1->isVisibleTo(Form1->TabSheet2));
+    ASSERT_TRUE(Form1->StringGrid2->isVisible());
+}
+
+bool IsFixed(QModelIndex cell, int fixedCols, int fixedRows)
+{
+    return cell.column() < fixedCols || cell.row() < fixedRows;
+}
+
+TEST_F(ViewerForm, TabAndShiftTabLeaveEachGridForItsNeighboursInTheTabOrder)
+{
+    ShowTheGrids();
+    TForm1& f = *Form1;
+    struct Row {
+        const char* name;
+        vcl::TStringGrid* grid;
+        QWidget* page;
+        Qt::KeyboardModifiers modifiers;
+        QWidget* next;
+    };
+    // Behind the page control come the hidden Memo1 and then the view group's chosen item.
+    const Row rows[] = {
+        {"Tab from StringGrid2", f.StringGrid2, f.TabSheet1, Qt::NoModifier, f.RadioGroup1->Button(0)},
+        {"Shift+Tab from StringGrid2", f.StringGrid2, f.TabSheet1, Qt::ShiftModifier, f.PageControl1->tabBar()},
+        {"Tab from StringGrid1", f.StringGrid1, f.TabSheet2, Qt::NoModifier, f.RadioGroup1->Button(0)},
+        {"Shift+Tab from StringGrid1", f.StringGrid1, f.TabSheet2, Qt::ShiftModifier, f.PageControl1->tabBar()},
+    };
+    for (const Row& row : rows) {
+        f.PageControl1->setCurrentWidget(row.page);
+        row.grid->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(row.grid->hasFocus()) << row.name;
+        QTest::keyClick(row.grid, Qt::Key_Tab, row.modifiers);
+        EXPECT_EQ(QApplication::focusWidget(), row.next) << row.name;
+    }
+}
+
+TEST_F(ViewerForm, AFixedCellIsNeverTheCurrentOne)
+{
+    ShowTheGrids();
+    TForm1& f = *Form1;
+    struct Row {
+        vcl::TStringGrid* grid;
+        QWidget* page;
+        int fixedCols, fixedRows;
+    };
+    const Row rows[] = {{f.StringGrid2, f.TabSheet1, 1, 0}, {f.StringGrid1, f.TabSheet2, 3, 1}};
+    for (const Row& row : rows) {
+        f.PageControl1->setCurrentWidget(row.page);
+        row.grid->setFocus(Qt::TabFocusReason);
+        const QModelIndex first = row.grid->currentIndex();
+        EXPECT_EQ(first.column(), row.fixedCols);
+        EXPECT_EQ(first.row(), row.fixedRows);
+        for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Home, Qt::Key_PageUp}) {
+            QTest::keyClick(row.grid, key);
+            EXPECT_FALSE(IsFixed(row.grid->currentIndex(), row.fixedCols, row.fixedRows)) << row.fixedCols << " " << key;
+        }
+        QTest::keyClick(row.grid, Qt::Key_Home, Qt::ControlModifier);
+        EXPECT_EQ(row.grid->currentIndex(), first);
+        const QRect corner = row.grid->visualRect(row.grid->model()->index(0, 0));
+        QTest::mouseClick(row.grid->viewport(), Qt::LeftButton, {}, corner.center());
+        EXPECT_EQ(row.grid->currentIndex(), first);
+    }
 }
 
 } // namespace
