@@ -6,8 +6,11 @@
 #include "ViewerTestSupport.h"
 #include "vcl/Events.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QGuiApplication>
 #include <QImage>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
@@ -153,6 +156,46 @@ TEST_F(CoverTest, AMenuDroppedOverTheSurfaceLeavesItsPicture)
 
     EXPECT_TRUE(SurfaceOnScreen() == before);
     EXPECT_EQ(FramesShown(), frames);
+}
+
+// Runs the action; every message box that opens meanwhile is recorded and closed with OK once
+// a person would have read it, so that what opening the box set off is handled while it shows.
+std::vector<std::string> BoxesReadByAPerson(const std::function<void()>& action)
+{
+    std::vector<std::string> texts;
+    WhileModal(action, [&texts](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box) return;
+        texts.push_back(box->text().toStdString());
+        QTimer::singleShot(300, box->button(QMessageBox::Ok), &QAbstractButton::click);
+    });
+    return texts;
+}
+
+TEST(FailingPick, AnHourPickedWithTheMouseFromTheDropDownListShowsItsBoxOnce)
+{
+    TempFolder folder;
+    folder.Write("MISC_KIN.DAT", kMeteoFile);
+    // Hours 2 and 3; hour 3's values are no numbers.
+    folder.Write("SF6_All.DAT", "50380 011 2\r\n"
+                                "1 300 4400 x 10 20 bad 40 50 60 70 80 90 100 110 120\r\n 13\r\n"
+                                "2 290.26 4390.1 x 11 21 bad 41 51 61 71 81 91 101 111 121\r\n 13\r\n");
+    ViewerForms forms;
+    ASSERT_TRUE(forms.startupBoxes.empty());
+    MainForm->Kincaid1->trigger();
+    Form1->ComboBox1->SetItemIndex(0);
+    ASSERT_TRUE(BoxesShownBy([] { vcl::Fire(Form1->ComboBox1->OnChange, Form1->ComboBox1); }).empty());
+    ASSERT_EQ(Form1->ComboBox2->ItemCount(), 2);
+
+    // The list drops over the form below the hour box; picking hour 3 closes it.
+    Form1->ComboBox2->showPopup();
+    QAbstractItemView* list = Form1->ComboBox2->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+    Cover::Settle();
+    const QPoint hour3 = list->visualRect(list->model()->index(1, 0)).center();
+    const auto texts = BoxesReadByAPerson([&] { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, hour3); });
+    EXPECT_EQ(texts, std::vector<std::string>{"'bad' is not a valid floating point value."});
+    EXPECT_EQ(Form1->ComboBox2->ItemIndex(), 1);
 }
 
 } // namespace

@@ -18,13 +18,12 @@ std::string ErrorBoxText(const std::string& message)
 void ShowErrorBox(const std::string& message)
 {
     QMessageBox box(QMessageBox::Critical, ToQ(ApplicationTitle()), ToQ(ErrorBoxText(message)), QMessageBox::Ok);
-    bool closing = false;
-    QObject::connect(&box, &QDialog::finished, [&closing] {
-        closing = true;
-        PauseRepaintWhenUncovered();
-    });
+    // The failed action may have uncovered a part of the form (the list of a drop-down box
+    // that closed), and the box uncovers one as it closes: repainting either would run the
+    // failing frame again and show its box a second time.
+    PauseRepaintWhenUncovered();
     box.exec();
-    if (closing) ResumeRepaintWhenUncovered();
+    ResumeRepaintWhenUncovered();
 }
 
 void ShowCurrentException()
