@@ -15,14 +15,21 @@ std::string ErrorBoxText(const std::string& message)
     return message;
 }
 
+void ShowStopBox(QWidget* parent, const std::string& title, const std::string& text)
+{
+    QMessageBox box(QMessageBox::Critical, ToQ(title), ToQ(text), QMessageBox::Ok, parent);
+    // A message quotes what the user typed or a file held, which may look like markup.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
 void ShowErrorBox(const std::string& message)
 {
-    QMessageBox box(QMessageBox::Critical, ToQ(ApplicationTitle()), ToQ(ErrorBoxText(message)), QMessageBox::Ok);
     // The failed action may have uncovered a part of the form (the list of a drop-down box
     // that closed), and the box uncovers one as it closes: repainting either would run the
     // failing frame again and show its box a second time.
     PauseRepaintWhenUncovered();
-    box.exec();
+    ShowStopBox(nullptr, ApplicationTitle(), ErrorBoxText(message));
     ResumeRepaintWhenUncovered();
 }
 
