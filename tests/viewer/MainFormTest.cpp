@@ -351,4 +351,21 @@ TEST(StartUp, WithoutTheMeteoFileOneErrorBoxComesUpAndTheViewerIsShown)
     EXPECT_EQ(Form1->StringGrid2->Cells(0, 11), "Monin Obukhov L");
 }
 
+TEST(TestListing, NeedsNoDisplay)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.insert("QT_QPA_PLATFORM", "xcb");
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_list_tests")});
+    ASSERT_TRUE(child.waitForFinished(60000));
+    const std::string output = QString::fromLocal8Bit(child.readAll()).toStdString();
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << output;
+    EXPECT_EQ(child.exitCode(), 0) << output;
+    EXPECT_NE(output.find("TestListing.\n  NeedsNoDisplay"), std::string::npos) << output;
+}
+
 } // namespace
