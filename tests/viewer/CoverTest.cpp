@@ -22,6 +22,27 @@
 
 namespace {
 
+constexpr QRgb CoverColour = 0xffff00ff;
+
+int PixelsOf(const QImage& image, QRgb colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == colour) ++count;
+    return count;
+}
+
+// A part of the screen, as the X server holds it.
+QImage ScreenArea(QRect area)
+{
+    QGuiApplication::sync();
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
 // A top-level window of another colour than any the scene uses.
 class Cover {
 public:
@@ -34,24 +55,19 @@ public:
         window.setPalette(palette);
         window.setGeometry(onScreen);
     }
+    // Each waits until the screen shows the whole cover, or none of it.
     void Show()
     {
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        Settle();
+        const int all = window.width() * window.height();
+        ASSERT_TRUE(QTest::qWaitFor([this, all] { return PixelsOf(ScreenArea(window.geometry()), CoverColour) == all; }));
     }
     void Remove()
     {
+        const QRect area = window.geometry();
         window.hide();
-        Settle();
-    }
-    // Lets the X server and the program handle what showing or hiding a window sets off.
-    static void Settle()
-    {
-        for (int i = 0; i < 10; ++i) {
-            QTest::qWait(20);
-            QGuiApplication::sync();
-        }
+        ASSERT_TRUE(QTest::qWaitFor([area] { return PixelsOf(ScreenArea(area), CoverColour) == 0; }));
     }
 
 private:
@@ -63,7 +79,7 @@ protected:
     void SetUp() override
     {
         StartWithTwoSamplers(folder, forms);
-        Cover::Settle();
+        ASSERT_TRUE(QTest::qWaitFor([] { return PixelsOf(SurfaceOnScreen(), 0xffffffff) > 0; }));  // the first frame
     }
     void TearDown() override { forms.reset(); }
 
@@ -77,30 +93,12 @@ protected:
         return grab.toImage().convertToFormat(QImage::Format_RGB32);
     }
     // A part of the form outside the surface, as the screen shows it.
-    static QImage FormOnScreen(QRect area)
-    {
-        QGuiApplication::sync();
-        const QPoint at = Form1->mapToGlobal(area.topLeft());
-        return QGuiApplication::primaryScreen()->grabWindow(0, at.x(), at.y(), area.width(), area.height())
-            .toImage()
-            .convertToFormat(QImage::Format_RGB32);
-    }
+    static QImage FormOnScreen(QRect area) { return ScreenArea(OnScreen(area)); }
     static QRect OnScreen(QRect inForm) { return {Form1->mapToGlobal(inForm.topLeft()), inForm.size()}; }
-
-    static int PixelsOf(const QImage& image, QRgb colour)
-    {
-        int count = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (image.pixel(x, y) == colour) ++count;
-        return count;
-    }
 
     TempFolder folder;
     std::unique_ptr<ViewerForms> forms;
 };
-
-constexpr QRgb CoverColour = 0xffff00ff;
 
 TEST_F(CoverTest, AWindowOverTheSurfaceAloneLeavesItsPictureAndDrawsNoFrame)
 {
@@ -123,7 +121,7 @@ TEST_F(CoverTest, AWindowOverTheSurfaceAloneLeavesItsPictureAndDrawsNoFrame)
 TEST_F(CoverTest, AWindowOverTheSurfaceAndTheBareFormPaintsTheFormOnceAndRestoresThePicture)
 {
     Redraw();  // a green frame, as the form's paint draws it again
-    Cover::Settle();
+    ASSERT_TRUE(QTest::qWaitFor([] { return PixelsOf(SurfaceOnScreen(), 0xff00ff00) > 0; }));
     const QRect bare(505, 505, 25, 20);  // right of the pan bar, below the vertical one
     const QImage before = SurfaceOnScreen();
     const QImage formBefore = FormOnScreen(bare);
@@ -135,6 +133,9 @@ TEST_F(CoverTest, AWindowOverTheSurfaceAndTheBareFormPaintsTheFormOnceAndRestore
     ASSERT_GT(PixelsOf(SurfaceOnScreen(), CoverColour), 200 * 200 / 2);
     ASSERT_EQ(PixelsOf(FormOnScreen(bare), CoverColour), bare.width() * bare.height());
     cover.Remove();
+    // The form's paint comes after the uncovering has been shown.
+    ASSERT_TRUE(QTest::qWaitFor([frames] { return FramesShown() > frames; }));
+    QCoreApplication::processEvents();
 
     const QImage after = SurfaceOnScreen();
     EXPECT_EQ(PixelsOf(after, CoverColour), 0);
@@ -148,13 +149,12 @@ TEST_F(CoverTest, AMenuDroppedOverTheSurfaceLeavesItsPicture)
     const QImage before = SurfaceOnScreen();
     const long frames = FramesShown();
     MainForm->MainMenu1->setActiveAction(MainForm->File1->menuAction());
-    Cover::Settle();
-    ASSERT_TRUE(MainForm->File1->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm->File1));
     ASSERT_TRUE(OnScreen({0, 0, 500, 500}).intersects(MainForm->File1->geometry()));
+    ASSERT_TRUE(QTest::qWaitFor([&before] { return !(SurfaceOnScreen() == before); }));  // the menu shows over it
     MainForm->File1->hide();
-    Cover::Settle();
 
-    EXPECT_TRUE(SurfaceOnScreen() == before);
+    EXPECT_TRUE(QTest::qWaitFor([&before] { return SurfaceOnScreen() == before; }));
     EXPECT_EQ(FramesShown(), frames);
 }
 
@@ -191,7 +191,6 @@ TEST(FailingPick, AnHourPickedWithTheMouseFromTheDropDownListShowsItsBoxOnce)
     Form1->ComboBox2->showPopup();
     QAbstractItemView* list = Form1->ComboBox2->view();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
-    Cover::Settle();
     const QPoint hour3 = list->visualRect(list->model()->index(1, 0)).center();
     const auto texts = BoxesReadByAPerson([&] { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, hour3); });
     EXPECT_EQ(texts, std::vector<std::string>{"'bad' is not a valid floating point value."});

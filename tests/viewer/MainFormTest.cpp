@@ -93,11 +93,9 @@ TEST_F(MainWindow, TheViewerCanBeNeitherClosedNorRestored)
 
     EXPECT_FALSE(child->close());
     child->showNormal();
-    QTest::qWait(20);
-    EXPECT_TRUE(child->isMaximized());
+    EXPECT_TRUE(QTest::qWaitFor([child] { return child->isMaximized(); }));
     child->showMinimized();
-    QTest::qWait(20);
-    EXPECT_TRUE(child->isMaximized());
+    EXPECT_TRUE(QTest::qWaitFor([child] { return child->isMaximized(); }));
     EXPECT_TRUE(child->isVisible());
 }
 
@@ -128,25 +126,23 @@ TEST_F(MainWindow, TheStatusBarShowsTheLongHintOfTheHighlightedItem)
     EXPECT_EQ(vcl::GetLongHint(""), "");
 
     QMenuBar* bar = MainForm->MainMenu1;
+    const auto statusBecomes = [this](const std::string& text) { return QTest::qWaitFor([&] { return Status() == text; }); };
     bar->setActiveAction(MainForm->File1->menuAction());
-    QTest::qWait(20);
-    EXPECT_EQ(Status(), "File related commands");
+    EXPECT_TRUE(statusBecomes("File related commands")) << Status();
     MainForm->File1->setActiveAction(MainForm->FileExitItem);
     EXPECT_EQ(Status(), "Exit application");
     MainForm->File1->setActiveAction(MainForm->Kincaid1);
     EXPECT_EQ(Status(), "");
     MainForm->File1->hide();
-    QTest::qWait(20);
+    ASSERT_TRUE(QTest::qWaitFor([bar] { return !bar->activeAction(); }));
     EXPECT_EQ(Status(), "");
 
     bar->setActiveAction(MainForm->Help1->menuAction());
-    QTest::qWait(20);
-    EXPECT_EQ(Status(), "Help topics");
+    EXPECT_TRUE(statusBecomes("Help topics")) << Status();
     MainForm->Help1->setActiveAction(MainForm->HelpAboutItem);
     EXPECT_EQ(Status(), "Displays program information, version number, and copyright");
     MainForm->Help1->hide();
-    QTest::qWait(20);
-    EXPECT_EQ(Status(), "");
+    EXPECT_TRUE(statusBecomes("")) << Status();
 }
 
 TEST_F(MainWindow, RestingThePointerOnTheBarShowsNoHint)
@@ -383,8 +379,10 @@ const char* const ExitMark = "ORV_TEST_EXIT";
         };
         const int before = shownWindows();
         QMenuBar* bar = MainForm->MainMenu1;
+        bool chosen = false;
+        QObject::connect(MainForm->Options1, &QAction::triggered, [&chosen] { chosen = true; });
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(MainForm->Options1).center());
-        QTest::qWait(100);
+        shown = shown && QTest::qWaitFor([&chosen] { return chosen; });
         optionsOpenedNothing = shown && shownWindows() == before && !QApplication::activePopupWidget() &&
                                !QApplication::activeModalWidget() && Form1->Caption() == "Veltrana";
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(MainForm->File1->menuAction()).center());
