@@ -3,7 +3,6 @@
 #include "vcl/ErrorBox.h"
 
 #include <QCoreApplication>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
@@ -22,7 +21,7 @@ const GLfloat LightSpecular[4] = {1.0f, 1.0f, 0.0f, 1.0f};
 
 void showSetupError(TGLControl* surface, const char* text)
 {
-    QMessageBox::critical(surface->Container(), QStringLiteral("Error"), QString::fromLatin1(text));
+    vcl::ShowStopBox(surface->Container(), "Error", text);
 }
 
 vcl::TShiftState shiftOf(const QMouseEvent* event)

@@ -7,6 +7,7 @@
 #include "vcl/ErrorBox.h"
 #include "vcl/Forms.h"
 #include "vcl/Hints.h"
+#include "vcl/MainMenu.h"
 #include "vcl/TextFile.h"
 
 #include <QApplication>
@@ -68,7 +69,7 @@ TMainForm::TMainForm()
 
 void TMainForm::CreateMenu()
 {
-    MainMenu1 = new QMenuBar(this);
+    MainMenu1 = new vcl::TMainMenu(this);
     setMenuBar(MainMenu1);
 
     File1 = MainMenu1->addMenu(QStringLiteral("&Experiment"));

@@ -212,6 +212,7 @@ TEST_F(Choice, AFilterEditThatIsNotANumberEndsTheClickWhereItFails)
     const Row rows[] = {
         {"-", "10", "'-' is not a valid floating point value.", 1, 2},   // the minimum fails first
         {"7", "x", "'x' is not a valid floating point value.", 7, 2},    // the minimum is already taken
+        {"<b>7</b>", "9", "'<b>7</b>' is not a valid floating point value.", 1, 2},  // shown as typed
         {"7", "9", nullptr, 7, 9},
     };
     for (const Row& row : rows) {

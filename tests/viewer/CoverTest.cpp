@@ -6,8 +6,11 @@
 #include "ViewerTestSupport.h"
 #include "vcl/Events.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QGuiApplication>
 #include <QImage>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
@@ -18,6 +21,27 @@
 #include <memory>
 
 namespace {
+
+constexpr QRgb CoverColour = 0xffff00ff;
+
+int PixelsOf(const QImage& image, QRgb colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == colour) ++count;
+    return count;
+}
+
+// A part of the screen, as the X server holds it.
+QImage ScreenArea(QRect area)
+{
+    QGuiApplication::sync();
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
 
 // A top-level window of another colour than any the scene uses.
 class Cover {
@@ -31,24 +55,19 @@ public:
         window.setPalette(palette);
         window.setGeometry(onScreen);
     }
+    // Each waits until the screen shows the whole cover, or none of it.
     void Show()
     {
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        Settle();
+        const int all = window.width() * window.height();
+        ASSERT_TRUE(QTest::qWaitFor([this, all] { return PixelsOf(ScreenArea(window.geometry()), CoverColour) == all; }));
     }
     void Remove()
     {
+        const QRect area = window.geometry();
         window.hide();
-        Settle();
-    }
-    // Lets the X server and the program handle what showing or hiding a window sets off.
-    static void Settle()
-    {
-        for (int i = 0; i < 10; ++i) {
-            QTest::qWait(20);
-            QGuiApplication::sync();
-        }
+        ASSERT_TRUE(QTest::qWaitFor([area] { return PixelsOf(ScreenArea(area), CoverColour) == 0; }));
     }
 
 private:
@@ -60,7 +79,7 @@ protected:
     void SetUp() override
     {
         StartWithTwoSamplers(folder, forms);
-        Cover::Settle();
+        ASSERT_TRUE(QTest::qWaitFor([] { return PixelsOf(SurfaceOnScreen(), 0xffffffff) > 0; }));  // the first frame
     }
     void TearDown() override { forms.reset(); }
 
@@ -74,30 +93,12 @@ protected:
         return grab.toImage().convertToFormat(QImage::Format_RGB32);
     }
     // A part of the form outside the surface, as the screen shows it.
-    static QImage FormOnScreen(QRect area)
-    {
-        QGuiApplication::sync();
-        const QPoint at = Form1->mapToGlobal(area.topLeft());
-        return QGuiApplication::primaryScreen()->grabWindow(0, at.x(), at.y(), area.width(), area.height())
-            .toImage()
-            .convertToFormat(QImage::Format_RGB32);
-    }
+    static QImage FormOnScreen(QRect area) { return ScreenArea(OnScreen(area)); }
     static QRect OnScreen(QRect inForm) { return {Form1->mapToGlobal(inForm.topLeft()), inForm.size()}; }
-
-    static int PixelsOf(const QImage& image, QRgb colour)
-    {
-        int count = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (image.pixel(x, y) == colour) ++count;
-        return count;
-    }
 
     TempFolder folder;
     std::unique_ptr<ViewerForms> forms;
 };
-
-constexpr QRgb CoverColour = 0xffff00ff;
 
 TEST_F(CoverTest, AWindowOverTheSurfaceAloneLeavesItsPictureAndDrawsNoFrame)
 {
@@ -120,7 +121,7 @@ TEST_F(CoverTest, AWindowOverTheSurfaceAloneLeavesItsPictureAndDrawsNoFrame)
 TEST_F(CoverTest, AWindowOverTheSurfaceAndTheBareFormPaintsTheFormOnceAndRestoresThePicture)
 {
     Redraw();  // a green frame, as the form's paint draws it again
-    Cover::Settle();
+    ASSERT_TRUE(QTest::qWaitFor([] { return PixelsOf(SurfaceOnScreen(), 0xff00ff00) > 0; }));
     const QRect bare(505, 505, 25, 20);  // right of the pan bar, below the vertical one
     const QImage before = SurfaceOnScreen();
     const QImage formBefore = FormOnScreen(bare);
@@ -132,6 +133,9 @@ TEST_F(CoverTest, AWindowOverTheSurfaceAndTheBareFormPaintsTheFormOnceAndRestore
     ASSERT_GT(PixelsOf(SurfaceOnScreen(), CoverColour), 200 * 200 / 2);
     ASSERT_EQ(PixelsOf(FormOnScreen(bare), CoverColour), bare.width() * bare.height());
     cover.Remove();
+    // The form's paint comes after the uncovering has been shown.
+    ASSERT_TRUE(QTest::qWaitFor([frames] { return FramesShown() > frames; }));
+    QCoreApplication::processEvents();
 
     const QImage after = SurfaceOnScreen();
     EXPECT_EQ(PixelsOf(after, CoverColour), 0);
@@ -145,14 +149,52 @@ TEST_F(CoverTest, AMenuDroppedOverTheSurfaceLeavesItsPicture)
     const QImage before = SurfaceOnScreen();
     const long frames = FramesShown();
     MainForm->MainMenu1->setActiveAction(MainForm->File1->menuAction());
-    Cover::Settle();
-    ASSERT_TRUE(MainForm->File1->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm->File1));
     ASSERT_TRUE(OnScreen({0, 0, 500, 500}).intersects(MainForm->File1->geometry()));
+    ASSERT_TRUE(QTest::qWaitFor([&before] { return !(SurfaceOnScreen() == before); }));  // the menu shows over it
     MainForm->File1->hide();
-    Cover::Settle();
 
-    EXPECT_TRUE(SurfaceOnScreen() == before);
+    EXPECT_TRUE(QTest::qWaitFor([&before] { return SurfaceOnScreen() == before; }));
     EXPECT_EQ(FramesShown(), frames);
+}
+
+// Runs the action; every message box that opens meanwhile is recorded and closed with OK once
+// a person would have read it, so that what opening the box set off is handled while it shows.
+std::vector<std::string> BoxesReadByAPerson(const std::function<void()>& action)
+{
+    std::vector<std::string> texts;
+    WhileModal(action, [&texts](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box) return;
+        texts.push_back(box->text().toStdString());
+        QTimer::singleShot(300, box->button(QMessageBox::Ok), &QAbstractButton::click);
+    });
+    return texts;
+}
+
+TEST(FailingPick, AnHourPickedWithTheMouseFromTheDropDownListShowsItsBoxOnce)
+{
+    TempFolder folder;
+    folder.Write("MISC_KIN.DAT", kMeteoFile);
+    // Hours 2 and 3; hour 3's values are no numbers.
+    folder.Write("SF6_All.DAT", "50380 011 2\r\n"
+                                "1 300 4400 x 10 20 bad 40 50 60 70 80 90 100 110 120\r\n 13\r\n"
+                                "2 290.26 4390.1 x 11 21 bad 41 51 61 71 81 91 101 111 121\r\n 13\r\n");
+    ViewerForms forms;
+    ASSERT_TRUE(forms.startupBoxes.empty());
+    MainForm->Kincaid1->trigger();
+    Form1->ComboBox1->SetItemIndex(0);
+    ASSERT_TRUE(BoxesShownBy([] { vcl::Fire(Form1->ComboBox1->OnChange, Form1->ComboBox1); }).empty());
+    ASSERT_EQ(Form1->ComboBox2->ItemCount(), 2);
+
+    // The list drops over the form below the hour box; picking hour 3 closes it.
+    Form1->ComboBox2->showPopup();
+    QAbstractItemView* list = Form1->ComboBox2->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+    const QPoint hour3 = list->visualRect(list->model()->index(1, 0)).center();
+    const auto texts = BoxesReadByAPerson([&] { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, hour3); });
+    EXPECT_EQ(texts, std::vector<std::string>{"'bad' is not a valid floating point value."});
+    EXPECT_EQ(Form1->ComboBox2->ItemIndex(), 1);
 }
 
 } // namespace

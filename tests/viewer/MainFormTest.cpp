@@ -1,5 +1,6 @@
 // The main window, its menu and status bar, the data-set commands, the About box and Exit.
 #include "About.h"
+#include "GLControl.h"
 #include "Main.h"
 #include "ORVUnit1.h"
 #include "ViewerTestSupport.h"
@@ -92,11 +93,9 @@ TEST_F(MainWindow, TheViewerCanBeNeitherClosedNorRestored)
 
     EXPECT_FALSE(child->close());
     child->showNormal();
-    QTest::qWait(20);
-    EXPECT_TRUE(child->isMaximized());
+    EXPECT_TRUE(QTest::qWaitFor([child] { return child->isMaximized(); }));
     child->showMinimized();
-    QTest::qWait(20);
-    EXPECT_TRUE(child->isMaximized());
+    EXPECT_TRUE(QTest::qWaitFor([child] { return child->isMaximized(); }));
     EXPECT_TRUE(child->isVisible());
 }
 
@@ -127,25 +126,93 @@ TEST_F(MainWindow, TheStatusBarShowsTheLongHintOfTheHighlightedItem)
     EXPECT_EQ(vcl::GetLongHint(""), "");
 
     QMenuBar* bar = MainForm->MainMenu1;
+    const auto statusBecomes = [this](const std::string& text) { return QTest::qWaitFor([&] { return Status() == text; }); };
     bar->setActiveAction(MainForm->File1->menuAction());
-    QTest::qWait(20);
-    EXPECT_EQ(Status(), "File related commands");
+    EXPECT_TRUE(statusBecomes("File related commands")) << Status();
     MainForm->File1->setActiveAction(MainForm->FileExitItem);
     EXPECT_EQ(Status(), "Exit application");
     MainForm->File1->setActiveAction(MainForm->Kincaid1);
     EXPECT_EQ(Status(), "");
     MainForm->File1->hide();
-    QTest::qWait(20);
+    ASSERT_TRUE(QTest::qWaitFor([bar] { return !bar->activeAction(); }));
     EXPECT_EQ(Status(), "");
 
     bar->setActiveAction(MainForm->Help1->menuAction());
-    QTest::qWait(20);
-    EXPECT_EQ(Status(), "Help topics");
+    EXPECT_TRUE(statusBecomes("Help topics")) << Status();
     MainForm->Help1->setActiveAction(MainForm->HelpAboutItem);
     EXPECT_EQ(Status(), "Displays program information, version number, and copyright");
     MainForm->Help1->hide();
-    QTest::qWait(20);
-    EXPECT_EQ(Status(), "");
+    EXPECT_TRUE(statusBecomes("")) << Status();
+}
+
+TEST_F(MainWindow, RestingThePointerOnTheBarShowsNoHint)
+{
+    QMenuBar* bar = MainForm->MainMenu1;
+    for (QAction* entry : {MainForm->File1->menuAction(), MainForm->Help1->menuAction()}) {
+        QTest::mouseMove(bar, bar->actionGeometry(entry).center());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return bar->activeAction() == entry; }));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Status(), "") << entry->text().toStdString();
+    }
+}
+
+// A key as a person presses it: it goes to the open drop-down, or else to the control with the
+// focus; its release goes where keys go by then.
+void PressKey(Qt::Key key)
+{
+    const auto target = [] {
+        QWidget* popup = QApplication::activePopupWidget();
+        return popup ? popup : QApplication::focusWidget();
+    };
+    QTest::keyPress(target(), key);
+    QTest::keyRelease(target(), key);
+}
+
+TEST_F(MainWindow, TheArrowKeysMoveAlongTheWholeBarAndNeverReachTheForm)
+{
+    MainForm->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
+    Form1->TrackBar1->setFocus();
+    ASSERT_TRUE(Form1->TrackBar1->hasFocus());
+    const long frames = FramesShown();
+    QMenuBar* bar = MainForm->MainMenu1;
+    QAction* const experiment = MainForm->File1->menuAction();
+    QAction* const options = MainForm->Options1;
+    QAction* const help = MainForm->Help1->menuAction();
+
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(experiment).center());
+    ASSERT_TRUE(QTest::qWaitFor([] { return MainForm->File1->isVisible(); }));
+    std::vector<QAction*> highlighted;
+    std::vector<std::string> hints;
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Left}) {
+        PressKey(key);
+        QCoreApplication::processEvents();
+        highlighted.push_back(bar->activeAction());
+        hints.push_back(Status());
+    }
+    EXPECT_EQ(highlighted, (std::vector<QAction*>{options, help, experiment, help, options}));
+    // The first item of an opened drop-down is highlighted; Options has no hint.
+    EXPECT_EQ(hints, (std::vector<std::string>{"", "Displays program information, version number, and copyright", "", "Displays program information, version number, and copyright", ""}));
+    EXPECT_FALSE(QApplication::activePopupWidget());
+
+    // Enter on Options chooses it: nothing happens, and the loop ends.
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(bar->activeAction(), nullptr);
+    EXPECT_FALSE(QApplication::activePopupWidget());
+    EXPECT_FALSE(QApplication::activeModalWidget());
+    EXPECT_EQ(Form1->TrackBar1->Position(), 0);
+    EXPECT_EQ(FramesShown(), frames);
+
+    // Escape on Options ends the loop as well; the keys go to the form again.
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(help).center());
+    ASSERT_TRUE(QTest::qWaitFor([] { return MainForm->Help1->isVisible(); }));
+    PressKey(Qt::Key_Left);
+    ASSERT_EQ(bar->activeAction(), options);
+    PressKey(Qt::Key_Escape);
+    EXPECT_EQ(bar->activeAction(), nullptr);
+    EXPECT_EQ(Form1->TrackBar1->Position(), 0);
+    PressKey(Qt::Key_Right);
+    EXPECT_EQ(Form1->TrackBar1->Position(), 2);
 }
 
 TEST_F(MainWindow, TheDataSetCommandsSetCaptionFileAndDates)
@@ -312,8 +379,10 @@ const char* const ExitMark = "ORV_TEST_EXIT";
         };
         const int before = shownWindows();
         QMenuBar* bar = MainForm->MainMenu1;
+        bool chosen = false;
+        QObject::connect(MainForm->Options1, &QAction::triggered, [&chosen] { chosen = true; });
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(MainForm->Options1).center());
-        QTest::qWait(100);
+        shown = shown && QTest::qWaitFor([&chosen] { return chosen; });
         optionsOpenedNothing = shown && shownWindows() == before && !QApplication::activePopupWidget() &&
                                !QApplication::activeModalWidget() && Form1->Caption() == "Veltrana";
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(MainForm->File1->menuAction()).center());
@@ -349,6 +418,23 @@ TEST(StartUp, WithoutTheMeteoFileOneErrorBoxComesUpAndTheViewerIsShown)
     EXPECT_EQ(BarScale, 0.01);
     EXPECT_EQ(FilterMax, 100.0);
     EXPECT_EQ(Form1->StringGrid2->Cells(0, 11), "Monin Obukhov L");
+}
+
+TEST(TestListing, NeedsNoDisplay)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.insert("QT_QPA_PLATFORM", "xcb");
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_list_tests")});
+    ASSERT_TRUE(child.waitForFinished(60000));
+    const std::string output = QString::fromLocal8Bit(child.readAll()).toStdString();
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << output;
+    EXPECT_EQ(child.exitCode(), 0) << output;
+    EXPECT_NE(output.find("TestListing.\n  NeedsNoDisplay"), std::string::npos) << output;
 }
 
 } // namespace

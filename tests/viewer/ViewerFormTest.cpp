@@ -1,14 +1,27 @@
 // The viewer form: its design (places, sizes, texts, visibility), tab order and event wiring.
+#include "About.h"
 #include "GLControl.h"
 #include "Main.h"
 #include "ORVUnit1.h"
 #include "ViewerTestSupport.h"
+#include "vcl/Events.h"
+#include "vcl/StdControls.h"
+#include "vcl/StringGrid.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScreen>
+#include <QImage>
+#include <QLabel>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTabBar>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -94,6 +107,180 @@ TEST_F(ViewerForm, ShowsTheDesignTextsAndHidesWhatIsHidden)
     EXPECT_TRUE(f.StringGrid2->isHidden());
 }
 
+// The room that a control gives its text, in the control's own pixels, as the style draws it.
+QRect TextRoom(const QLineEdit* edit)
+{
+    // QLineEdit keeps this many pixels between its frame and its text on either side.
+    constexpr int lineEditMargin = 2;
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+    const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    return contents.marginsRemoved(edit->textMargins()).adjusted(lineEditMargin, 0, -lineEditMargin, 0);
+}
+
+QRect TextRoom(const QPushButton* button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, button);
+    const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button) / 2;
+    return button->rect().adjusted(frame + margin, frame, -frame - margin, -frame);
+}
+
+QRect TextRoom(const QAbstractButton* radio)
+{
+    QStyleOptionButton option;
+    option.initFrom(radio);
+    return radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, radio);
+}
+
+// A group box's caption keeps the same distance from the frame's right end as from its left.
+QRect TextRoom(const QGroupBox* box)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.lineWidth = 1;
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect frame = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, box);
+    const QRect label = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+    const int indent = label.left() - frame.left();
+    return {label.left(), label.top(), frame.width() - 2 * indent, label.height()};
+}
+
+// A label's text has the whole label, inside the area of its parent that shows it.
+QRect TextRoom(const QLabel* label, const QWidget* area)
+{
+    return label->contentsRect() & QRect(label->mapFrom(area, area->contentsRect().topLeft()), area->contentsRect().size());
+}
+
+// The width and line height of the text in the font that the control uses.
+QSize TextSize(const QWidget* control, const QString& text)
+{
+    const QFontMetrics metrics(control->font());
+    return {metrics.horizontalAdvance(text), metrics.height()};
+}
+
+TEST_F(ViewerForm, EveryCaptionAndTextIsShownWholeInsideItsControl)
+{
+    struct Caption {
+        const char* name;
+        const QWidget* control;
+        QString text;
+        QRect room;
+    };
+    TForm1& f = *Form1;
+    TAboutBox& a = *AboutBox;
+    const Caption captions[] = {
+        {"Label1", f.Label1, f.Label1->text(), TextRoom(f.Label1, &f)},
+        {"GroupBox1", f.GroupBox1, f.GroupBox1->title(), TextRoom(f.GroupBox1)},
+        {"ComboBox2", f.ComboBox2, f.ComboBox2->lineEdit()->text(), TextRoom(f.ComboBox2->lineEdit())},
+        {"ComboBox1", f.ComboBox1, f.ComboBox1->lineEdit()->text(), TextRoom(f.ComboBox1->lineEdit())},
+        {"Button1", f.Button1, f.Button1->text(), TextRoom(f.Button1)},
+        {"Button2", f.Button2, f.Button2->text(), TextRoom(f.Button2)},
+        {"Button3", f.Button3, f.Button3->text(), TextRoom(f.Button3)},
+        {"Button4", f.Button4, f.Button4->text(), TextRoom(f.Button4)},
+        {"Button5", f.Button5, f.Button5->text(), TextRoom(f.Button5)},
+        {"RadioGroup1", f.RadioGroup1, f.RadioGroup1->title(), TextRoom(f.RadioGroup1)},
+        {"RadioGroup1 item 0", f.RadioGroup1->Button(0), f.RadioGroup1->Button(0)->text(), TextRoom(f.RadioGroup1->Button(0))},
+        {"RadioGroup1 item 1", f.RadioGroup1->Button(1), f.RadioGroup1->Button(1)->text(), TextRoom(f.RadioGroup1->Button(1))},
+        {"GroupBox2", f.GroupBox2, f.GroupBox2->title(), TextRoom(f.GroupBox2)},
+        {"Label2", f.Label2, f.Label2->text(), TextRoom(f.Label2, f.GroupBox2)},
+        {"Label3", f.Label3, f.Label3->text(), TextRoom(f.Label3, f.GroupBox2)},
+        {"Edit1", f.Edit1, f.Edit1->text(), TextRoom(f.Edit1)},
+        {"Edit2", f.Edit2, f.Edit2->text(), TextRoom(f.Edit2)},
+        {"ProductName", a.ProductName, a.ProductName->text(), TextRoom(a.ProductName, a.Panel1)},
+        {"Label1 (About)", a.Label1, a.Label1->text(), TextRoom(a.Label1, a.Panel1)},
+        {"Version", a.Version, a.Version->text(), TextRoom(a.Version, a.Panel1)},
+        {"Copyright", a.Copyright, a.Copyright->text(), TextRoom(a.Copyright, a.Panel1)},
+        {"Comments", a.Comments, a.Comments->text(), TextRoom(a.Comments, a.Panel1)},
+        {"OKButton", a.OKButton, a.OKButton->text(), TextRoom(a.OKButton)},
+    };
+    for (const Caption& caption : captions) {
+        ASSERT_FALSE(caption.text.isEmpty()) << caption.name;
+        const QSize text = TextSize(caption.control, caption.text);
+        EXPECT_LE(text.width(), caption.room.width()) << caption.name << " in " << QFontInfo(caption.control->font()).family().toStdString();
+        EXPECT_LE(text.height(), caption.room.height()) << caption.name;
+    }
+}
+
+// What the widget itself paints, without its background and its children, on a transparent image.
+QImage OwnPaint(QWidget* widget)
+{
+    QImage image(widget->size(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    widget->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+    return image;
+}
+
+TEST_F(ViewerForm, TheViewItemsStandClearOfTheirGroupsFrame)
+{
+    vcl::TRadioGroup* group = Form1->RadioGroup1;
+    const QImage frame = OwnPaint(group);
+    // No pixel of an item's indicator or text lies on or next to the frame's line or caption
+    // (the style tints the inside of the frame faintly).
+    const auto nearFrame = [&frame](QPoint at) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+                const QPoint p = at + QPoint(dx, dy);
+                if (frame.rect().contains(p) && qAlpha(frame.pixel(p)) > 16) return true;
+            }
+        return false;
+    };
+    for (int i = 0; i < 2; ++i) {
+        QAbstractButton* item = group->Button(i);
+        const QImage drawn = OwnPaint(item);
+        int inked = 0, touching = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x) {
+                if (qAlpha(drawn.pixel(x, y)) == 0) continue;
+                ++inked;
+                touching += nearFrame(item->pos() + QPoint(x, y));
+            }
+        EXPECT_GT(inked, 0) << item->text().toStdString();
+        EXPECT_EQ(touching, 0) << item->text().toStdString();
+    }
+}
+
+// How many columns the dark text on a light ground spans, from its first inked column to its last.
+int InkWidth(const QImage& image)
+{
+    int first = image.width(), last = -1;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qGray(image.pixel(x, y)) < 128) {
+                first = std::min(first, x);
+                last = x;
+                break;
+            }
+    return last < 0 ? 0 : last - first + 1;
+}
+
+TEST_F(ViewerForm, TheScreenShowsTheDateBoxsTextWhole)
+{
+    QLineEdit* edit = Form1->ComboBox1->lineEdit();
+    Form1->Button2->setFocus();  // no text cursor in the box
+    ASSERT_TRUE(QTest::qWaitFor([edit] { return !edit->hasFocus(); }));
+    QGuiApplication::sync();
+    const QPoint at = edit->mapToGlobal(QPoint(0, 0));
+    const QImage shown = QGuiApplication::primaryScreen()->grabWindow(0, at.x(), at.y(), edit->width(), edit->height()).toImage();
+
+    // The same text in the same font, with room to spare.
+    const QFontMetrics metrics(edit->font());
+    QImage whole(metrics.horizontalAdvance(edit->text()) + 20, edit->height(), QImage::Format_RGB32);
+    whole.fill(Qt::white);
+    QPainter painter(&whole);
+    painter.setFont(edit->font());
+    painter.setPen(Qt::black);
+    painter.drawText(10, metrics.ascent() + 2, edit->text());
+    painter.end();
+
+    ASSERT_EQ(edit->text().toStdString(), "Experiment Date");
+    EXPECT_GT(InkWidth(whole), 0);
+    EXPECT_EQ(InkWidth(shown), InkWidth(whole));
+}
+
 TEST_F(ViewerForm, TabReachesTheCoveredSamplerListAfterTheHourBox)
 {
     Form1->ComboBox2->setFocus(Qt::TabFocusReason);
@@ -103,6 +290,80 @@ TEST_F(ViewerForm, TabReachesTheCoveredSamplerListAfterTheHourBox)
     EXPECT_TRUE(Form1->ComboBox1->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), Form1->Button1);
+}
+
+} // namespace
+
+namespace {
+
+// Reads the first experiment of the development data set, which shows both grids.
+void ShowTheGrids()
+{
+    MainForm->Kincaid1->trigger();
+    Form1->ComboBox1->SetItemIndex(0);
+    vcl::Fire(Form1->ComboBox1->OnChange, Form1->ComboBox1);
+    ASSERT_TRUE(Form1->StringGrid1->isVisibleTo(Form1->TabSheet2));
+    ASSERT_TRUE(Form1->StringGrid2->isVisible());
+}
+
+bool IsFixed(QModelIndex cell, int fixedCols, int fixedRows)
+{
+    return cell.column() < fixedCols || cell.row() < fixedRows;
+}
+
+TEST_F(ViewerForm, TabAndShiftTabLeaveEachGridForItsNeighboursInTheTabOrder)
+{
+    ShowTheGrids();
+    TForm1& f = *Form1;
+    struct Row {
+        const char* name;
+        vcl::TStringGrid* grid;
+        QWidget* page;
+        Qt::KeyboardModifiers modifiers;
+        QWidget* next;
+    };
+    // Behind the page control come the hidden Memo1 and then the view group's chosen item.
+    const Row rows[] = {
+        {"Tab from StringGrid2", f.StringGrid2, f.TabSheet1, Qt::NoModifier, f.RadioGroup1->Button(0)},
+        {"Shift+Tab from StringGrid2", f.StringGrid2, f.TabSheet1, Qt::ShiftModifier, f.PageControl1->tabBar()},
+        {"Tab from StringGrid1", f.StringGrid1, f.TabSheet2, Qt::NoModifier, f.RadioGroup1->Button(0)},
+        {"Shift+Tab from StringGrid1", f.StringGrid1, f.TabSheet2, Qt::ShiftModifier, f.PageControl1->tabBar()},
+    };
+    for (const Row& row : rows) {
+        f.PageControl1->setCurrentWidget(row.page);
+        row.grid->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(row.grid->hasFocus()) << row.name;
+        QTest::keyClick(row.grid, Qt::Key_Tab, row.modifiers);
+        EXPECT_EQ(QApplication::focusWidget(), row.next) << row.name;
+    }
+}
+
+TEST_F(ViewerForm, AFixedCellIsNeverTheCurrentOne)
+{
+    ShowTheGrids();
+    TForm1& f = *Form1;
+    struct Row {
+        vcl::TStringGrid* grid;
+        QWidget* page;
+        int fixedCols, fixedRows;
+    };
+    const Row rows[] = {{f.StringGrid2, f.TabSheet1, 1, 0}, {f.StringGrid1, f.TabSheet2, 3, 1}};
+    for (const Row& row : rows) {
+        f.PageControl1->setCurrentWidget(row.page);
+        row.grid->setFocus(Qt::TabFocusReason);
+        const QModelIndex first = row.grid->currentIndex();
+        EXPECT_EQ(first.column(), row.fixedCols);
+        EXPECT_EQ(first.row(), row.fixedRows);
+        for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Home, Qt::Key_PageUp}) {
+            QTest::keyClick(row.grid, key);
+            EXPECT_FALSE(IsFixed(row.grid->currentIndex(), row.fixedCols, row.fixedRows)) << row.fixedCols << " " << key;
+        }
+        QTest::keyClick(row.grid, Qt::Key_Home, Qt::ControlModifier);
+        EXPECT_EQ(row.grid->currentIndex(), first);
+        const QRect corner = row.grid->visualRect(row.grid->model()->index(0, 0));
+        QTest::mouseClick(row.grid->viewport(), Qt::LeftButton, {}, corner.center());
+        EXPECT_EQ(row.grid->currentIndex(), first);
+    }
 }
 
 } // namespace

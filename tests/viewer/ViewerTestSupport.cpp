@@ -64,6 +64,7 @@ std::vector<ShownBox> BoxesShownBy(const std::function<void()>& action)
         if (!box) return;
         boxes.push_back({box->windowTitle().toStdString(), box->text().toStdString(), box->icon(),
                          box->standardButtons()});
+        EXPECT_EQ(box->textFormat(), Qt::PlainText) << "a message box reads its text as markup: " << boxes.back().Text;
         if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
         else box->close();
     });

@@ -29,7 +29,8 @@ struct ShownBox {
     QMessageBox::StandardButtons Buttons;
 };
 
-// Runs the action; every message box that opens meanwhile is recorded and closed with OK.
+// Runs the action; every message box that opens meanwhile is recorded and closed with OK. A
+// box that would read its text as markup fails the test.
 std::vector<ShownBox> BoxesShownBy(const std::function<void()>& action);
 
 // While the action runs, calls `onModal` with each modal widget that becomes active (once per

@@ -15,16 +15,22 @@ std::string ErrorBoxText(const std::string& message)
     return message;
 }
 
+void ShowStopBox(QWidget* parent, const std::string& title, const std::string& text)
+{
+    QMessageBox box(QMessageBox::Critical, ToQ(title), ToQ(text), QMessageBox::Ok, parent);
+    // A message quotes what the user typed or a file held, which may look like markup.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
 void ShowErrorBox(const std::string& message)
 {
-    QMessageBox box(QMessageBox::Critical, ToQ(ApplicationTitle()), ToQ(ErrorBoxText(message)), QMessageBox::Ok);
-    bool closing = false;
-    QObject::connect(&box, &QDialog::finished, [&closing] {
-        closing = true;
-        PauseRepaintWhenUncovered();
-    });
-    box.exec();
-    if (closing) ResumeRepaintWhenUncovered();
+    // The failed action may have uncovered a part of the form (the list of a drop-down box
+    // that closed), and the box uncovers one as it closes: repainting either would run the
+    // failing frame again and show its box a second time.
+    PauseRepaintWhenUncovered();
+    ShowStopBox(nullptr, ApplicationTitle(), ErrorBoxText(message));
+    ResumeRepaintWhenUncovered();
 }
 
 void ShowCurrentException()

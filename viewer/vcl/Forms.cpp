@@ -23,7 +23,13 @@ void TForm::SetCaption(const std::string& caption) { setWindowTitle(ToQ(caption)
 
 QFont DesignFont()
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    // The controls' sizes were made for the design face, whose letters are narrow: a common
+    // sans face at the same pixel size cuts "Minimum" or "Experiment Date". Where the design
+    // face is missing, a narrow face of about its widths takes its place.
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans Narrow"),
+                      QStringLiteral("DejaVu Sans Condensed")});
+    font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
     return font;
 }

@@ -18,7 +18,8 @@ public:
     void SetCaption(const std::string& caption);
 };
 
-// The font of the design, "MS Sans Serif" at 11 pixels (the nearest installed face is used).
+// The font of the design, "MS Sans Serif" at 11 pixels; without it, "Liberation Sans Narrow"
+// (Debian's fonts-liberation), then "DejaVu Sans Condensed", at the same size.
 QFont DesignFont();
 
 // Puts the form into the frame's client area as a maximised child that cannot be closed,

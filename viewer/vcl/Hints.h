@@ -2,7 +2,7 @@
 // Hints of menu items: "short|long". While the user moves through the menu, the main window's
 // status bar shows the long part of the highlighted item's hint (the text after the first "|",
 // or the whole hint without "|"); an item without a hint, and the closing of the menu, leave it
-// empty. Qt's status tips do exactly that, so an item's status tip is its long hint.
+// empty. An item's status tip holds its long hint; the menu bar (vcl/MainMenu.h) shows it.
 #include <string>
 
 class QAction;

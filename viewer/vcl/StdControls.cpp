@@ -2,10 +2,14 @@
 
 #include "vcl/QtText.h"
 
+#include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QResizeEvent>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 
 namespace vcl {
 
@@ -67,12 +71,8 @@ TGroupBox::TGroupBox(QWidget* parent, const std::string& caption) : QGroupBox(To
 TRadioGroup::TRadioGroup(QWidget* parent, const std::string& caption, const std::vector<std::string>& items)
     : QGroupBox(ToQ(caption), parent)
 {
-    constexpr int top = 15, itemHeight = 20, left = 8;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        auto* button = new QRadioButton(ToQ(items[i]), this);
-        button->setGeometry(left, top + static_cast<int>(i) * itemHeight, 80, 17);
-        group_.addButton(button, static_cast<int>(i));
-    }
+    for (std::size_t i = 0; i < items.size(); ++i) group_.addButton(new QRadioButton(ToQ(items[i]), this), static_cast<int>(i));
+    ArrangeItems();
     connect(&group_, &QButtonGroup::idClicked, this, [this](int id) {
         if (id == chosen_) return;
         chosen_ = id;
@@ -95,6 +95,33 @@ void TRadioGroup::SetItemIndex(int index)
 }
 
 QAbstractButton* TRadioGroup::Button(int index) const { return group_.button(index); }
+
+// The items share the inside of the frame in equal rows, as the framework shares the group's
+// height below its caption; like there, they start 8 pixels from the left edge.
+void TRadioGroup::ArrangeItems()
+{
+    const int count = static_cast<int>(group_.buttons().size());
+    if (count == 0) return;
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    const QRect inside = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, this);
+    constexpr int left = 8;
+    const int rowHeight = inside.height() / count;
+    const int top = inside.top() + (inside.height() % count) / 2;
+    for (int i = 0; i < count; ++i) group_.button(i)->setGeometry(left, top + i * rowHeight, inside.right() + 1 - left, rowHeight);
+}
+
+void TRadioGroup::resizeEvent(QResizeEvent* event)
+{
+    QGroupBox::resizeEvent(event);
+    ArrangeItems();
+}
+
+void TRadioGroup::changeEvent(QEvent* event)
+{
+    QGroupBox::changeEvent(event);
+    if (event->type() == QEvent::FontChange) ArrangeItems();
+}
 
 TPanel::TPanel(QWidget* parent) : QFrame(parent)
 {

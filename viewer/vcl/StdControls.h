@@ -60,7 +60,8 @@ public:
     TGroupBox(QWidget* parent, const std::string& caption);
 };
 
-// A group of radio buttons in one column; ItemIndex -1 when none is chosen.
+// A group of radio buttons in one column, in rows that fill the group below its caption;
+// ItemIndex -1 when none is chosen.
 class TRadioGroup : public QGroupBox {
 public:
     TRadioGroup(QWidget* parent, const std::string& caption, const std::vector<std::string>& items);
@@ -69,7 +70,13 @@ public:
     QAbstractButton* Button(int index) const;
     TNotifyEvent OnClick;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
 private:
+    void ArrangeItems();
+
     QButtonGroup group_;
     int chosen_ = -1;  // the item chosen before the latest click
 };

@@ -3,7 +3,10 @@
 #include "vcl/QtText.h"
 
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QPalette>
+
+#include <algorithm>
 
 namespace vcl {
 
@@ -19,6 +22,9 @@ TStringGrid::TStringGrid(QWidget* parent, int colCount, int rowCount, int fixedC
     horizontalHeader()->setDefaultSectionSize(defaultColWidth);
     verticalHeader()->setDefaultSectionSize(defaultRowHeight);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab and Shift+Tab go on to the next control of the form; only the arrow keys and the
+    // mouse move from cell to cell.
+    setTabKeyNavigation(false);
     setTextElideMode(Qt::ElideNone);  // a text wider than its cell is cut, not shortened with dots
     setWordWrap(false);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -61,6 +67,31 @@ void TStringGrid::StyleCell(int col, int row)
         cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     }
     setItem(row, col, cell);
+}
+
+bool TStringGrid::IsFixed(const QModelIndex& cell) const
+{
+    return cell.isValid() && (cell.column() < fixedCols_ || cell.row() < fixedRows_);
+}
+
+QModelIndex TStringGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    const QModelIndex cell = QTableWidget::moveCursor(cursorAction, modifiers);
+    if (!IsFixed(cell)) return cell;
+    // A step onto a fixed cell stops at the nearest cell that is not fixed.
+    const QModelIndex free = model()->index(std::max(cell.row(), fixedRows_), std::max(cell.column(), fixedCols_));
+    return free.isValid() ? free : currentIndex();
+}
+
+void TStringGrid::mousePressEvent(QMouseEvent* event)
+{
+    // A click on a fixed cell gives the grid the focus and leaves the current cell where it is.
+    if (IsFixed(indexAt(event->position().toPoint()))) {
+        setFocus(Qt::MouseFocusReason);
+        event->accept();
+        return;
+    }
+    QTableWidget::mousePressEvent(event);
 }
 
 std::string TStringGrid::Cells(int col, int row) const

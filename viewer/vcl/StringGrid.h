@@ -1,6 +1,7 @@
 #pragma once
 // A grid of cell texts with fixed (header) rows and columns drawn in the button-face colour.
 // The user can select cells but not edit them; scroll bars appear when the cells do not fit.
+// A fixed cell is never the current one, and Tab leaves the grid for the next control.
 // Cells(col, row) follows the framework's order: column first.
 #include <QTableWidget>
 #include <string>
@@ -25,7 +26,12 @@ public:
     std::string Cells(int col, int row) const;
     void SetCells(int col, int row, const std::string& text);
 
+protected:
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
 private:
+    bool IsFixed(const QModelIndex& cell) const;
     void StyleCell(int col, int row);
     void Resized(int oldCols, int oldRows);
 

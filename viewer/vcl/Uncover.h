@@ -12,8 +12,9 @@ namespace vcl {
 // else (showing, resizing) are left to the toolkit as before. Does nothing off X11.
 void RepaintWhenUncovered(QWidget* form);
 
-// What one of the program's own error boxes uncovers as it closes is not repainted: a frame
-// that fails would otherwise fail again behind its box, and bring the box back at every OK.
+// While one of the program's own error boxes shows, and for what it uncovers as it closes,
+// uncovering repaints nothing: a frame that fails would otherwise fail again behind the box,
+// show its box a second time for one failed action, and bring it back at every OK.
 // From PauseRepaintWhenUncovered on, uncovering repaints nothing, until ResumeRepaintWhenUncovered
 // has handled what the window system still had to report.
 void PauseRepaintWhenUncovered();
