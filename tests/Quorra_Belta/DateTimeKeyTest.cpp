@@ -1,4 +1,4 @@
-#include "DateTimeKey.h"
+#include "Quorra_Belta/DateTimeKey.h"
 
 #include <gtest/gtest.h>
 

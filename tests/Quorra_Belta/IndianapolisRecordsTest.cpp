@@ -1,4 +1,4 @@
-#include "IndianapolisRecords.h"
+#include "Quorra_Belta/IndianapolisRecords.h"
 
 #include <string>
 

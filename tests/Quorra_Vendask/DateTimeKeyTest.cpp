@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "DateTimeKey.h"
+#include "Quorra_Vendask/DateTimeKey.h"
 
 namespace vendask {
 namespace {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "CurrentFolder.h"
-#include "HeaderFiles.h"
+#include "Quorra_Vendask/HeaderFiles.h"
 #include "ScratchFolder.h"
 #include "TestText.h"
 

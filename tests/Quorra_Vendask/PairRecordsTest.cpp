@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "PairRecords.h"
+#include "Quorra_Vendask/PairRecords.h"
 
 namespace vendask {
 namespace {

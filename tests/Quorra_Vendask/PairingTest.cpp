@@ -7,7 +7,7 @@
 #include "Console.h"
 #include "CurrentFolder.h"
 #include "Failure.h"
-#include "Pairing.h"
+#include "Quorra_Vendask/Pairing.h"
 #include "ScratchFolder.h"
 #include "TestText.h"
 
