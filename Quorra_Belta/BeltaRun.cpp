@@ -1,109 +1,72 @@
 #include "BeltaRun.h"
 
 #include <cstdint>
-#include <string>
+#include <vector>
 
-#include "Console.h"
-#include "Dialogue.h"
-#include "IndianapolisRecords.h"
+#include "HeaderFiles.h"
+#include "IdString.h"
 #include "MergePairing.h"
 #include "PairingStops.h"
-#include "Read_ini_routines.h"
+#include "QualityLevel.h"
+#include "ResultFiles.h"
 #include "ResultJoining.h"
-#include "RunMessages.h"
 #include "RunNames.h"
-#include "TextInput.h"
+#include "RunStart.h"
 #include "TextOutput.h"
 
 namespace belta {
 namespace {
 
-void writeBanner()
-{
-    auto& c = kit::console();
-    c.line(" This program produces several output files.");
-    c.line(" They are for use by HAVK, MORVANTE and TESSARY.");
-    c.line(" ");
-    c.line(" Settings from the file Quorra_Belta.ini are used.");
-    c.line(" ");
-}
-
-constexpr std::string_view settingsFile = "Quorra_Belta.ini";
-// As the "Edit the file" lines name it.
-constexpr std::string_view settingsName = "Quorra_Belta.INI";
-
-Name settingsValue(std::string_view key)
-{
-    Name value;
-    bool is_found = false;
-    Read_ini_routines::getValue("Files", key, value.span(), "", is_found);
-    return value;
-}
+// The "Edit the file" lines have always named the settings file in capitals.
+constexpr kit::SettingsFile settings{"Quorra_Belta.ini", "Quorra_Belta.INI", "  "};
 
 } // namespace
 
 int runBelta()
 {
-    kit::lockFolderOrStop();
-    bool is_ini_found = false;
-    Read_ini_routines::setIniFilename(settingsFile, is_ini_found);
-    if (!is_ini_found)
-        stopSettingsMissing();
+    // 1. One run at a time in this folder; the settings file and the banner.
+    kit::startRun(settings);
 
-    writeBanner();
-    const Name Results_path = settingsValue("Results_path");
-    const Name Results_filename = settingsValue("Results_file");
-    const Name Master_path = settingsValue("Master_path");
+    // 2. The settings and the names built from them.
+    RunNames names;
+    kit::readFolderSettings(names);
+    names.build();
 
-    const Name Results_file = joinName(Results_path, Results_filename.view());
-    kit::TextInput model;
-    if (!model.open(Results_file.trimmed()))
-        kit::stopModelResultsNotOpened(Results_file.trimmed(), settingsName);
-
-    const Name MASTNAME = joinName(Master_path, "MASTER.IND");
-    kit::TextInput observations;
-    if (!observations.open(MASTNAME.trimmed()))
-        kit::stopKitFileNotOpened(MASTNAME.view(), settingsName);
-
-    // The trailer is only appended later; here it just has to be there.
-    const Name BTT_NAME = kit::joinText<256>({Master_path.trimmed(), "\\IND.BTT"});
-    // The level is asked only after the pieces are made: the commands of every level must read
-    // back before anything is written, and the chosen level's result files are checked once it
-    // is known.
+    // 3. The inputs; nothing is written unless the COPY texts of every level name the files meant
+    //    and none of the pieces is one of the inputs. The result files are checked once the level
+    //    is known.
+    kit::PairingInputs inputs{settings.name, names.BTT_NAME.trimmed()};
+    kit::openInputsOrStop(inputs, names.Results_file, names.MASTNAME, settings.editName);
     for (std::int32_t level = 0; level <= 3; ++level)
-        kit::filesWrittenBy(resultCopies(BTT_NAME, resultNames(Results_path, level)), settingsName);
-    const kit::PairingInputs inputs{settingsFile, model, observations, BTT_NAME.trimmed()};
-    kit::stopWhenAnInputWouldBeWritten(inputs, pieceFiles(), settingsName);
+        kit::filesWrittenBy(resultCopies(names.BTT_NAME, resultNames(names.Results_path, level)), settings.editName);
+    kit::stopWhenAnInputWouldBeWritten(inputs, kit::writtenFiles(pieces, {}), settings.editName);
 
+    // 4. The body files, then the trailer, which must be there for the joining.
     kit::TextOutput BODY1;
     kit::TextOutput BODY2;
     BODY1.create(bodyPairFile);
     BODY2.create(bodyScatterFile);
+    kit::checkTrailerOrStop(names.BTT_NAME.trimmed(), names.trailerShown(), settings.editName);
 
-    {
-        kit::TextInput trailer;
-        if (!trailer.open(BTT_NAME.trimmed()))
-            kit::stopKitFileNotOpened(std::string(Master_path.trimmed()) + "\\IND.BTT", settingsName);
-    }
-
+    // 5. The quality level, whose result files must not be inputs either, and the ID string.
     const std::int32_t LOWLEV = chooseQualityLevel();
-    const ResultNames names = resultNames(Results_path, LOWLEV);
-    kit::stopWhenAnInputWouldBeWritten(inputs, kit::filesWrittenBy(resultCopies(BTT_NAME, names), settingsName),
-                                       settingsName);
-    const kit::Text<12> ID_STR = askIdString();
+    const ResultNames results = resultNames(names.Results_path, LOWLEV);
+    const std::vector<kit::PlannedCopy> copies = resultCopies(names.BTT_NAME, results);
+    kit::stopWhenAnInputWouldBeWritten(inputs, kit::filesWrittenBy(copies, settings.editName), settings.editName);
+    const kit::Text<12> ID_STR = kit::askIdString("Indianapolis");
 
-    const std::int32_t N_REC =
-        pairRecords({model, observations, BODY1, BODY2}, LOWLEV, {MASTNAME.view(), Results_file.trimmed()});
+    // 6. The pairing, and the headers in front of its bodies.
+    const std::int32_t N_REC = pairRecords({inputs.model, inputs.observations, BODY1, BODY2}, LOWLEV,
+                                           {names.MASTNAME.view(), names.Results_file.trimmed()});
     BODY1.close();
     BODY2.close();
     writeHeaderFiles(N_REC, ID_STR);
 
-    const JoinedResults made = joinResultFiles(BTT_NAME, names);
-    writeSummary(made, names, Results_path, N_REC);
-    if (!made.allMade())
-        return 1;  // the pieces stay for the user to look at
-    deleteTemporaries();
-    return 0;
+    // 7. The result files, the report of what was made, and the deletion of the pieces.
+    const std::vector<bool> made = kit::joinResultFiles(copies);
+    reportResultFiles(made, results, names.Results_path);
+    kit::printRecordCount(N_REC);
+    return kit::deletePiecesWhenAllMade(made, pieces);
 }
 
 } // namespace belta

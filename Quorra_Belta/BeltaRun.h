@@ -1,8 +1,10 @@
 #pragma once
-// One pairing run of Quorra_Belta, from the settings file to the deletion of the temporary
-// pieces. Returns the exit code (1 when a result file could not be made); stops throw.
+// One run of Quorra_Belta from the settings to the deletion of the temporary files.
+
 namespace belta {
 
+// Works in the current folder. Returns 0 when both result files were made, 1 when one or both
+// could not be made; stops (kit::Stop) after a message, or fails (kit::RuntimeFailure).
 int runBelta();
 
 } // namespace belta

@@ -1,7 +1,5 @@
 #include "IndianapolisRecords.h"
 
-#include "TextOutput.h"
-
 namespace belta {
 namespace {
 
@@ -37,27 +35,6 @@ std::string_view formatScatterRecord(kit::Record& record, const ObservationRecor
 {
     appendPairFields(record.clear(), obs, model);
     return record.view();
-}
-
-void writeHeaderFiles(std::int32_t N_REC, const kit::Text<12>& ID_STR)
-{
-    kit::Record line;
-    kit::TextOutput file;
-
-    file.create(pairHeaderFile);
-    file.writeLine(line.clear().text(" ").I(N_REC, 4).text("   2   1   4").view());
-    file.writeLine(line.clear().text(" ").I(N_REC, 4).view());
-    file.writeLine(" 'C_OBS' 'C_MOD' DIST     u*     HR  zmix  YR MO DY HR QUAL");
-    file.writeLine(" 'Block of all data'");
-    file.close();
-
-    file.create(scatterHeaderFile);
-    file.writeLine(line.clear().text(" Indianapolis scatter  -  ").text(ID_STR.view()).view());
-    file.writeLine(" c\\sub{obs}");
-    file.writeLine(" c\\sub{mod}");
-    file.writeLine(line.clear().I(N_REC, 4).text(" 1").view());
-    file.writeLine("' '");
-    file.close();
 }
 
 } // namespace belta

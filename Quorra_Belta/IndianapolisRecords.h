@@ -1,11 +1,10 @@
 #pragma once
 // The Indianapolis input records and the lines written from them: the PairRecord (pair-data
-// body), the ScatterRecord (scatter-input body) and the two header files.
+// body) and the ScatterRecord (scatter-input body).
 #include <cstdint>
 #include <string_view>
 
 #include "FixedFormat.h"
-#include "Text.h"
 
 namespace belta {
 
@@ -40,11 +39,5 @@ std::string_view formatPairRecord(kit::Record& record, const ObservationRecord& 
 // The same without the leading 1: 57 columns.
 std::string_view formatScatterRecord(kit::Record& record, const ObservationRecord& obs,
                                      const ModelResultRecord& model);
-
-inline constexpr std::string_view pairHeaderFile = "IN_HDR.INP";
-inline constexpr std::string_view scatterHeaderFile = "IN_HDR.DAT";
-
-// Writes "IN_HDR.INP" (four lines) and then "IN_HDR.DAT" (five lines) in the current folder.
-void writeHeaderFiles(std::int32_t N_REC, const kit::Text<12>& ID_STR);
 
 } // namespace belta

@@ -1,14 +1,9 @@
 #include "ResultJoining.h"
 
-#include <array>
-
 #include <initializer_list>
 #include <string>
 
-#include "Command.h"
 #include "Console.h"
-#include "IndianapolisRecords.h"
-#include "ResultFiles.h"
 
 namespace belta {
 namespace {
@@ -63,35 +58,6 @@ ResultNames resultNames(const Name& Results_path, std::int32_t LOWLEV)
     return {byLevel, joinName(Results_path, byLevel.INP_FIL), joinName(Results_path, byLevel.SCAT_FIL)};
 }
 
-JoinedResults joinResultFiles(const Name& BTT_NAME, const ResultNames& names)
-{
-    JoinedResults made{};
-    made.pairDataMade = kit::copyAndCheck(pairDataCommand(BTT_NAME, names.INP_FIL), names.INP_FIL.trimmed(),
-                                          {pairHeaderFile, bodyPairFile, BTT_NAME.trimmed()});
-    made.scatterMade = kit::copyAndCheck(scatterCommand(names.SCAT_FIL), names.SCAT_FIL.trimmed(),
-                                         {scatterHeaderFile, bodyScatterFile});
-    return made;
-}
-
-void writeSummary(const JoinedResults& made, const ResultNames& names, const Name& Results_path,
-                  std::int32_t N_REC)
-{
-    auto& c = kit::console();
-    c.line("");
-    c.line("");
-    reportResult(made.pairDataMade, names.INP_FIL, names.byLevel.INP_FIL, Results_path, " It can be used as input for HAVK and MORVANTE.");
-    c.line("");
-    c.line("");
-    c.line("");
-    reportResult(made.scatterMade, names.SCAT_FIL, names.byLevel.SCAT_FIL, Results_path, " It can be used as input for TESSARY.");
-    c.line("");
-    c.line("");
-    c.line("Number of data records: ", N_REC);
-    c.line("");
-}
-
-constexpr std::array<std::string_view, 4> pieces{bodyPairFile, bodyScatterFile, pairHeaderFile, scatterHeaderFile};
-
 std::vector<kit::PlannedCopy> resultCopies(const Name& BTT_NAME, const ResultNames& names)
 {
     return {{pairDataCommand(BTT_NAME, names.INP_FIL),
@@ -102,15 +68,17 @@ std::vector<kit::PlannedCopy> resultCopies(const Name& BTT_NAME, const ResultNam
              std::string(names.SCAT_FIL.trimmed())}};
 }
 
-std::vector<std::string> pieceFiles()
+void reportResultFiles(const std::vector<bool>& made, const ResultNames& names, const Name& Results_path)
 {
-    return {pieces.begin(), pieces.end()};
-}
-
-void deleteTemporaries()
-{
-    for (std::string_view piece : pieces)
-        kit::runCommand(joined({"DEL ", piece}));
+    auto& c = kit::console();
+    c.line("");
+    c.line("");
+    reportResult(made[0], names.INP_FIL, names.byLevel.INP_FIL, Results_path, " It can be used as input for HAVK and MORVANTE.");
+    c.line("");
+    c.line("");
+    c.line("");
+    reportResult(made[1], names.SCAT_FIL, names.byLevel.SCAT_FIL, Results_path, " It can be used as input for TESSARY.");
+    c.line("");
 }
 
 } // namespace belta

@@ -1,18 +1,23 @@
 #pragma once
-// Turning the temporary pieces into the two result files with COPY commands, the summary that
-// reports them, and the DEL commands that clear the pieces away.
+// The two result files of a quality level: the COPY commands that join them from the pieces, and
+// the report of what was made.
+#include <array>
 #include <cstdint>
-#include <string>
 #include <string_view>
 #include <vector>
 
-#include "PairingStops.h"
+#include "HeaderFiles.h"
+#include "ResultFiles.h"
 #include "RunNames.h"
 
 namespace belta {
 
 inline constexpr std::string_view bodyPairFile = "BODY1";
 inline constexpr std::string_view bodyScatterFile = "BODY2";
+
+// The pieces a run writes in the current folder, in the order they are deleted.
+inline constexpr std::array<std::string_view, 4> pieces{bodyPairFile, bodyScatterFile, pairHeaderFile,
+                                                        scatterHeaderFile};
 
 // The full names of the two result files and the file names they were joined from.
 struct ResultNames {
@@ -22,29 +27,13 @@ struct ResultNames {
 };
 ResultNames resultNames(const Name& Results_path, std::int32_t LOWLEV);
 
-struct JoinedResults {
-    bool pairDataMade;
-    bool scatterMade;
-    bool allMade() const { return pairDataMade && scatterMade; }
-};
-
-// Runs both COPY commands and checks each result file. A name holding blanks goes into a command
-// in double quotes; otherwise the destination keeps its whole 256-character field.
-JoinedResults joinResultFiles(const Name& BTT_NAME, const ResultNames& names);
-
-// The summary lines; a result file that was not made is reported, with its folder, instead of
-// being claimed.
-void writeSummary(const JoinedResults& made, const ResultNames& names, const Name& Results_path,
-                  std::int32_t N_REC);
-
 // The two COPY commands that join the result files, with the names each is meant to join and
-// write.
+// write. A name holding blanks goes into a command in double quotes; otherwise the destination
+// keeps its whole 256-character field.
 std::vector<kit::PlannedCopy> resultCopies(const Name& BTT_NAME, const ResultNames& names);
 
-// The pieces a run writes in the current folder.
-std::vector<std::string> pieceFiles();
-
-// DEL of the two bodies and the two headers.
-void deleteTemporaries();
+// The result messages, given which of the two result files were made: a result file that was not
+// made is reported, with its folder, instead of being claimed.
+void reportResultFiles(const std::vector<bool>& made, const ResultNames& names, const Name& Results_path);
 
 } // namespace belta

@@ -9,6 +9,18 @@ Name joinName(const Name& folder, std::string_view fileName)
     return kit::joinText<256>({folder.trimmed(), "\\", kit::trimRight(fileName)});
 }
 
+void RunNames::build()
+{
+    Results_file = joinName(Results_path, Results_filename.view());
+    MASTNAME = joinName(Master_path, "MASTER.IND");
+    BTT_NAME = kit::joinText<256>({Master_path.trimmed(), "\\IND.BTT"});
+}
+
+std::string RunNames::trailerShown() const
+{
+    return std::string(Master_path.trimmed()) + "\\IND.BTT";
+}
+
 LevelFileNames levelFileNames(std::int32_t LOWLEV)
 {
     static constexpr std::array<LevelFileNames, 4> byLevel{{

@@ -1,12 +1,11 @@
 #include "Concatenation.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
 
-#include "Command.h"
 #include "Console.h"
-#include "ResultFiles.h"
 
 namespace vendask {
 namespace {
@@ -32,9 +31,6 @@ constexpr std::array<ResultFile, 4> lillestromFiles{{
     {"LIYSCAT.DAT", "HDRDAT.CWI", "BODYY2", false},
 }};
 
-constexpr std::array<std::string_view, 8> pieces{"BODY1",          "BODY2",          "BODYY1",  "BODYY2",
-                                                 "HDRDAT.MAX",     "HDRDAT.CWI",     "HDR.MAX", "HDR.CWI"};
-
 std::string destination(const RunNames& names, const ResultFile& f)
 {
     return std::string(names.Prefix.trimmed()).append(f.name);
@@ -59,41 +55,39 @@ std::string copyCommand(const ResultFile& f, std::string_view trailer, std::stri
 
 } // namespace
 
-bool joinResultFiles(bool cph, const RunNames& names)
+std::vector<kit::PlannedCopy> resultCopies(bool cph, const RunNames& names)
+{
+    const std::string_view trailer = names.BTT_NAME.trimmed();
+    std::vector<kit::PlannedCopy> copies;
+    for (const ResultFile& f : cph ? copenhagenFiles : lillestromFiles) {
+        kit::PlannedCopy copy{.sources = {std::string(f.header), std::string(f.body)},
+                              .destination = destination(names, f)};
+        if (f.withTrailer)
+            copy.sources.emplace_back(trailer);
+        copy.command = copyCommand(f, trailer, copy.destination);
+        copies.push_back(std::move(copy));
+    }
+    return copies;
+}
+
+void showFirstCopy(const RunNames& names)
+{
+    const ResultFile& first = copenhagenFiles.front();
+    kit::console().line("copy ", copyOperands(first, names.BTT_NAME.trimmed(), destination(names, first)));
+    kit::console().line(" ");
+}
+
+void reportResultFiles(bool cph, const RunNames& names, const std::vector<bool>& made)
 {
     auto& con = kit::console();
     const auto& files = cph ? copenhagenFiles : lillestromFiles;
-    const std::string_view trailer = names.BTT_NAME.trimmed();
     const std::string_view folder = names.Results_path.trimmed();
-
-    std::array<std::string, 4> destinations;
     for (std::size_t i = 0; i < files.size(); ++i)
-        destinations[i] = destination(names, files[i]);
-
-    if (cph) {
-        // Shows the user how the first file is put together; this line is never run.
-        con.line("copy ", copyOperands(files[0], trailer, destinations[0]));
-        con.line(" ");
-    }
-
-    std::array<bool, 4> made{};
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        const ResultFile& f = files[i];
-        const std::string command = copyCommand(f, trailer, destinations[i]);
-        made[i] = f.withTrailer ? kit::copyAndCheck(command, destinations[i], {f.header, f.body, trailer})
-                                : kit::copyAndCheck(command, destinations[i], {f.header, f.body});
-    }
-    bool allMade = true;
-    bool anyMade = false;
-    for (std::size_t i = 0; i < files.size(); ++i) {
         if (!made[i])
             kit::reportNotMade(files[i].name, folder);
-        allMade = allMade && made[i];
-        anyMade = anyMade || made[i];
-    }
 
     con.line(" ");
-    if (anyMade) {
+    if (std::find(made.begin(), made.end(), true) != made.end()) {
         con.line(" The following files have been created in folder");
         con.line(folder, ":");
         for (std::size_t i = 0; i < files.size(); ++i) {
@@ -111,35 +105,6 @@ bool joinResultFiles(bool cph, const RunNames& names)
     con.line(" The files with extension .INP can be used as input for HAVK and MORVANTE.");
     con.line(" The files with extension .DAT can be used as input for TESSARY.");
     con.line(" ");
-    return allMade;
-}
-
-std::vector<kit::PlannedCopy> resultCopies(bool cph, const RunNames& names)
-{
-    const std::string_view trailer = names.BTT_NAME.trimmed();
-    std::vector<kit::PlannedCopy> copies;
-    for (const ResultFile& f : cph ? copenhagenFiles : lillestromFiles) {
-        kit::PlannedCopy copy{.sources = {std::string(f.header), std::string(f.body)},
-                              .destination = destination(names, f)};
-        if (f.withTrailer)
-            copy.sources.emplace_back(trailer);
-        copy.command = copyCommand(f, trailer, copy.destination);
-        copies.push_back(std::move(copy));
-    }
-    return copies;
-}
-
-std::vector<std::string> writtenFiles(const std::vector<std::string>& results)
-{
-    std::vector<std::string> written(pieces.begin(), pieces.end());
-    written.insert(written.end(), results.begin(), results.end());
-    return written;
-}
-
-void deleteTemporaries()
-{
-    for (std::string_view piece : pieces)
-        kit::runCommand(std::string("DEL ").append(piece));
 }
 
 } // namespace vendask

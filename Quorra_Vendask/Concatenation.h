@@ -1,25 +1,26 @@
 #pragma once
 // Joining the pieces into the four result files, and telling the user what was made.
-#include <string>
+#include <array>
+#include <string_view>
 #include <vector>
 
-#include "PairingStops.h"
+#include "ResultFiles.h"
 #include "RunNames.h"
 
 namespace vendask {
 
-// Runs the four COPY commands, checks each result file and prints the result messages.
-// Returns true when all four result files were made whole.
-bool joinResultFiles(bool cph, const RunNames& names);
+// The pieces a run writes in the current folder, in the order they are deleted.
+inline constexpr std::array<std::string_view, 8> pieces{"BODY1",      "BODY2",      "BODYY1",  "BODYY2",
+                                                        "HDRDAT.MAX", "HDRDAT.CWI", "HDR.MAX", "HDR.CWI"};
 
 // The four COPY commands that join the result files, with the names each is meant to join and
 // write.
 std::vector<kit::PlannedCopy> resultCopies(bool cph, const RunNames& names);
 
-// Every file the run writes: the pieces in the current folder, then `results`.
-std::vector<std::string> writtenFiles(const std::vector<std::string>& results);
+// Shows the user how the first Copenhagen result file is put together; this line is never run.
+void showFirstCopy(const RunNames& names);
 
-// Removes the body and header pieces from the current folder.
-void deleteTemporaries();
+// The result messages, given which of the four result files were made.
+void reportResultFiles(bool cph, const RunNames& names, const std::vector<bool>& made);
 
 } // namespace vendask

@@ -1,58 +1,39 @@
 #include "HeaderFiles.h"
 
-#include "FixedFormat.h"
-#include "TextOutput.h"
+#include "ResultHeaders.h"
 
 namespace vendask {
 namespace {
 
-// The four lines that HAVK and MORVANTE expect in front of a pair-data body.
-void writePairDataHeader(std::string_view name, int N_REC, std::string_view shape, std::string_view labels)
-{
-    kit::TextOutput out;
-    kit::Record r;
-    out.create(name);
-    out.writeLine(r.clear().text(" ").I(N_REC, 4).text(shape).view());
-    out.writeLine(r.clear().text(" ").I(N_REC, 4).view());
-    out.writeLine(labels);
-    out.writeLine(" 'Block of all data'");
-    out.close();
-}
+// What the header pieces of a location say; the crosswind-integrated pair-data header has the
+// same shape at both locations.
+struct HeaderTexts {
+    std::string_view maxShape;
+    std::string_view maxLabels;
+    std::string_view cwiLabels;
+    std::string_view maxTitle;
+    std::string_view cwiTitle;
+};
 
-// The five lines that TESSARY expects in front of a scatter body.
-void writeScatterHeader(std::string_view name, int N_REC, std::string_view title, std::string_view ID_STR,
-                        std::string_view quantity)
-{
-    kit::TextOutput out;
-    kit::Record r;
-    out.create(name);
-    out.writeLine(r.clear().text(title).A(ID_STR, 12).view());
-    out.writeLine(r.clear().text(" ").text(quantity).text("\\sub{obs}").view());
-    out.writeLine(r.clear().text(" ").text(quantity).text("\\sub{mod}").view());
-    out.writeLine(r.clear().I(N_REC, 4).text(" 1").view());
-    out.writeLine("' '");
-    out.close();
-}
+constexpr HeaderTexts copenhagenTexts{"   2   1   4",
+                                      "   'C_OBS'   'C_MOD'   DIST     u*    h/L  zmix  YR MO DY  HRE ",
+                                      "   'CY_OBS'   'CY_MOD' DIST     u*    h/L  zmix  YR MO DY  HRE ",
+                                      " Copenhagen scatter  -  ", " Copenhagen CWI scatter  -  "};
+
+constexpr HeaderTexts lillestromTexts{"   2   1   2",
+                                      "      'C_OBS'      'C_MOD'   DIST     u*     L  YR MO DY  HRE ",
+                                      "      'CY_OBS'      'CY_MOD' DIST     u*     L  YR MO DY  HRE ",
+                                      " Lillestrom scatter  -  ", " Lillestrom CWI scatter  -  "};
 
 } // namespace
 
 void writeHeaderFiles(bool cph, int N_REC, std::string_view ID_STR)
 {
-    if (cph) {
-        writePairDataHeader("HDR.MAX", N_REC, "   2   1   4",
-                            "   'C_OBS'   'C_MOD'   DIST     u*    h/L  zmix  YR MO DY  HRE ");
-        writePairDataHeader("HDR.CWI", N_REC, "   2   1   4",
-                            "   'CY_OBS'   'CY_MOD' DIST     u*    h/L  zmix  YR MO DY  HRE ");
-        writeScatterHeader("HDRDAT.MAX", N_REC, " Copenhagen scatter  -  ", ID_STR, "c");
-        writeScatterHeader("HDRDAT.CWI", N_REC, " Copenhagen CWI scatter  -  ", ID_STR, "cy");
-    } else {
-        writePairDataHeader("HDR.MAX", N_REC, "   2   1   2",
-                            "      'C_OBS'      'C_MOD'   DIST     u*     L  YR MO DY  HRE ");
-        writePairDataHeader("HDR.CWI", N_REC, "   2   1   4",
-                            "      'CY_OBS'      'CY_MOD' DIST     u*     L  YR MO DY  HRE ");
-        writeScatterHeader("HDRDAT.MAX", N_REC, " Lillestrom scatter  -  ", ID_STR, "c");
-        writeScatterHeader("HDRDAT.CWI", N_REC, " Lillestrom CWI scatter  -  ", ID_STR, "cy");
-    }
+    const HeaderTexts& t = cph ? copenhagenTexts : lillestromTexts;
+    kit::writePairDataHeader("HDR.MAX", N_REC, t.maxShape, t.maxLabels);
+    kit::writePairDataHeader("HDR.CWI", N_REC, "   2   1   4", t.cwiLabels);
+    kit::writeScatterHeader("HDRDAT.MAX", N_REC, t.maxTitle, ID_STR, "c");
+    kit::writeScatterHeader("HDRDAT.CWI", N_REC, t.cwiTitle, ID_STR, "cy");
 }
 
 } // namespace vendask

@@ -1,7 +1,7 @@
-#include "PairingRun.h"
 #include "Program.h"
+#include "VendaskRun.h"
 
 int main()
 {
-    return kit::runConsoleProgram(vendask::runPairingProgram, kit::EndOfRun::Prompt);
+    return kit::runConsoleProgram(vendask::runVendask, kit::EndOfRun::Prompt);
 }

@@ -7,6 +7,7 @@
 #include "Failure.h"
 #include "FileIdentity.h"
 #include "FolderLock.h"
+#include "HostPath.h"
 #include "TextInput.h"
 
 namespace kit {
@@ -26,6 +27,29 @@ std::string_view firstNameMisread(const PlannedCopy& copy, const CopyOperands& r
     return copy.destination;
 }
 
+[[noreturn]] void stopModelResultsNotOpened(std::string_view Results_file, std::string_view settingsName)
+{
+    auto& c = console();
+    c.line(" File ", Results_file, " cannot be opened.");
+    c.line(" It is expected to contain modelled results.");
+    editSettingsLine(settingsName);
+    c.line(" Execution stopped.");
+    c.line(" ");
+    throw Stop{};
+}
+
+// A file supplied with the kit (observations, trailer) cannot be opened; `name` as shown.
+[[noreturn]] void stopKitFileNotOpened(std::string_view name, std::string_view settingsName)
+{
+    auto& c = console();
+    c.line(" ");
+    c.line(" Error opening file ", name);
+    c.line(" This file is supplied with the Tarnwick.");
+    editSettingsLine(settingsName);
+    c.line(" ");
+    throw Stop{};
+}
+
 [[noreturn]] void stopNameNotWritable(std::string_view name, std::string_view settingsName)
 {
     auto& c = console();
@@ -38,26 +62,19 @@ std::string_view firstNameMisread(const PlannedCopy& copy, const CopyOperands& r
 }
 } // namespace
 
-void stopModelResultsNotOpened(std::string_view Results_file, std::string_view settingsName)
+void openInputsOrStop(PairingInputs& inputs, const Text<256>& Results_file, const Text<256>& MASTNAME,
+                      std::string_view settingsName)
 {
-    auto& c = console();
-    c.line(" File ", Results_file, " cannot be opened.");
-    c.line(" It is expected to contain modelled results.");
-    editSettingsLine(settingsName);
-    c.line(" Execution stopped.");
-    c.line(" ");
-    throw Stop{};
+    if (!inputs.model.open(Results_file.trimmed()))
+        stopModelResultsNotOpened(Results_file.trimmed(), settingsName);
+    if (!inputs.observations.open(MASTNAME.trimmed()))
+        stopKitFileNotOpened(MASTNAME.view(), settingsName);
 }
 
-void stopKitFileNotOpened(std::string_view name, std::string_view settingsName)
+void checkTrailerOrStop(std::string_view BTT_NAME, std::string_view shownName, std::string_view settingsName)
 {
-    auto& c = console();
-    c.line(" ");
-    c.line(" Error opening file ", name);
-    c.line(" This file is supplied with the Tarnwick.");
-    editSettingsLine(settingsName);
-    c.line(" ");
-    throw Stop{};
+    if (!isReadableFile(BTT_NAME))
+        stopKitFileNotOpened(shownName, settingsName);
 }
 
 void stopObservationReadError(std::string_view MASTNAME)
@@ -134,15 +151,6 @@ void stopWhenAnInputWouldBeWritten(const PairingInputs& inputs, const std::vecto
     c.line(" Execution stopped.");
     c.line(" ");
     throw Stop{};
-}
-
-Text<12> readIdString()
-{
-    TextInput& in = standardInput();
-    std::string_view answer;
-    if (!in.readLine(answer, Text<12>::size()))
-        throw RuntimeFailure(FailureCode::EndOfFile, in.name() + ": end of file before the ID string");
-    return Text<12>(answer);
 }
 
 } // namespace kit

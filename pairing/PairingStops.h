@@ -1,20 +1,32 @@
 #pragma once
-// The stops and the ID question that Quorra_Vendask and Quorra_Belta share word for word. Each
-// stop writes its message lines on the console and stops the run (the end-of-run lines follow).
+// The stops that Quorra_Vendask and Quorra_Belta share word for word. Each stop writes its
+// message lines on the console and stops the run (the end-of-run lines follow).
 // `settingsName` is the settings file as the "Edit the file" line names it.
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "ResultFiles.h"
 #include "Text.h"
 #include "TextInput.h"
 
 namespace kit {
 
-// The model results file cannot be opened; `Results_file` as the message shows it.
-[[noreturn]] void stopModelResultsNotOpened(std::string_view Results_file, std::string_view settingsName);
-// A file supplied with the kit (observations, trailer) cannot be opened; `name` as shown.
-[[noreturn]] void stopKitFileNotOpened(std::string_view name, std::string_view settingsName);
+// The files a pairing run reads; the model results and the observations stay open for the run.
+struct PairingInputs {
+    std::string_view settingsFile;
+    std::string_view trailer;
+    TextInput model = {};
+    TextInput observations = {};
+};
+// Opens the model results file, then the observation file, under their trimmed names; stops when
+// one cannot be opened, showing the observation file's whole 256-character name.
+void openInputsOrStop(PairingInputs& inputs, const Text<256>& Results_file, const Text<256>& MASTNAME,
+                      std::string_view settingsName);
+// The trailer is only needed by the COPY commands at the end; finding it missing then would
+// waste the pairing, so it is looked for early. Stops, naming it as `shownName`, when it cannot
+// be opened.
+void checkTrailerOrStop(std::string_view BTT_NAME, std::string_view shownName, std::string_view settingsName);
 // A value of the observation file or of the model results file cannot be read.
 [[noreturn]] void stopObservationReadError(std::string_view MASTNAME);
 [[noreturn]] void stopModelReadError(std::string_view Results_file);
@@ -22,20 +34,6 @@ namespace kit {
 // Takes the current folder, where the pieces of a run lie under fixed names, for this run; stops
 // when another run holds it, or when it cannot be locked at all.
 void lockFolderOrStop();
-// The files a pairing run reads.
-struct PairingInputs {
-    std::string_view settingsFile;
-    const TextInput& model;
-    const TextInput& observations;
-    std::string_view trailer;
-};
-// A COPY the run will give: its text, the files it is meant to join and the file it is meant to
-// write, as the program names them.
-struct PlannedCopy {
-    std::string command = {};
-    std::vector<std::string> sources = {};
-    std::string destination = {};
-};
 // The files `copies` write, as the command reader reads them back from the texts. Stops, before
 // anything is written, when a text does not read back as the names meant: a name holding a double
 // quote may read as another name, and a COPY would then write a file the settings never name.
@@ -45,9 +43,5 @@ std::vector<std::string> filesWrittenBy(const std::vector<PlannedCopy>& copies, 
 // pieces and result files) is one of the files it reads.
 void stopWhenAnInputWouldBeWritten(const PairingInputs& inputs, const std::vector<std::string>& outputs,
                                    std::string_view settingsName);
-
-// The answer to "Enter a short ID string": the first 12 characters of one line of standard
-// input, padded with blanks. The end of the input is a run-time failure.
-Text<12> readIdString();
 
 } // namespace kit

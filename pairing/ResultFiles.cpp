@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdint>
 
 #include "Command.h"
@@ -39,12 +40,11 @@ std::int64_t fileSize(std::string_view name)
 }
 } // namespace
 
-bool copyAndCheck(std::string_view commandText, std::string_view destination,
-                  std::initializer_list<std::string_view> pieces)
+bool copyAndCheck(std::string_view commandText, std::string_view destination, const std::vector<std::string>& pieces)
 {
     std::int64_t expected = 0;
     bool piecesThere = true;
-    for (std::string_view piece : pieces) {
+    for (const std::string& piece : pieces) {
         const std::int64_t size = fileSize(piece);
         piecesThere = piecesThere && size >= 0;
         expected += size;
@@ -57,9 +57,41 @@ bool copyAndCheck(std::string_view commandText, std::string_view destination,
     return !interpreterNamed() || syncWrittenFile(hostPath(destination)) == 0;
 }
 
+std::vector<bool> joinResultFiles(const std::vector<PlannedCopy>& copies)
+{
+    std::vector<bool> made;
+    for (const PlannedCopy& copy : copies)
+        made.push_back(copyAndCheck(copy.command, copy.destination, copy.sources));
+    return made;
+}
+
 void reportNotMade(std::string_view fileName, std::string_view folder)
 {
     console().line(" Error: the file ", fileName, " could not be made in the folder ", folder);
+}
+
+void printRecordCount(int N_REC)
+{
+    auto& c = console();
+    c.line("");
+    c.line("Number of data records: ", N_REC);
+    c.line("");
+}
+
+std::vector<std::string> writtenFiles(Pieces pieces, const std::vector<std::string>& results)
+{
+    std::vector<std::string> written(pieces.begin(), pieces.end());
+    written.insert(written.end(), results.begin(), results.end());
+    return written;
+}
+
+int deletePiecesWhenAllMade(const std::vector<bool>& made, Pieces pieces)
+{
+    if (std::find(made.begin(), made.end(), false) != made.end())
+        return 1;
+    for (std::string_view piece : pieces)
+        runCommand(std::string("DEL ").append(piece));
+    return 0;
 }
 
 } // namespace kit

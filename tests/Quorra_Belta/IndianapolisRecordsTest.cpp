@@ -1,4 +1,5 @@
 #include "Quorra_Belta/IndianapolisRecords.h"
+#include "Quorra_Belta/HeaderFiles.h"
 
 #include <string>
 

@@ -1,15 +1,20 @@
-#include "Dialogue.h"
-
-#include <string_view>
+#include "QualityLevel.h"
 
 #include "Console.h"
 #include "Failure.h"
 #include "FreeFormat.h"
-#include "PairingStops.h"
-#include "RunMessages.h"
 #include "TextInput.h"
 
 namespace belta {
+namespace {
+
+[[noreturn]] void stopInvalidQualityLevel()
+{
+    kit::console().line(" This value is not a valid quality level!");
+    throw kit::Stop{};
+}
+
+} // namespace
 
 std::int32_t chooseQualityLevel()
 {
@@ -37,18 +42,6 @@ std::int32_t chooseQualityLevel()
     if (LOWLEV < 0 || LOWLEV > 3)
         stopInvalidQualityLevel();
     return LOWLEV;
-}
-
-kit::Text<12> askIdString()
-{
-    auto& c = kit::console();
-    c.line("      ");
-    c.line("Enter a short ID string (max 12 characters).");
-    c.line("It is added to the title for a scatter plot ", "produced by TESSARY.");
-    c.line("The title reads:");
-    c.line("Indianapolis scatter - <your string>");
-    c.line("  ==>   ");
-    return kit::readIdString();
 }
 
 } // namespace belta

@@ -5,6 +5,6 @@ namespace vendask {
 
 // Works in the current folder. Returns 0 when the four result files were made, 1 when one or more
 // could not be made; stops (kit::Stop) after a message, or fails (kit::RuntimeFailure).
-int runPairingProgram();
+int runVendask();
 
 } // namespace vendask
