@@ -37,8 +37,10 @@ int runBelta()
     //    is known.
     kit::PairingInputs inputs{settings.name, names.BTT_NAME.trimmed()};
     kit::openInputsOrStop(inputs, names.Results_file, names.MASTNAME, settings.editName);
-    for (std::int32_t level = 0; level <= 3; ++level)
-        kit::filesWrittenBy(resultCopies(names.BTT_NAME, resultNames(names.Results_path, level)), settings.editName);
+    for (std::int32_t level = 0; level <= 3; ++level) {
+        const ResultNames results = resultNames(names.Results_path, level);
+        kit::filesWrittenBy(resultCopies(names.BTT_NAME, results), settings.editName);
+    }
     kit::stopWhenAnInputWouldBeWritten(inputs, kit::writtenFiles(pieces, {}), settings.editName);
 
     // 4. The body files, then the trailer, which must be there for the joining.
@@ -52,7 +54,8 @@ int runBelta()
     const std::int32_t LOWLEV = chooseQualityLevel();
     const ResultNames results = resultNames(names.Results_path, LOWLEV);
     const std::vector<kit::PlannedCopy> copies = resultCopies(names.BTT_NAME, results);
-    kit::stopWhenAnInputWouldBeWritten(inputs, kit::filesWrittenBy(copies, settings.editName), settings.editName);
+    kit::stopWhenAnInputWouldBeWritten(inputs, kit::filesWrittenBy(copies, settings.editName),
+                                       settings.editName);
     const kit::Text<12> ID_STR = kit::askIdString("Indianapolis");
 
     // 6. The pairing, and the headers in front of its bodies.

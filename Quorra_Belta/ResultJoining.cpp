@@ -73,11 +73,13 @@ void reportResultFiles(const std::vector<bool>& made, const ResultNames& names, 
     auto& c = kit::console();
     c.line("");
     c.line("");
-    reportResult(made[0], names.INP_FIL, names.byLevel.INP_FIL, Results_path, " It can be used as input for HAVK and MORVANTE.");
+    reportResult(made[0], names.INP_FIL, names.byLevel.INP_FIL, Results_path,
+                 " It can be used as input for HAVK and MORVANTE.");
     c.line("");
     c.line("");
     c.line("");
-    reportResult(made[1], names.SCAT_FIL, names.byLevel.SCAT_FIL, Results_path, " It can be used as input for TESSARY.");
+    reportResult(made[1], names.SCAT_FIL, names.byLevel.SCAT_FIL, Results_path,
+                 " It can be used as input for TESSARY.");
     c.line("");
 }
 

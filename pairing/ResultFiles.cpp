@@ -40,7 +40,8 @@ std::int64_t fileSize(std::string_view name)
 }
 } // namespace
 
-bool copyAndCheck(std::string_view commandText, std::string_view destination, const std::vector<std::string>& pieces)
+bool copyAndCheck(std::string_view commandText, std::string_view destination,
+                  const std::vector<std::string>& pieces)
 {
     std::int64_t expected = 0;
     bool piecesThere = true;

@@ -28,7 +28,8 @@ std::string commandName(std::string_view name);
 // Runs `commandText`, a COPY that joins `pieces` into `destination`, and tells whether
 // `destination` came out a regular file holding exactly the pieces' bytes (judged by the
 // command's status and the file sizes; nothing is read back), on disk.
-bool copyAndCheck(std::string_view commandText, std::string_view destination, const std::vector<std::string>& pieces);
+bool copyAndCheck(std::string_view commandText, std::string_view destination,
+                  const std::vector<std::string>& pieces);
 
 // Runs the `copies` in order; tells for each whether its result file was made.
 std::vector<bool> joinResultFiles(const std::vector<PlannedCopy>& copies);

@@ -16,7 +16,8 @@ void findSettingsFileOrStop(const SettingsFile& settings)
         return;
     auto& c = console();
     c.line("A required file  -  ", settings.name, " - cannot be found.");
-    c.line(settings.name, " is supposed to contain information", settings.blanksBeforeOn, "on file locations.");
+    c.line(settings.name, " is supposed to contain information", settings.blanksBeforeOn,
+           "on file locations.");
     c.line("Program stopped.       ");
     throw Stop{};
 }

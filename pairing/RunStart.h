@@ -9,9 +9,9 @@ namespace kit {
 
 // How a pairing program names its settings file.
 struct SettingsFile {
-    std::string_view name;            // as it is looked for, and as the banner and the missing-file stop name it
+    std::string_view name;            // as it is looked for, and as the banner and the stop name it
     std::string_view editName;        // as the "Edit the file" lines of the stops name it
-    std::string_view blanksBeforeOn;  // between "information" and "on file locations." when the file is missing
+    std::string_view blanksBeforeOn;  // before "on file locations." in the missing-file stop
 };
 
 // Locks the current folder for the run, finds the settings file and shows the banner; stops when
