@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 
 namespace kit {
 
@@ -30,10 +31,9 @@ FolderLock bindFolderName(const struct stat& folder)
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     // A name that begins with a NUL is abstract: it lives in no folder and goes with the socket.
-    const int length = std::snprintf(address.sun_path + 1, sizeof address.sun_path - 1, "tracer-kit-folder/%llx/%llx",
-                                     static_cast<unsigned long long>(folder.st_dev),
-                                     static_cast<unsigned long long>(folder.st_ino));
-    const auto size = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + static_cast<std::size_t>(length));
+    const std::string name = folderLockName(folder.st_dev, folder.st_ino);
+    std::memcpy(address.sun_path + 1, name.data(), name.size());
+    const auto size = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
     if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), size) == 0)
         return {FolderLockOutcome::Taken};
     const int error = errno;
@@ -61,6 +61,14 @@ FolderLock lockOpenFolder()
 }
 
 } // namespace
+
+std::string folderLockName(dev_t device, ino_t inode)
+{
+    char name[64];
+    const int length = std::snprintf(name, sizeof name, "tracer-kit-folder/%llx/%llx",
+                                     static_cast<unsigned long long>(device), static_cast<unsigned long long>(inode));
+    return std::string(name, static_cast<std::size_t>(length));
+}
 
 FolderLock lockCurrentFolder()
 {
