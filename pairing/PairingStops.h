@@ -39,9 +39,12 @@ void lockFolderOrStop();
 // quote may read as another name, and a COPY would then write a file the settings never name.
 std::vector<std::string> filesWrittenBy(const std::vector<PlannedCopy>& copies, std::string_view settingsName);
 
-// Stops, before anything is written, when one of the files the run would write (`outputs`:
-// pieces and result files) is one of the files it reads.
+// What a run has written when it finds that it would write one of its inputs: nothing, or only
+// its (empty) pieces, when the result files can be checked only once a question is answered.
+enum class WrittenSoFar { Nothing, OnlyPieces };
+// Stops, before it writes one, when one of the files the run would write (`outputs`: pieces and
+// result files) is one of the files it reads.
 void stopWhenAnInputWouldBeWritten(const PairingInputs& inputs, const std::vector<std::string>& outputs,
-                                   std::string_view settingsName);
+                                   std::string_view settingsName, WrittenSoFar written = WrittenSoFar::Nothing);
 
 } // namespace kit

@@ -67,7 +67,7 @@ TEST_P(InputThatIsAlsoAnOutput, StopsBeforeWritingIt)
 
     const RunResult r = runBelta(s, std::string(c.level) + "\nid\n");
 
-    EXPECT_EQ(r.out, crlfLines(lines + kit_test::inputWrittenLines(c.shown, "Quorra_Belta.INI")));
+    EXPECT_EQ(r.out, crlfLines(lines + kit_test::inputWrittenLines(c.shown, "Quorra_Belta.INI", c.resultFile)));
     EXPECT_EQ(r.err, endOfRunLines);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(s.files(), expected);

@@ -32,12 +32,13 @@ std::vector<std::string> nameNotWritableLines(std::string_view name, std::string
             " "};
 }
 
-std::vector<std::string> inputWrittenLines(std::string_view name, std::string_view settingsName)
+std::vector<std::string> inputWrittenLines(std::string_view name, std::string_view settingsName, bool piecesMade)
 {
     return {" ",
             " Error: the file " + std::string(name) + " would be written by this run,",
             " but it is also one of the files the run reads.",
-            " Nothing has been written. Edit the file " + std::string(settingsName) + " so that they differ.",
+            std::string(piecesMade ? " No result file has been written." : " Nothing has been written.") +
+                " Edit the file " + std::string(settingsName) + " so that they differ.",
             " Execution stopped.",
             " "};
 }

@@ -14,6 +14,7 @@ std::vector<std::string> folderNotLockedLines(std::string_view reason);
 std::vector<std::string> nameNotWritableLines(std::string_view name, std::string_view settingsName);
 // The file `name` would be written by the run but is one of its inputs; `settingsName` as the
 // "Edit the file" line names the settings file.
-std::vector<std::string> inputWrittenLines(std::string_view name, std::string_view settingsName);
+std::vector<std::string> inputWrittenLines(std::string_view name, std::string_view settingsName,
+                                           bool piecesMade = false);
 
 } // namespace kit_test
