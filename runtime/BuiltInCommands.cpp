@@ -11,6 +11,7 @@
 
 #include "Console.h"
 #include "FileCopy.h"
+#include "FileDescriptor.h"
 #include "FileIdentity.h"
 #include "HostPath.h"
 #include "ReplacingFile.h"
@@ -121,23 +122,6 @@ bool sameWord(std::string_view a, std::string_view b)
     return true;
 }
 
-class Fd {
-public:
-    explicit Fd(int fd) : fd_(fd) {}
-    ~Fd()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    Fd(Fd&& o) noexcept : fd_(o.fd_) { o.fd_ = -1; }
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 int copyCommand(CommandWords& words)
 {
     const CopyOperands operands = readCopyOperands(words);
@@ -146,10 +130,10 @@ int copyCommand(CommandWords& words)
     const std::vector<std::string>& sources = operands.sources;
     const std::optional<std::string>& destination = operands.destination;
 
-    std::vector<Fd> inputs;
+    std::vector<FileDescriptor> inputs;
     InputFiles sourceFiles;
     for (const std::string& s : sources) {
-        Fd in(::open(hostPath(s).c_str(), O_RDONLY | O_CLOEXEC));
+        FileDescriptor in(::open(hostPath(s).c_str(), O_RDONLY | O_CLOEXEC));
         struct stat st;
         if (in.get() < 0 || ::fstat(in.get(), &st) != 0)
             return failed("COPY: cannot open " + s + ": " + std::strerror(errno));

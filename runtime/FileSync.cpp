@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "FileDescriptor.h"
 #include "HostPath.h"
 
 namespace kit {
@@ -16,12 +17,8 @@ namespace {
 // errno value of the open.
 int withFile(std::string_view path, const std::function<int(int)>& use)
 {
-    const int fd = ::open(std::string(path).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    const int error = use(fd);
-    ::close(fd);
-    return error;
+    const FileDescriptor file(::open(std::string(path).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    return file.isOpen() ? use(file.get()) : errno;
 }
 } // namespace
 
@@ -40,12 +37,10 @@ void beginWritingToDisk(int fd)
 
 int syncFolderOf(std::string_view path, int fileInFolder)
 {
-    const int fd = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
+    const FileDescriptor folder(::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folder.isOpen())
         return errno == EACCES && ::syncfs(fileInFolder) == 0 ? 0 : errno;
-    const int error = syncFile(fd);
-    ::close(fd);
-    return error;
+    return syncFile(folder.get());
 }
 
 int syncFileSystemOf(std::string_view path)

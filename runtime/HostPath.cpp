@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 
@@ -25,29 +24,21 @@ std::string folderOf(std::string_view path)
     return slash == 0 ? "/" : std::string(path.substr(0, slash));
 }
 
-int openExistingFile(std::string_view name)
+FileDescriptor openExistingFile(std::string_view name)
 {
     if (name.find('\0') != std::string_view::npos)
-        return -1;
+        return {};
     console().flush();  // opening a pipe waits for its writer: show first what the run has said
-    const int fd = ::open(hostPath(name).c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return -1;
+    FileDescriptor file(::open(hostPath(name).c_str(), O_RDONLY | O_CLOEXEC));
     struct stat st;
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
+    if (!file.isOpen() || ::fstat(file.get(), &st) != 0 || S_ISDIR(st.st_mode))
+        return {};
+    return file;
 }
 
 bool isReadableFile(std::string_view name)
 {
-    const int fd = openExistingFile(name);
-    if (fd < 0)
-        return false;
-    ::close(fd);
-    return true;
+    return openExistingFile(name).isOpen();
 }
 
 } // namespace kit

@@ -4,15 +4,17 @@
 #include <string>
 #include <string_view>
 
+#include "FileDescriptor.h"
+
 namespace kit {
 
 std::string hostPath(std::string_view name);
 // The folder part of a host path: "." for a bare name.
 std::string folderOf(std::string_view path);
 
-// Opens an existing file (not a folder) for reading: its descriptor, or -1 when it is missing,
+// Opens an existing file (not a folder) for reading: nothing is open when it is missing,
 // unreadable, a folder, or named with a NUL (which would name another file).
-int openExistingFile(std::string_view name);
+FileDescriptor openExistingFile(std::string_view name);
 
 // True when `name` is an existing file (not a folder) that can be opened for reading.
 bool isReadableFile(std::string_view name);

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 
+#include "FileDescriptor.h"
 #include "FileIdentity.h"
 #include "TemporaryNames.h"
 
@@ -37,8 +38,8 @@ public:
     // Opens the new file for `path` (a host path): 0, or the errno value of why not, ELOOP for a
     // refused link and EISDIR for a folder.
     int open(const std::string& path, Links links);
-    bool isOpen() const { return fd_ >= 0; }
-    int descriptor() const { return fd_; }
+    bool isOpen() const { return file_.isOpen(); }
+    int descriptor() const { return file_.get(); }
     // The file that stood under the name when it was opened, when one did.
     const std::optional<FileIdentity>& replacing() const { return old_; }
 
@@ -55,7 +56,7 @@ private:
     std::string path_;
     std::string temporary_;  // the name the new file has beside path_, when it has one
     RemovedOnSignal removal_;  // of temporary_
-    int fd_ = -1;
+    FileDescriptor file_;  // the new file
     std::optional<FileIdentity> old_;
 };
 

@@ -25,29 +25,30 @@ TextInput::~TextInput()
 bool TextInput::open(std::string_view name)
 {
     close();
-    const int fd = openExistingFile(name);
-    if (fd < 0)
+    FileDescriptor file = openExistingFile(name);
+    if (!file.isOpen())
         return false;
-    fd_ = fd;
-    ownsFd_ = true;
-    name_ = name;
+    attach(std::move(file), std::string(name));
     return true;
 }
 
-void TextInput::attach(int fd, std::string name, Ownership ownership)
+void TextInput::attach(int fd, std::string name)
 {
     close();
     fd_ = fd;
-    ownsFd_ = ownership == Ownership::Adopt;
     name_ = std::move(name);
+}
+
+void TextInput::attach(FileDescriptor fd, std::string name)
+{
+    attach(fd.get(), std::move(name));
+    owned_ = std::move(fd);
 }
 
 void TextInput::close()
 {
-    if (fd_ >= 0 && ownsFd_)
-        ::close(fd_);
+    owned_.close();
     fd_ = -1;
-    ownsFd_ = false;
     atEnd_ = false;
     replay_ = false;
     lastCut_ = false;

@@ -2,6 +2,8 @@
 
 #include "vcl/IoErrors.h"
 
+#include "FileDescriptor.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,29 +13,16 @@ namespace vcl {
 
 namespace {
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() { ::close(fd_); }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 constexpr char kEndOfFile = 26;
 
 } // namespace
 
 TextFile::TextFile(const std::string& fileName)
 {
-    const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw IoError(errno);
-    const FileDescriptor file(fd);
+    const kit::FileDescriptor file(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!file.isOpen()) throw IoError(errno);
     struct stat info {};
-    if (::fstat(fd, &info) != 0) throw IoError(errno);
+    if (::fstat(file.get(), &info) != 0) throw IoError(errno);
     if (S_ISDIR(info.st_mode)) throw IoError(EISDIR);
     char buffer[65536];
     for (;;) {
