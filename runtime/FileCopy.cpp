@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <vector>
 
+#include "WriteAll.h"
+
 namespace kit {
 
 bool appendFile(int to, int from)
@@ -39,15 +41,8 @@ bool appendFile(int to, int from)
                 continue;
             return false;
         }
-        for (ssize_t done = 0; done < n;) {
-            const ssize_t w = ::write(to, buffer.data() + done, static_cast<std::size_t>(n - done));
-            if (w < 0) {
-                if (errno == EINTR)
-                    continue;
-                return false;
-            }
-            done += w;
-        }
+        if (!writeAll(to, {buffer.data(), static_cast<std::size_t>(n)}))
+            return false;
     }
 }
 
