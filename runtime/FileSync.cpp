@@ -13,12 +13,15 @@
 namespace kit {
 
 namespace {
-// Opens the file `path` without following a link, for the time of `use`: use's result, or the
-// errno value of the open.
-int withFile(std::string_view path, const std::function<int(int)>& use)
+// Opens the file `name` without following a link, for the time of `use`, which gets the file and
+// its host path: use's result, or the errno value of the open.
+int withFile(std::string_view name, const std::function<int(int, const std::string&)>& use)
 {
-    const FileDescriptor file(::open(std::string(path).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-    return file.isOpen() ? use(file.get()) : errno;
+    const std::optional<std::string> path = hostPath(name);
+    if (!path)
+        return EINVAL;
+    const FileDescriptor file(::open(path->c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    return file.isOpen() ? use(file.get(), *path) : errno;
 }
 } // namespace
 
@@ -43,14 +46,14 @@ int syncFolderOf(std::string_view path, int fileInFolder)
     return syncFile(folder.get());
 }
 
-int syncFileSystemOf(std::string_view path)
+int syncFileSystemOf(std::string_view name)
 {
-    return withFile(path, [](int fd) { return ::syncfs(fd) == 0 ? 0 : errno; });
+    return withFile(name, [](int fd, const std::string&) { return ::syncfs(fd) == 0 ? 0 : errno; });
 }
 
-int syncWrittenFile(std::string_view path)
+int syncWrittenFile(std::string_view name)
 {
-    return withFile(path, [path](int fd) {
+    return withFile(name, [](int fd, const std::string& path) {
         const int error = syncFile(fd);
         return error != 0 ? error : syncFolderOf(path, fd);
     });

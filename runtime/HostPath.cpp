@@ -4,13 +4,16 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 
 #include "Console.h"
 
 namespace kit {
 
-std::string hostPath(std::string_view name)
+std::optional<std::string> hostPath(std::string_view name)
 {
+    if (name.find('\0') != std::string_view::npos)
+        return std::nullopt;
     std::string path(name);
     std::replace(path.begin(), path.end(), '\\', '/');
     return path;
@@ -24,12 +27,20 @@ std::string folderOf(std::string_view path)
     return slash == 0 ? "/" : std::string(path.substr(0, slash));
 }
 
+FileDescriptor openFile(std::string_view name, int flags, mode_t mode)
+{
+    const std::optional<std::string> path = hostPath(name);
+    if (!path) {
+        errno = EINVAL;
+        return {};
+    }
+    return FileDescriptor(::open(path->c_str(), flags, mode));
+}
+
 FileDescriptor openExistingFile(std::string_view name)
 {
-    if (name.find('\0') != std::string_view::npos)
-        return {};
     console().flush();  // opening a pipe waits for its writer: show first what the run has said
-    FileDescriptor file(::open(hostPath(name).c_str(), O_RDONLY | O_CLOEXEC));
+    FileDescriptor file = openFile(name, O_RDONLY | O_CLOEXEC);
     struct stat st;
     if (!file.isOpen() || ::fstat(file.get(), &st) != 0 || S_ISDIR(st.st_mode))
         return {};

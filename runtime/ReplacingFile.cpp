@@ -26,20 +26,23 @@ bool canNameUnnamedFiles()
 
 } // namespace
 
-int ReplacingFile::open(const std::string& path, Links links)
+int ReplacingFile::open(std::string_view name, Links links)
 {
     discard();
-    path_ = path;
     old_.reset();
+    std::optional<std::string> path = hostPath(name);
+    if (!path)
+        return EINVAL;
+    path_ = std::move(*path);
     struct stat st;
-    if (::lstat(path.c_str(), &st) == 0) {
+    if (::lstat(path_.c_str(), &st) == 0) {
         if (S_ISLNK(st.st_mode)) {
             if (links == Links::Refuse)
                 return ELOOP;
         } else if (S_ISDIR(st.st_mode)) {
             return EISDIR;
         } else {
-            if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
+            if (::faccessat(AT_FDCWD, path_.c_str(), W_OK, AT_EACCESS) != 0)
                 return errno;
             old_ = FileIdentity{st.st_dev, st.st_ino};
         }

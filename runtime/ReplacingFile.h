@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "FileDescriptor.h"
 #include "FileIdentity.h"
@@ -35,9 +36,10 @@ public:
     ReplacingFile(const ReplacingFile&) = delete;
     ReplacingFile& operator=(const ReplacingFile&) = delete;
 
-    // Opens the new file for `path` (a host path): 0, or the errno value of why not, ELOOP for a
-    // refused link and EISDIR for a folder.
-    int open(const std::string& path, Links links);
+    // Opens the new file for `name` (in the program's own form, see HostPath.h): 0, or the errno
+    // value of why not, ELOOP for a refused link, EISDIR for a folder and EINVAL for a name with a
+    // NUL.
+    int open(std::string_view name, Links links);
     bool isOpen() const { return file_.isOpen(); }
     int descriptor() const { return file_.get(); }
     // The file that stood under the name when it was opened, when one did.

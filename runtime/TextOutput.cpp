@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "Failure.h"
-#include "HostPath.h"
 #include "WriteAll.h"
 
 namespace kit {
@@ -33,9 +32,7 @@ void TextOutput::create(std::string_view name, Sync sync)
     close();
     name_ = name;
     sync_ = sync;
-    if (name.find('\0') != std::string_view::npos)
-        fail("cannot open for writing", EINVAL);
-    if (const int error = file_.open(hostPath(name), ReplacingFile::Links::Replace))
+    if (const int error = file_.open(name, ReplacingFile::Links::Replace))
         fail("cannot open for writing", error);
 }
 

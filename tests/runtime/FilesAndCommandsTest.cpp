@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -13,6 +14,9 @@
 #include "Console.h"
 #include "CurrentFolder.h"
 #include "Failure.h"
+#include "FileIdentity.h"
+#include "FileSync.h"
+#include "HostPath.h"
 #include "Program.h"
 #include "ResultFiles.h"
 #include "TextInput.h"
@@ -232,4 +236,21 @@ TEST_F(Commands, RunEndsWithTheExitCodeOfHowItEnded)
     EXPECT_EQ(kit::runConsoleProgram([]() -> int { throw kit::RuntimeFailure(kit::FailureCode::EndOfFile, "x"); },
                                      kit::EndOfRun::Silent),
               2);
+}
+
+// A name that holds a NUL reaches no file, though the part before the NUL names one: the system
+// would read the NUL as the end of the name.
+TEST_F(Commands, ANameWithANulReachesNoFile)
+{
+    dir_.write("f", "kept");
+    dir_.write("h", "other");
+    const std::string nul("f\0x", 3);
+    EXPECT_FALSE(kit::isReadableFile(nul));
+    EXPECT_FALSE(kit::fileIdentity(nul));
+    EXPECT_EQ(kit::syncWrittenFile(nul), EINVAL);
+    kit::TextOutput out;
+    EXPECT_THROW(out.create(nul), kit::RuntimeFailure);
+    for (const std::string& command : {"COPY h " + nul, "DEL " + nul})
+        EXPECT_EQ(kit::runBuiltInCommand(command), 1) << command.substr(0, 4);
+    EXPECT_EQ(dir_.read("f"), "kept");
 }
