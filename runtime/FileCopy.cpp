@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <vector>
 
+#include "ReadSome.h"
 #include "WriteAll.h"
 
 namespace kit {
@@ -33,14 +34,9 @@ bool appendFile(int to, int from)
     }
     std::vector<char> buffer(1 << 20);
     for (;;) {
-        const ssize_t n = ::read(from, buffer.data(), buffer.size());
-        if (n == 0)
-            return true;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
+        const ssize_t n = readSome(from, buffer.data(), buffer.size());
+        if (n <= 0)
+            return n == 0;
         if (!writeAll(to, {buffer.data(), static_cast<std::size_t>(n)}))
             return false;
     }

@@ -8,6 +8,7 @@
 #include "Console.h"
 #include "Failure.h"
 #include "HostPath.h"
+#include "ReadSome.h"
 
 namespace kit {
 
@@ -109,10 +110,7 @@ void TextInput::refill()
     if (end_ == buffer_.size())
         buffer_.resize(buffer_.size() * 2);
     console().flush();
-    ssize_t n;
-    do {
-        n = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
-    } while (n < 0 && errno == EINTR);
+    const ssize_t n = readSome(fd_, buffer_.data() + end_, buffer_.size() - end_);
     if (n < 0)
         throw RuntimeFailure(FailureCode::FileError, name_ + ": read failed: " + std::strerror(errno));
     if (n == 0)

@@ -3,11 +3,11 @@
 #include "vcl/IoErrors.h"
 
 #include "FileDescriptor.h"
+#include "ReadSome.h"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace vcl {
 
@@ -26,11 +26,8 @@ TextFile::TextFile(const std::string& fileName)
     if (S_ISDIR(info.st_mode)) throw IoError(EISDIR);
     char buffer[65536];
     for (;;) {
-        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            throw IoError(errno);
-        }
+        const ssize_t got = kit::readSome(file.get(), buffer, sizeof buffer);
+        if (got < 0) throw IoError(errno);
         if (got == 0) break;
         text_.append(buffer, static_cast<std::size_t>(got));
     }
