@@ -11,6 +11,7 @@
 
 #include "Console.h"
 #include "FileCopy.h"
+#include "FileDescriptor.h"
 #include "FileIdentity.h"
 #include "HostPath.h"
 #include "ReplacingFile.h"
@@ -121,23 +122,6 @@ bool sameWord(std::string_view a, std::string_view b)
     return true;
 }
 
-class Fd {
-public:
-    explicit Fd(int fd) : fd_(fd) {}
-    ~Fd()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    Fd(Fd&& o) noexcept : fd_(o.fd_) { o.fd_ = -1; }
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 int copyCommand(CommandWords& words)
 {
     const CopyOperands operands = readCopyOperands(words);
@@ -146,10 +130,10 @@ int copyCommand(CommandWords& words)
     const std::vector<std::string>& sources = operands.sources;
     const std::optional<std::string>& destination = operands.destination;
 
-    std::vector<Fd> inputs;
+    std::vector<FileDescriptor> inputs;
     InputFiles sourceFiles;
     for (const std::string& s : sources) {
-        Fd in(::open(hostPath(s).c_str(), O_RDONLY | O_CLOEXEC));
+        FileDescriptor in = openFile(s, O_RDONLY | O_CLOEXEC);
         struct stat st;
         if (in.get() < 0 || ::fstat(in.get(), &st) != 0)
             return failed("COPY: cannot open " + s + ": " + std::strerror(errno));
@@ -163,7 +147,7 @@ int copyCommand(CommandWords& words)
     // half way (a full disk) leaves the destination as it was, and the pieces joined into it may
     // be deleted once it has its name.
     ReplacingFile out;
-    if (const int error = out.open(hostPath(*destination), ReplacingFile::Links::Refuse)) {
+    if (const int error = out.open(*destination, ReplacingFile::Links::Refuse)) {
         if (error == ELOOP)
             return failed("COPY: " + *destination + " is a link");
         if (error == EISDIR)
@@ -187,8 +171,9 @@ int deleteCommand(CommandWords& words)
         return failed("DEL: the file name is missing");
     if (!words.atEnd())
         return failed("DEL: unexpected text after " + *name);
-    if (::unlink(hostPath(*name).c_str()) != 0)
-        return failed("DEL: cannot delete " + *name + ": " + std::strerror(errno));
+    const std::optional<std::string> path = hostPath(*name);
+    if (!path || ::unlink(path->c_str()) != 0)
+        return failed("DEL: cannot delete " + *name + ": " + std::strerror(path ? errno : EINVAL));
     return 0;
 }
 

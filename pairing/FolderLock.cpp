@@ -5,12 +5,13 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
+
+#include "FileDescriptor.h"
 
 namespace kit {
 
@@ -25,8 +26,8 @@ FolderLock failed(int error)
 // socket stays open (and the name bound) until the process ends.
 FolderLock bindFolderName(const struct stat& folder)
 {
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0)
+    FileDescriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    if (!socket.isOpen())
         return failed(errno);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
@@ -34,10 +35,11 @@ FolderLock bindFolderName(const struct stat& folder)
     const std::string name = folderLockName(folder.st_dev, folder.st_ino);
     std::memcpy(address.sun_path + 1, name.data(), name.size());
     const auto size = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
-    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), size) == 0)
+    if (::bind(socket.get(), reinterpret_cast<const sockaddr*>(&address), size) == 0) {
+        socket.release();
         return {FolderLockOutcome::Taken};
+    }
     const int error = errno;
-    ::close(fd);
     return error == EADDRINUSE ? FolderLock{FolderLockOutcome::HeldByAnotherRun} : failed(error);
 }
 
@@ -46,17 +48,18 @@ FolderLock bindFolderName(const struct stat& folder)
 // release the lock.
 FolderLock lockOpenFolder()
 {
-    const int fd = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
+    FileDescriptor folder(::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folder.isOpen())
         return {FolderLockOutcome::Taken};
     int result;
     do {
-        result = ::flock(fd, LOCK_EX | LOCK_NB);
+        result = ::flock(folder.get(), LOCK_EX | LOCK_NB);
     } while (result != 0 && errno == EINTR);
-    if (result == 0)
+    if (result == 0) {
+        folder.release();
         return {FolderLockOutcome::Taken};
+    }
     const int error = errno;
-    ::close(fd);
     return error == EWOULDBLOCK ? FolderLock{FolderLockOutcome::HeldByAnotherRun} : failed(error);
 }
 

@@ -33,8 +33,9 @@ namespace {
 // Size of a regular file, or -1 when there is none (a folder counts as none).
 std::int64_t fileSize(std::string_view name)
 {
+    const std::optional<std::string> path = hostPath(name);
     struct stat st;
-    if (::stat(hostPath(name).c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (!path || ::stat(path->c_str(), &st) != 0 || !S_ISREG(st.st_mode))
         return -1;
     return st.st_size;
 }
@@ -55,7 +56,7 @@ bool copyAndCheck(std::string_view commandText, std::string_view destination,
         return false;
     // The kit's own COPY puts the result on disk itself; another program's copy may still sit in
     // the system's cache, and the pieces are deleted once the result is made.
-    return !interpreterNamed() || syncWrittenFile(hostPath(destination)) == 0;
+    return !interpreterNamed() || syncWrittenFile(destination) == 0;
 }
 
 std::vector<bool> joinResultFiles(const std::vector<PlannedCopy>& copies)

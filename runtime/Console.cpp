@@ -3,12 +3,13 @@
 #include <unistd.h>
 
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+#include "WriteAll.h"
 
 namespace kit {
 
@@ -91,16 +92,8 @@ void Console::flush()
 {
     if (fd_ < 0)
         return;
-    std::size_t done = 0;
-    while (done < buffer_.size()) {
-        const ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
-        if (n <= 0) {
-            if (n < 0 && errno == EINTR)
-                continue;
-            break;  // a closed or broken terminal: nothing more can be shown
-        }
-        done += static_cast<std::size_t>(n);
-    }
+    // A write that fails (a closed or broken terminal) leaves nothing more to show.
+    writeAll(fd_, buffer_);
     buffer_.clear();
 }
 
@@ -124,16 +117,7 @@ void errorLine(std::string_view text)
     console().endLastLine();
     std::string line(text);
     line += '\n';
-    std::size_t done = 0;
-    while (done < line.size()) {
-        const ssize_t n = ::write(STDERR_FILENO, line.data() + done, line.size() - done);
-        if (n <= 0) {
-            if (n < 0 && errno == EINTR)
-                continue;
-            break;
-        }
-        done += static_cast<std::size_t>(n);
-    }
+    writeAll(STDERR_FILENO, line);
 }
 
 } // namespace kit

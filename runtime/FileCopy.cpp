@@ -6,6 +6,9 @@
 #include <cerrno>
 #include <vector>
 
+#include "ReadSome.h"
+#include "WriteAll.h"
+
 namespace kit {
 
 bool appendFile(int to, int from)
@@ -31,23 +34,11 @@ bool appendFile(int to, int from)
     }
     std::vector<char> buffer(1 << 20);
     for (;;) {
-        const ssize_t n = ::read(from, buffer.data(), buffer.size());
-        if (n == 0)
-            return true;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
+        const ssize_t n = readSome(from, buffer.data(), buffer.size());
+        if (n <= 0)
+            return n == 0;
+        if (!writeAll(to, {buffer.data(), static_cast<std::size_t>(n)}))
             return false;
-        }
-        for (ssize_t done = 0; done < n;) {
-            const ssize_t w = ::write(to, buffer.data() + done, static_cast<std::size_t>(n - done));
-            if (w < 0) {
-                if (errno == EINTR)
-                    continue;
-                return false;
-            }
-            done += w;
-        }
     }
 }
 

@@ -18,8 +18,9 @@ std::optional<FileIdentity> identityOf(const struct stat& st)
 
 std::optional<FileIdentity> fileIdentity(std::string_view name)
 {
+    const std::optional<std::string> path = hostPath(name);
     struct stat st;
-    if (name.find('\0') != std::string_view::npos || ::stat(hostPath(name).c_str(), &st) != 0)
+    if (!path || ::stat(path->c_str(), &st) != 0)
         return std::nullopt;
     return identityOf(st);
 }

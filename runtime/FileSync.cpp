@@ -7,21 +7,21 @@
 #include <functional>
 #include <string>
 
+#include "FileDescriptor.h"
 #include "HostPath.h"
 
 namespace kit {
 
 namespace {
-// Opens the file `path` without following a link, for the time of `use`: use's result, or the
-// errno value of the open.
-int withFile(std::string_view path, const std::function<int(int)>& use)
+// Opens the file `name` without following a link, for the time of `use`, which gets the file and
+// its host path: use's result, or the errno value of the open.
+int withFile(std::string_view name, const std::function<int(int, const std::string&)>& use)
 {
-    const int fd = ::open(std::string(path).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    const int error = use(fd);
-    ::close(fd);
-    return error;
+    const std::optional<std::string> path = hostPath(name);
+    if (!path)
+        return EINVAL;
+    const FileDescriptor file(::open(path->c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    return file.isOpen() ? use(file.get(), *path) : errno;
 }
 } // namespace
 
@@ -40,22 +40,20 @@ void beginWritingToDisk(int fd)
 
 int syncFolderOf(std::string_view path, int fileInFolder)
 {
-    const int fd = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
+    const FileDescriptor folder(::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folder.isOpen())
         return errno == EACCES && ::syncfs(fileInFolder) == 0 ? 0 : errno;
-    const int error = syncFile(fd);
-    ::close(fd);
-    return error;
+    return syncFile(folder.get());
 }
 
-int syncFileSystemOf(std::string_view path)
+int syncFileSystemOf(std::string_view name)
 {
-    return withFile(path, [](int fd) { return ::syncfs(fd) == 0 ? 0 : errno; });
+    return withFile(name, [](int fd, const std::string&) { return ::syncfs(fd) == 0 ? 0 : errno; });
 }
 
-int syncWrittenFile(std::string_view path)
+int syncWrittenFile(std::string_view name)
 {
-    return withFile(path, [path](int fd) {
+    return withFile(name, [](int fd, const std::string& path) {
         const int error = syncFile(fd);
         return error != 0 ? error : syncFolderOf(path, fd);
     });

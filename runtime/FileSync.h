@@ -15,10 +15,10 @@ void beginWritingToDisk(int fd);
 // its name keeps that name. `fileInFolder` is an open file of that folder: where the folder may
 // be entered but not read, and so cannot be opened to be synced, its whole file system is.
 int syncFolderOf(std::string_view path, int fileInFolder);
-// Everything written to the file system that holds the file `path` (a host path): for many files
-// written one after the other, one sync instead of one for each.
-int syncFileSystemOf(std::string_view path);
-// A file made by another program (`path`, a host path): its bytes, then its name.
-int syncWrittenFile(std::string_view path);
+// Everything written to the file system that holds the file `name` (in the program's own form,
+// see HostPath.h): for many files written one after the other, one sync instead of one for each.
+int syncFileSystemOf(std::string_view name);
+// A file made by another program (`name`, in the program's own form): its bytes, then its name.
+int syncWrittenFile(std::string_view name);
 
 } // namespace kit

@@ -2,16 +2,18 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 
 #include "Console.h"
 
 namespace kit {
 
-std::string hostPath(std::string_view name)
+std::optional<std::string> hostPath(std::string_view name)
 {
+    if (name.find('\0') != std::string_view::npos)
+        return std::nullopt;
     std::string path(name);
     std::replace(path.begin(), path.end(), '\\', '/');
     return path;
@@ -25,29 +27,29 @@ std::string folderOf(std::string_view path)
     return slash == 0 ? "/" : std::string(path.substr(0, slash));
 }
 
-int openExistingFile(std::string_view name)
+FileDescriptor openFile(std::string_view name, int flags, mode_t mode)
 {
-    if (name.find('\0') != std::string_view::npos)
-        return -1;
-    console().flush();  // opening a pipe waits for its writer: show first what the run has said
-    const int fd = ::open(hostPath(name).c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return -1;
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        return -1;
+    const std::optional<std::string> path = hostPath(name);
+    if (!path) {
+        errno = EINVAL;
+        return {};
     }
-    return fd;
+    return FileDescriptor(::open(path->c_str(), flags, mode));
+}
+
+FileDescriptor openExistingFile(std::string_view name)
+{
+    console().flush();  // opening a pipe waits for its writer: show first what the run has said
+    FileDescriptor file = openFile(name, O_RDONLY | O_CLOEXEC);
+    struct stat st;
+    if (!file.isOpen() || ::fstat(file.get(), &st) != 0 || S_ISDIR(st.st_mode))
+        return {};
+    return file;
 }
 
 bool isReadableFile(std::string_view name)
 {
-    const int fd = openExistingFile(name);
-    if (fd < 0)
-        return false;
-    ::close(fd);
-    return true;
+    return openExistingFile(name).isOpen();
 }
 
 } // namespace kit

@@ -10,6 +10,7 @@
 
 #include "Console.h"
 #include "Failure.h"
+#include "FileDescriptor.h"
 #include "TextInput.h"
 
 namespace kit {
@@ -26,11 +27,11 @@ void keepStandardDescriptorsTaken()
         if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
             continue;
         // The lowest free number is `fd` itself, since the ones below it are taken by now.
-        const int opened = ::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
-        if (opened >= 0 && opened != fd) {
-            ::dup2(opened, fd);
-            ::close(opened);
-        }
+        FileDescriptor opened(::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY));
+        if (opened.get() == fd)
+            opened.release();  // it stays, as the standard descriptor
+        else if (opened.isOpen())
+            ::dup2(opened.get(), fd);
     }
 }
 

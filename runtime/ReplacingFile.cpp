@@ -26,20 +26,23 @@ bool canNameUnnamedFiles()
 
 } // namespace
 
-int ReplacingFile::open(const std::string& path, Links links)
+int ReplacingFile::open(std::string_view name, Links links)
 {
     discard();
-    path_ = path;
     old_.reset();
+    std::optional<std::string> path = hostPath(name);
+    if (!path)
+        return EINVAL;
+    path_ = std::move(*path);
     struct stat st;
-    if (::lstat(path.c_str(), &st) == 0) {
+    if (::lstat(path_.c_str(), &st) == 0) {
         if (S_ISLNK(st.st_mode)) {
             if (links == Links::Refuse)
                 return ELOOP;
         } else if (S_ISDIR(st.st_mode)) {
             return EISDIR;
         } else {
-            if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
+            if (::faccessat(AT_FDCWD, path_.c_str(), W_OK, AT_EACCESS) != 0)
                 return errno;
             old_ = FileIdentity{st.st_dev, st.st_ino};
         }
@@ -49,15 +52,15 @@ int ReplacingFile::open(const std::string& path, Links links)
     removeStaleTemporaries(path_);
 
     if (canNameUnnamedFiles()) {
-        fd_ = ::open(folderOf(path_).c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
-        if (fd_ >= 0)
+        file_ = FileDescriptor(::open(folderOf(path_).c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666));
+        if (file_.isOpen())
             return 0;
         if (errno != EOPNOTSUPP && errno != EISDIR)  // EISDIR: a system that knows no O_TMPFILE
             return errno;
     }
     return takeTemporaryName([this](const char* name) {
-        fd_ = ::open(name, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        return fd_ >= 0 ? 0 : errno;
+        file_ = FileDescriptor(::open(name, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        return file_.isOpen() ? 0 : errno;
     });
 }
 
@@ -80,37 +83,37 @@ int ReplacingFile::takeTemporaryName(const std::function<int(const char*)>& make
 
 int ReplacingFile::writeInPlace(Sync sync)
 {
-    const int fd = ::open(path_.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
+    FileDescriptor target(::open(path_.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC));
+    if (!target.isOpen())
         return errno;
     // Only the file that was looked at when the run began writing: not one put in its place since.
-    int error = fileIdentity(fd) == old_ ? 0 : EPERM;
-    if (error == 0 && (::ftruncate(fd, 0) != 0 || ::lseek(fd_, 0, SEEK_SET) != 0 || !appendFile(fd, fd_)))
+    int error = fileIdentity(target.get()) == old_ ? 0 : EPERM;
+    if (error == 0 &&
+        (::ftruncate(target.get(), 0) != 0 || ::lseek(file_.get(), 0, SEEK_SET) != 0 || !appendFile(target.get(), file_.get())))
         error = errno;
     if (error == 0 && sync == Sync::ToDisk)
-        error = syncFile(fd);
-    if (::close(fd) != 0 && error == 0)
-        error = errno;
-    return error;
+        error = syncFile(target.get());
+    const int closeError = target.close();
+    return error != 0 ? error : closeError;
 }
 
 int ReplacingFile::commit(Sync sync)
 {
-    if (fd_ < 0)
+    if (!file_.isOpen())
         return EBADF;
-    int error = sync == Sync::ToDisk ? syncFile(fd_) : 0;
+    int error = sync == Sync::ToDisk ? syncFile(file_.get()) : 0;
     if (sync == Sync::Begun)
-        beginWritingToDisk(fd_);
+        beginWritingToDisk(file_.get());
     if (error == 0 && temporary_.empty())
         error = takeTemporaryName([this](const char* name) {
-            const std::string entry = "/proc/self/fd/" + std::to_string(fd_);
+            const std::string entry = "/proc/self/fd/" + std::to_string(file_.get());
             return ::linkat(AT_FDCWD, entry.c_str(), AT_FDCWD, name, AT_SYMLINK_FOLLOW) == 0 ? 0 : errno;
         });
     if (error == 0) {
         if (::rename(temporary_.c_str(), path_.c_str()) == 0) {
             temporary_.clear();  // the file has its name: nothing is left to remove
             if (sync == Sync::ToDisk)
-                error = syncFolderOf(path_, fd_);
+                error = syncFolderOf(path_, file_.get());
         } else {
             error = errno;
             // Where the file may not be replaced, the user may still be allowed to write it.
@@ -124,9 +127,7 @@ int ReplacingFile::commit(Sync sync)
 
 void ReplacingFile::discard()
 {
-    if (fd_ >= 0)
-        ::close(fd_);
-    fd_ = -1;
+    file_.close();
     if (!temporary_.empty())
         ::unlink(temporary_.c_str());
     temporary_.clear();

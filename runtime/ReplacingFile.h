@@ -13,7 +13,9 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
+#include "FileDescriptor.h"
 #include "FileIdentity.h"
 #include "TemporaryNames.h"
 
@@ -34,11 +36,12 @@ public:
     ReplacingFile(const ReplacingFile&) = delete;
     ReplacingFile& operator=(const ReplacingFile&) = delete;
 
-    // Opens the new file for `path` (a host path): 0, or the errno value of why not, ELOOP for a
-    // refused link and EISDIR for a folder.
-    int open(const std::string& path, Links links);
-    bool isOpen() const { return fd_ >= 0; }
-    int descriptor() const { return fd_; }
+    // Opens the new file for `name` (in the program's own form, see HostPath.h): 0, or the errno
+    // value of why not, ELOOP for a refused link, EISDIR for a folder and EINVAL for a name with a
+    // NUL.
+    int open(std::string_view name, Links links);
+    bool isOpen() const { return file_.isOpen(); }
+    int descriptor() const { return file_.get(); }
     // The file that stood under the name when it was opened, when one did.
     const std::optional<FileIdentity>& replacing() const { return old_; }
 
@@ -55,7 +58,7 @@ private:
     std::string path_;
     std::string temporary_;  // the name the new file has beside path_, when it has one
     RemovedOnSignal removal_;  // of temporary_
-    int fd_ = -1;
+    FileDescriptor file_;  // the new file
     std::optional<FileIdentity> old_;
 };
 

@@ -8,6 +8,7 @@
 #include "Console.h"
 #include "Failure.h"
 #include "HostPath.h"
+#include "ReadSome.h"
 
 namespace kit {
 
@@ -25,29 +26,30 @@ TextInput::~TextInput()
 bool TextInput::open(std::string_view name)
 {
     close();
-    const int fd = openExistingFile(name);
-    if (fd < 0)
+    FileDescriptor file = openExistingFile(name);
+    if (!file.isOpen())
         return false;
-    fd_ = fd;
-    ownsFd_ = true;
-    name_ = name;
+    attach(std::move(file), std::string(name));
     return true;
 }
 
-void TextInput::attach(int fd, std::string name, Ownership ownership)
+void TextInput::attach(int fd, std::string name)
 {
     close();
     fd_ = fd;
-    ownsFd_ = ownership == Ownership::Adopt;
     name_ = std::move(name);
+}
+
+void TextInput::attach(FileDescriptor fd, std::string name)
+{
+    attach(fd.get(), std::move(name));
+    owned_ = std::move(fd);
 }
 
 void TextInput::close()
 {
-    if (fd_ >= 0 && ownsFd_)
-        ::close(fd_);
+    owned_.close();
     fd_ = -1;
-    ownsFd_ = false;
     atEnd_ = false;
     replay_ = false;
     lastCut_ = false;
@@ -108,10 +110,7 @@ void TextInput::refill()
     if (end_ == buffer_.size())
         buffer_.resize(buffer_.size() * 2);
     console().flush();
-    ssize_t n;
-    do {
-        n = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
-    } while (n < 0 && errno == EINTR);
+    const ssize_t n = readSome(fd_, buffer_.data() + end_, buffer_.size() - end_);
     if (n < 0)
         throw RuntimeFailure(FailureCode::FileError, name_ + ": read failed: " + std::strerror(errno));
     if (n == 0)

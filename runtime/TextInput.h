@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "FileDescriptor.h"
+
 namespace kit {
 
 class TextInput {
@@ -23,10 +25,10 @@ public:
     // The console is flushed first: opening a pipe waits for its writer.
     // `name` is the program's own form of the name ("\" separators, no trailing blanks).
     bool open(std::string_view name);
-    // Reads from an already open descriptor: standard input is only borrowed, a descriptor the
-    // caller opened itself may be adopted, to be closed with the input.
-    enum class Ownership { Borrow, Adopt };
-    void attach(int fd, std::string name, Ownership ownership = Ownership::Borrow);
+    // Reads from an already open descriptor: standard input is only borrowed; a descriptor the
+    // caller opened itself may be handed over, to be closed with the input.
+    void attach(int fd, std::string name);
+    void attach(FileDescriptor fd, std::string name);
     void close();
     bool isOpen() const { return fd_ >= 0; }
     const std::string& name() const { return name_; }
@@ -68,8 +70,8 @@ private:
     bool readLineSlowly(std::string_view& line, std::size_t keep);
     void refill();
 
-    int fd_ = -1;
-    bool ownsFd_ = false;
+    FileDescriptor owned_;  // the descriptor read, when it was handed over
+    int fd_ = -1;           // the descriptor read, handed over or borrowed
     bool atEnd_ = false;
     bool replay_ = false;
     bool lastCut_ = false;

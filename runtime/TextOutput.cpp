@@ -1,12 +1,11 @@
 #include "TextOutput.h"
 
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
 #include "Failure.h"
-#include "HostPath.h"
+#include "WriteAll.h"
 
 namespace kit {
 
@@ -33,9 +32,7 @@ void TextOutput::create(std::string_view name, Sync sync)
     close();
     name_ = name;
     sync_ = sync;
-    if (name.find('\0') != std::string_view::npos)
-        fail("cannot open for writing", EINVAL);
-    if (const int error = file_.open(hostPath(name), ReplacingFile::Links::Replace))
+    if (const int error = file_.open(name, ReplacingFile::Links::Replace))
         fail("cannot open for writing", error);
 }
 
@@ -59,16 +56,8 @@ void TextOutput::flushBuffer()
 
 void TextOutput::writeOut(const char* bytes, std::size_t size)
 {
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::write(file_.descriptor(), bytes + done, size - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            fail("write failed", errno);
-        }
-        done += static_cast<std::size_t>(n);
-    }
+    if (!writeAll(file_.descriptor(), {bytes, size}))
+        fail("write failed", errno);
 }
 
 void TextOutput::close()

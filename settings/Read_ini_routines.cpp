@@ -4,6 +4,7 @@
 
 #include "Console.h"
 #include "Failure.h"
+#include "FileDescriptor.h"
 #include "HostPath.h"
 #include "Text.h"
 #include "TextInput.h"
@@ -103,17 +104,14 @@ void loadOptions()
 {
     options.CNT = 0;
     const std::string name(settingsName());
-    // A NUL inside the name would open a different file than the one named.
-    if (name.find('\0') != std::string::npos)
-        throw kit::RuntimeFailure(kit::FailureCode::FileError, name + ": cannot open: " + std::strerror(EINVAL));
     // A missing settings file is created empty, so a program without one runs on its defaults.
     // Opening a pipe waits for its writer: the console shows first what the run has said.
     kit::console().flush();
-    const int fd = ::open(kit::hostPath(name).c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0)
+    kit::FileDescriptor file = kit::openFile(name, O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (!file.isOpen())
         throw kit::RuntimeFailure(kit::FailureCode::FileError, name + ": cannot open: " + std::strerror(errno));
     kit::TextInput input;  // closes the file however the load ends, the "16" stop included
-    input.attach(fd, name, kit::TextInput::Ownership::Adopt);
+    input.attach(std::move(file), name);
     std::string_view line;
     while (input.readLine(line, lineLength)) {
         ++options.CNT;

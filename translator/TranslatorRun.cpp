@@ -177,7 +177,7 @@ private:
 // and names: a sync of each page and of its folder would cost more than the translation itself.
 void syncPages(const Name& lastPage)
 {
-    if (const int error = kit::syncFileSystemOf(kit::hostPath(lastPage.trimmed())))
+    if (const int error = kit::syncFileSystemOf(lastPage.trimmed()))
         throw kit::RuntimeFailure(kit::FailureCode::FileError,
                                   std::string(lastPage.trimmed()) + ": write failed: " + std::strerror(error));
 }
@@ -229,7 +229,8 @@ int runTranslator(std::string_view argument)
         // name goes too: only it, whatever its name holds.
         page.discard();
         std::error_code ignored;
-        std::filesystem::remove(kit::hostPath(fileName.trimmed()), ignored);
+        if (const std::optional<std::string> path = kit::hostPath(fileName.trimmed()))
+            std::filesystem::remove(*path, ignored);
     } else if (pagesLeftOver(input)) {
         kit::console().line("The pages after page 999 were not translated.");
     }

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -12,7 +13,12 @@
 #include "Command.h"
 #include "Console.h"
 #include "CurrentFolder.h"
+#include "Failure.h"
+#include "FileIdentity.h"
+#include "FileSync.h"
+#include "HostPath.h"
 #include "ResultFiles.h"
+#include "TextOutput.h"
 
 namespace {
 
@@ -137,4 +143,21 @@ TEST_F(Commands, CopyAndCheckJudgesTheResultBySize)
     EXPECT_FALSE(kit::copyAndCheck("COPY h+gone r2", "r2", {"h", "gone"}));
     EXPECT_EQ(kit::commandName("C:\\my runs\\CP.INP"), "\"C:\\my runs\\CP.INP\"");
     EXPECT_EQ(kit::commandName("C:\\RUNS\\CP.INP"), "C:\\RUNS\\CP.INP");
+}
+
+// A name that holds a NUL reaches no file, though the part before the NUL names one: the system
+// would read the NUL as the end of the name.
+TEST_F(Commands, ANameWithANulReachesNoFile)
+{
+    dir_.write("f", "kept");
+    dir_.write("h", "other");
+    const std::string nul("f\0x", 3);
+    EXPECT_FALSE(kit::isReadableFile(nul));
+    EXPECT_FALSE(kit::fileIdentity(nul));
+    EXPECT_EQ(kit::syncWrittenFile(nul), EINVAL);
+    kit::TextOutput out;
+    EXPECT_THROW(out.create(nul), kit::RuntimeFailure);
+    for (const std::string& command : {"COPY h " + nul, "DEL " + nul})
+        EXPECT_EQ(kit::runBuiltInCommand(command), 1) << command.substr(0, 4);
+    EXPECT_EQ(dir_.read("f"), "kept");
 }

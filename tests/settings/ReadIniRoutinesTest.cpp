@@ -208,18 +208,30 @@ TEST_F(SettingsTest, BackslashSeparatesFolders)
     EXPECT_EQ(lookup("Files", "k").value, padded("deep", 20));
 }
 
-TEST_F(SettingsTest, FolderIsNotASettingsFile)
+// A folder is no settings file, nor is a name that holds a NUL, though the part before the NUL
+// names one: the settings are not read from there.
+TEST_F(SettingsTest, FolderOrNameWithANulIsNotASettingsFile)
 {
     fs::create_directory("folder.ini");
-    bool exists = true;
-    setIniFilename("folder.ini", exists);
-    EXPECT_FALSE(exists);
-    try {
-        lookup("Files", "k");
-        ADD_FAILURE() << "a folder was read as settings";
-    } catch (const kit::RuntimeFailure& failure) {
-        EXPECT_EQ(failure.exitCode(), static_cast<int>(kit::FailureCode::FileError));
-        EXPECT_NE(std::string(failure.what()).find("folder.ini"), std::string::npos);
+    write("s.ini", "[Files]\nk=v\n");
+    struct Case {
+        std::string name;
+        const char* failure;  // as the diagnostic line shows it: a name up to its NUL
+    } cases[] = {
+        {"folder.ini", "folder.ini: cannot open: Is a directory"},
+        {std::string("s.ini\0x", 7), "s.ini"},
+    };
+    for (const Case& c : cases) {
+        bool exists = true;
+        setIniFilename(c.name, exists);
+        EXPECT_FALSE(exists) << c.failure;
+        try {
+            lookup("Files", "k");
+            ADD_FAILURE() << c.failure << ": read as settings";
+        } catch (const kit::RuntimeFailure& failure) {
+            EXPECT_EQ(failure.exitCode(), static_cast<int>(kit::FailureCode::FileError));
+            EXPECT_STREQ(failure.what(), c.failure);
+        }
     }
 }
 

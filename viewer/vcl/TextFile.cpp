@@ -2,26 +2,16 @@
 
 #include "vcl/IoErrors.h"
 
+#include "FileDescriptor.h"
+#include "ReadSome.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace vcl {
 
 namespace {
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() { ::close(fd_); }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 constexpr char kEndOfFile = 26;
 
@@ -29,19 +19,15 @@ constexpr char kEndOfFile = 26;
 
 TextFile::TextFile(const std::string& fileName)
 {
-    const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw IoError(errno);
-    const FileDescriptor file(fd);
+    const kit::FileDescriptor file(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!file.isOpen()) throw IoError(errno);
     struct stat info {};
-    if (::fstat(fd, &info) != 0) throw IoError(errno);
+    if (::fstat(file.get(), &info) != 0) throw IoError(errno);
     if (S_ISDIR(info.st_mode)) throw IoError(EISDIR);
     char buffer[65536];
     for (;;) {
-        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            throw IoError(errno);
-        }
+        const ssize_t got = kit::readSome(file.get(), buffer, sizeof buffer);
+        if (got < 0) throw IoError(errno);
         if (got == 0) break;
         text_.append(buffer, static_cast<std::size_t>(got));
     }
