@@ -7,10 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include <unistd.h>
-
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include "CurrentFolder.h"
 #include "FuzzInput.h"
 #include "GLControl.h"
 #include "Main.h"
@@ -22,6 +21,11 @@
 namespace {
 
 constexpr std::size_t kMostExperimentsRead = 3;
+
+// The readers' files have fixed names in the current folder: this folder is the current folder
+// only while the viewer's code runs, so that the fuzzer's own paths keep their meaning. It is
+// removed when the process ends.
+const kit_test::ScratchFolder scratch;
 
 // The lines the viewer reads from `bytes`: a byte 26 ends the file, a CR (with an LF right
 // after it) ends a line, a last line without a line end still counts.
@@ -44,7 +48,7 @@ int viewerLineCount(std::string_view bytes)
 
 void readMeteo(std::string_view bytes)
 {
-    fuzz::writeFile("MISC_KIN.DAT", bytes);
+    scratch.write("MISC_KIN.DAT", bytes);
     ReadMeteoFile();
     FUZZ_CHECK(Form1->Memo1->Lines.Count() == viewerLineCount(bytes));
 }
@@ -68,7 +72,7 @@ void readFolderAsDataFile()
 
 void readExperiments(std::string_view bytes)
 {
-    fuzz::writeFile("SF6_All.DAT", bytes);
+    scratch.write("SF6_All.DAT", bytes);
     DataFileName = "SF6_All.DAT";
     ReadExperimentList();
     const int dates = Form1->ComboBox1->ItemCount();
@@ -83,23 +87,6 @@ void readExperiments(std::string_view bytes)
     }
 }
 
-// The readers' files have fixed names in the current folder: the scratch folder is the current
-// folder only while the viewer's code runs, so that the fuzzer's own paths keep their meaning.
-class InScratchFolder {
-public:
-    InScratchFolder()
-    {
-        FUZZ_CHECK(::getcwd(previous_, sizeof previous_) != nullptr);
-        FUZZ_CHECK(::chdir(fuzz::scratchFolder().c_str()) == 0);
-    }
-    ~InScratchFolder() { FUZZ_CHECK(::chdir(previous_) == 0); }
-    InScratchFolder(const InScratchFolder&) = delete;
-    InScratchFolder& operator=(const InScratchFolder&) = delete;
-
-private:
-    char previous_[4096];
-};
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
@@ -107,9 +94,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     static int applicationArgc = 1;
     static char* applicationArgv[] = {(*argv)[0], nullptr};
     (void)argc;
-    const InScratchFolder here;
+    const kit_test::CurrentFolder here(scratch.path());
     // Start-up reads the meteorological file; with one there, no error box waits for a click.
-    fuzz::writeFile("MISC_KIN.DAT", "");
+    scratch.write("MISC_KIN.DAT", "");
     PrepareOpenGLFormat();
     new vcl::TApplication(applicationArgc, applicationArgv);
     CreateViewerForms();
@@ -121,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider input(data, size);
     const auto which = input.ConsumeIntegral<std::uint8_t>();
     const std::string bytes = input.ConsumeRemainingBytesAsString();
-    const InScratchFolder here;
+    const kit_test::CurrentFolder here(scratch.path());
     try {
         if (which & 1) {
             readMeteo(bytes);

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
+
+#include "ScratchFolder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) __attribute__((weak));
@@ -18,8 +18,7 @@ namespace {
 
 void replay(const std::filesystem::path& file)
 {
-    std::ifstream in(file, std::ios::binary);
-    const std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string bytes = kit_test::readFile(file);
     // A copy of exactly the input's size, so that reading past its end shows under ASan.
     std::vector<std::uint8_t> input(bytes.begin(), bytes.end());
     LLVMFuzzerTestOneInput(input.data(), input.size());

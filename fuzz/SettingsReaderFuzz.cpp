@@ -22,6 +22,9 @@ constexpr std::size_t kLineLength = 256;
 constexpr std::size_t kMaxLookups = 48;
 constexpr std::string_view kDefault = "DEFAULT";
 
+// Where the input is written as the settings file; removed when the process ends.
+const kit_test::ScratchFolder scratch;
+
 struct Names {
     std::vector<std::string_view> sections;
     std::vector<std::string_view> keys;
@@ -95,8 +98,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string probe = input.ConsumeBytesAsString(probeLength);
     const std::string file = input.ConsumeRemainingBytesAsString();
 
-    const std::string path = fuzz::scratchFolder() + "/settings.ini";
-    fuzz::writeFile(path, file);
+    scratch.write("settings.ini", file);
+    const std::string path = (scratch / "settings.ini").string();
     const Names names = namesIn(file);
 
     resetForTesting();
@@ -113,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(names.lines.size() <= kMaxLines);
 
     // The same file under another spelling of its name: the reload must give the same lines.
-    setIniFilename(fuzz::scratchFolder() + "/./settings.ini", iniFound);
+    setIniFilename((scratch / "./settings.ini").string(), iniFound);
     FUZZ_CHECK(iniFound);
 
     std::size_t lookups = 0;

@@ -6,11 +6,11 @@
 #include "ORVUnit1.h"
 #include "vcl/Application.h"
 
+#include "CurrentFolder.h"
+
 #include <QTest>
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
@@ -97,10 +97,7 @@ BENCHMARK(BM_DateChoice)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    std::string folder = (std::filesystem::temp_directory_path() / "orv-bench-XXXXXX").string();
-    if (!mkdtemp(folder.data()))
-        return 1;
-    std::filesystem::current_path(folder);
+    const kit_test::CurrentScratchFolder folder;
     WriteDataFiles();
 
     PrepareOpenGLFormat();
@@ -114,7 +111,5 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks();
 
     DestroyViewerForms();
-    std::filesystem::current_path(std::filesystem::temp_directory_path());
-    std::filesystem::remove_all(folder);
     return 0;
 }

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "BeltaHarness.h"
+#include "BeltaRun.h"
 
-namespace belta_test {
+namespace kit_test {
 namespace {
 
 const std::vector<std::string> model = {"85 9 16 11 1.0 200.0", "85 9 16 12 1.0 300.0"};
@@ -18,18 +18,18 @@ const char* const title = " Indianapolis scatter  -  cmd         ";
 
 // A command interpreter that writes each command text between brackets to a log and, when
 // `carryOut`, joins the result files and deletes files itself.
-std::string writeInterpreter(const ScratchFolder& s, bool carryOut, const std::string& trailer,
+std::string writeInterpreter(const ScratchFolder& folder, bool carryOut, const std::string& trailer,
                              const std::string& pairData, const std::string& scatter)
 {
-    const std::string path = s.aside("interpreter.sh").string();
-    std::string script = "#!/bin/sh\nprintf '[%s]\\n' \"$2\" >> '" + s.aside("commands.log").string() + "'\n";
+    const std::string path = folder.aside("interpreter.sh").string();
+    std::string script = "#!/bin/sh\nprintf '[%s]\\n' \"$2\" >> '" + folder.aside("commands.log").string() + "'\n";
     if (carryOut)
         script += "case \"$2\" in\n"
                   "  'COPY  IN_HDR.INP'*) cat IN_HDR.INP BODY1 '" + trailer + "' > '" + pairData + "' ;;\n"
                   "  'COPY  IN_HDR.DAT'*) cat IN_HDR.DAT BODY2 > '" + scatter + "' ;;\n"
                   "  'DEL '*) rm \"${2#DEL }\" ;;\n"
                   "esac\n";
-    s.write("../interpreter.sh", script);
+    folder.write("../interpreter.sh", script);
     ::chmod(path.c_str(), 0755);
     return path;
 }
@@ -46,79 +46,79 @@ const std::vector<std::string> deletions = {"DEL BODY1", "DEL BODY2", "DEL IN_HD
 
 TEST(CommandText, CopyDestinationsKeepTheirWholeNameField)
 {
-    ScratchFolder s;
-    writeStandardLayout(s, model, observations);
+    ScratchFolder folder;
+    writeIndianapolisInputs(folder, model, observations);
     const std::string interpreter =
-        writeInterpreter(s, true, "master/IND.BTT", "results/IN2.INP", "results/INSCAT2.DAT");
+        writeInterpreter(folder, true, "master/IND.BTT", "results/IN2.INP", "results/INSCAT2.DAT");
 
-    const RunResult r = runBelta(s, "2\ncmd\n", interpreter);
+    const ProgramRun r = runBelta(folder, "2\ncmd\n", {{"COMSPEC", interpreter}});
 
     std::vector<std::string> expected = {"COPY  IN_HDR.INP+ BODY1 + master\\IND.BTT " + field("results\\IN2.INP", 256),
                                          "COPY  IN_HDR.DAT+ BODY2 " + field("results\\INSCAT2.DAT", 256)};
     EXPECT_EQ(expected[0].size(), 283u + std::string_view("master\\IND.BTT").size());
     EXPECT_EQ(expected[1].size(), 280u);
-    append(expected, deletions);
-    EXPECT_EQ(s.read("../commands.log"), commandLog(expected));
+    expected = expected + deletions;
+    EXPECT_EQ(folder.read("../commands.log"), commandLog(expected));
     EXPECT_EQ(r.out, crlfLines(completedRunLines("results\\IN2.INP", "results\\INSCAT2.DAT", 2)));
-    EXPECT_EQ(r.err, endOfRunLines);
+    EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(s.list(), (std::vector<std::string>{"Quorra_Belta.ini", "master", "results"}));
+    EXPECT_EQ(folder.list(), (std::vector<std::string>{"Quorra_Belta.ini", "master", "results"}));
 }
 
 // Folders named with blanks, leading ones included: such names go into the commands in quotes.
-void writeBlankNamedLayout(const ScratchFolder& s)
+void writeBlankNamedLayout(const ScratchFolder& folder)
 {
-    writeStandardLayout(s, model, observations);
-    std::filesystem::rename(s.path() / "master", s.path() / "my master");
-    std::filesystem::rename(s.path() / "results", s.path() / " out");
-    s.writeLines("Quorra_Belta.ini",
-                 {"[Files]", "Results_path= out", "Results_file=model.txt", "Master_path=my master"});
+    writeIndianapolisInputs(folder, model, observations);
+    std::filesystem::rename(folder.path() / "master", folder.path() / "my master");
+    std::filesystem::rename(folder.path() / "results", folder.path() / " out");
+    folder.writeLines("Quorra_Belta.ini",
+                      {"[Files]", "Results_path= out", "Results_file=model.txt", "Master_path=my master"});
 }
 
 TEST(CommandText, NamesHoldingBlanksAreQuoted)
 {
-    ScratchFolder s;
-    writeBlankNamedLayout(s);
+    ScratchFolder folder;
+    writeBlankNamedLayout(folder);
     const std::string interpreter =
-        writeInterpreter(s, true, "my master/IND.BTT", " out/IN3.INP", " out/INSCAT3.DAT");
+        writeInterpreter(folder, true, "my master/IND.BTT", " out/IN3.INP", " out/INSCAT3.DAT");
 
-    const RunResult r = runBelta(s, "3\ncmd\n", interpreter);
+    const ProgramRun r = runBelta(folder, "3\ncmd\n", {{"COMSPEC", interpreter}});
 
     std::vector<std::string> expected = {"COPY  IN_HDR.INP+ BODY1 + \"my master\\IND.BTT\" \" out\\IN3.INP\"",
                                          "COPY  IN_HDR.DAT+ BODY2 \" out\\INSCAT3.DAT\""};
-    append(expected, deletions);
-    EXPECT_EQ(s.read("../commands.log"), commandLog(expected));
+    expected = expected + deletions;
+    EXPECT_EQ(folder.read("../commands.log"), commandLog(expected));
     EXPECT_EQ(r.exitCode, 0);
 }
 
 TEST(CommandText, BuiltInCopyMakesFilesInFoldersNamedWithBlanks)
 {
-    ScratchFolder s;
-    writeBlankNamedLayout(s);
+    ScratchFolder folder;
+    writeBlankNamedLayout(folder);
 
-    const RunResult r = runBelta(s, "3\ncmd\n");
+    const ProgramRun r = runBelta(folder, "3\ncmd\n");
 
     EXPECT_EQ(r.out, crlfLines(completedRunLines(" out\\IN3.INP", " out\\INSCAT3.DAT", 2)));
-    EXPECT_EQ(r.err, endOfRunLines);
+    EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(s.read(" out/IN3.INP"), pairDataFile(2, pairs));
-    EXPECT_EQ(s.read(" out/INSCAT3.DAT"), scatterFile(title, 2, pairs));
-    EXPECT_EQ(s.list(), (std::vector<std::string>{" out", "Quorra_Belta.ini", "my master"}));
+    EXPECT_EQ(folder.read(" out/IN3.INP"), pairDataFile(2, pairs));
+    EXPECT_EQ(folder.read(" out/INSCAT3.DAT"), scatterFile(title, 2, pairs));
+    EXPECT_EQ(folder.list(), (std::vector<std::string>{" out", "Quorra_Belta.ini", "my master"}));
 }
 
 std::vector<std::string> summaryOf(const std::string& pairDataLine1, const std::string& pairDataLine2,
                                    const std::string& scatterLine1, const std::string& scatterLine2)
 {
-    std::vector<std::string> lines = bannerLines;
-    append(lines, qualityPromptLines);
-    append(lines, idPromptLines);
-    append(lines, {"", "", pairDataLine1});
+    std::vector<std::string> lines = kBannerLines;
+    lines = lines + kQualityPromptLines;
+    lines = lines + kIdPromptLines;
+    lines = lines + Lines{"", "", pairDataLine1};
     if (!pairDataLine2.empty())
         lines.push_back(pairDataLine2);
-    append(lines, {"", "", "", scatterLine1});
+    lines = lines + Lines{"", "", "", scatterLine1};
     if (!scatterLine2.empty())
         lines.push_back(scatterLine2);
-    append(lines, {"", "", "Number of data records:  2", ""});
+    lines = lines + Lines{"", "", "Number of data records:  2", ""};
     return lines;
 }
 
@@ -159,17 +159,17 @@ class NotMade : public testing::TestWithParam<NotMadeCase> {};
 TEST_P(NotMade, IsReportedWithItsFolderAndPiecesStay)
 {
     const NotMadeCase& c = GetParam();
-    ScratchFolder s;
-    writeStandardLayout(s, model, observations);
-    s.makeFolder(c.folderInTheWay);
+    ScratchFolder folder;
+    writeIndianapolisInputs(folder, model, observations);
+    folder.makeFolder(c.folderInTheWay);
 
-    const RunResult r = runBelta(s, "2\ncmd\n");
+    const ProgramRun r = runBelta(folder, "2\ncmd\n");
 
     EXPECT_EQ(r.out, crlfLines(c.console));
-    EXPECT_EQ(r.err, std::string(c.err) + endOfRunLines);
+    EXPECT_EQ(r.err, std::string(c.err) + kEndOfRun);
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(s.list(), piecesAndInputs);
-    EXPECT_EQ(s.read("BODY1"), crlfLines(pairs));
+    EXPECT_EQ(folder.list(), piecesAndInputs);
+    EXPECT_EQ(folder.read("BODY1"), crlfLines(pairs));
 }
 
 INSTANTIATE_TEST_SUITE_P(Results, NotMade, testing::ValuesIn(notMadeCases),
@@ -179,20 +179,20 @@ INSTANTIATE_TEST_SUITE_P(Results, NotMade, testing::ValuesIn(notMadeCases),
 
 TEST(CommandText, InterpreterThatMakesNothingLeavesNoDeletions)
 {
-    ScratchFolder s;
-    writeStandardLayout(s, model, observations);
-    const std::string interpreter = writeInterpreter(s, false, "", "", "");
+    ScratchFolder folder;
+    writeIndianapolisInputs(folder, model, observations);
+    const std::string interpreter = writeInterpreter(folder, false, "", "", "");
 
-    const RunResult r = runBelta(s, "2\ncmd\n", interpreter);
+    const ProgramRun r = runBelta(folder, "2\ncmd\n", {{"COMSPEC", interpreter}});
 
-    EXPECT_EQ(s.read("../commands.log"),
+    EXPECT_EQ(folder.read("../commands.log"),
               commandLog({"COPY  IN_HDR.INP+ BODY1 + master\\IND.BTT " + field("results\\IN2.INP", 256),
                           "COPY  IN_HDR.DAT+ BODY2 " + field("results\\INSCAT2.DAT", 256)}));
     EXPECT_EQ(r.out, crlfLines(summaryOf(pairDataNotMade, "", scatterNotMade, "")));
-    EXPECT_EQ(r.err, endOfRunLines);
+    EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(s.list(), piecesAndInputs);
+    EXPECT_EQ(folder.list(), piecesAndInputs);
 }
 
 } // namespace
-} // namespace belta_test
+} // namespace kit_test

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "BeltaHarness.h"
+#include "BeltaRun.h"
 
-namespace belta_test {
+namespace kit_test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -18,26 +18,26 @@ std::size_t lineCount(const std::string& text)
 
 TEST(ExampleFolder, RunsWhereItIsCopied)
 {
-    ScratchFolder s;
-    fs::copy(BELTA_EXAMPLE_FOLDER, s.path(), fs::copy_options::recursive);
+    ScratchFolder folder;
+    fs::copy(BELTA_EXAMPLE_FOLDER, folder.path(), fs::copy_options::recursive);
 
-    const RunResult r = runBelta(s, "2\nDemo run\n");
+    const ProgramRun r = runBelta(folder, "2\nDemo run\n");
 
     EXPECT_EQ(r.out, crlfLines(completedRunLines(".\\IN2.INP", ".\\INSCAT2.DAT", 417)));
-    EXPECT_EQ(r.err, endOfRunLines);
+    EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
 
-    const std::string pairData = s.read("IN2.INP");
-    const std::string trailer = s.read("IND.BTT");
+    const std::string pairData = folder.read("IN2.INP");
+    const std::string trailer = folder.read("IND.BTT");
     EXPECT_EQ(pairData.substr(0, 34), "  417   2   1   4\r\n  417\r\n 'C_OBS'");
     EXPECT_EQ(lineCount(pairData), 4 + 417 + lineCount(trailer));
     EXPECT_EQ(pairData.substr(pairData.size() - trailer.size()), trailer);
 
-    const std::string scatter = s.read("INSCAT2.DAT");
+    const std::string scatter = folder.read("INSCAT2.DAT");
     EXPECT_EQ(scatter.substr(0, 40), " Indianapolis scatter  -  Demo run    \r\n");
     EXPECT_EQ(lineCount(scatter), 5 + 417);
-    EXPECT_FALSE(s.exists("BODY1"));
+    EXPECT_FALSE(folder.exists("BODY1"));
 }
 
 } // namespace
-} // namespace belta_test
+} // namespace kit_test

@@ -10,11 +10,11 @@
 
 #include <gtest/gtest.h>
 
-#include "BeltaHarness.h"
+#include "BeltaRun.h"
 #include "PairingStopLines.h"
 #include "WaitingRun.h"
 
-namespace belta_test {
+namespace kit_test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -23,18 +23,12 @@ const std::vector<std::string> modelRecords = {"85 9 16 11 1.0 200.0", "85 9 16 
 const std::vector<std::string> observationRecords = {"85 9 16 11 1.0 190.0 3 0.4 -1 500",
                                                      "85 9 16 12 1.0 290.0 3 0.4 -1 500"};
 
-std::vector<std::string> operator+(std::vector<std::string> a, const std::vector<std::string>& b)
-{
-    append(a, b);
-    return a;
-}
-
-void writeSettings(const ScratchFolder& s, std::string_view resultsPath, std::string_view resultsFile,
+void writeSettings(const ScratchFolder& folder, std::string_view resultsPath, std::string_view resultsFile,
                    std::string_view masterPath)
 {
-    s.writeLines("Quorra_Belta.ini",
-                 {"[Files]", "Results_path=" + std::string(resultsPath), "Results_file=" + std::string(resultsFile),
-                  "Master_path=" + std::string(masterPath)});
+    folder.writeLines("Quorra_Belta.ini",
+                      {"[Files]", "Results_path=" + std::string(resultsPath), "Results_file=" + std::string(resultsFile),
+                       "Master_path=" + std::string(masterPath)});
 }
 
 struct CollidingName {
@@ -54,23 +48,23 @@ class InputThatIsAlsoAnOutput : public testing::TestWithParam<CollidingName> {};
 TEST_P(InputThatIsAlsoAnOutput, StopsBeforeWritingIt)
 {
     const CollidingName& c = GetParam();
-    ScratchFolder s;
-    writeStandardLayout(s, modelRecords, observationRecords);
-    writeSettings(s, c.resultsPath, c.resultsFile, "master");
-    s.write(std::string(c.resultsPath) + "/" + c.resultsFile, kit_test::crlfLines({" YR", "85 9 16 11 1.0 200.0"}));
-    kit_test::Files expected = s.files();
-    std::vector<std::string> lines = bannerLines;
+    ScratchFolder folder;
+    writeIndianapolisInputs(folder, modelRecords, observationRecords);
+    writeSettings(folder, c.resultsPath, c.resultsFile, "master");
+    folder.write(std::string(c.resultsPath) + "/" + c.resultsFile, crlfLines({" YR", "85 9 16 11 1.0 200.0"}));
+    Files expected = folder.files();
+    std::vector<std::string> lines = kBannerLines;
     if (c.resultFile) {
         expected.insert({{"BODY1", ""}, {"BODY2", ""}});
-        lines = lines + qualityPromptLines;
+        lines = lines + kQualityPromptLines;
     }
 
-    const RunResult r = runBelta(s, std::string(c.level) + "\nid\n");
+    const ProgramRun r = runBelta(folder, std::string(c.level) + "\nid\n");
 
-    EXPECT_EQ(r.out, crlfLines(lines + kit_test::inputWrittenLines(c.shown, "Quorra_Belta.INI", c.resultFile)));
-    EXPECT_EQ(r.err, endOfRunLines);
+    EXPECT_EQ(r.out, crlfLines(lines + inputWrittenLines(c.shown, "Quorra_Belta.INI", c.resultFile)));
+    EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(s.files(), expected);
+    EXPECT_EQ(folder.files(), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -88,17 +82,17 @@ INSTANTIATE_TEST_SUITE_P(
 // file of that name is read as any other.
 TEST(BeltaHostileUse, ResultNameOfAnotherLevelIsNoOutput)
 {
-    ScratchFolder s;
-    writeStandardLayout(s, modelRecords, observationRecords);
-    writeSettings(s, "results", "IN0.DAT", "master");
-    s.write("results/IN0.DAT", s.read("results/model.txt"));
+    ScratchFolder folder;
+    writeIndianapolisInputs(folder, modelRecords, observationRecords);
+    writeSettings(folder, "results", "IN0.DAT", "master");
+    folder.write("results/IN0.DAT", folder.read("results/model.txt"));
 
-    const RunResult r = runBelta(s, "2\nid\n");
+    const ProgramRun r = runBelta(folder, "2\nid\n");
 
     EXPECT_EQ(r.out, crlfLines(completedRunLines("results\\IN2.INP", "results\\INSCAT2.DAT", 2)));
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(s.read("results/IN0.DAT"), s.read("results/model.txt"));
-    EXPECT_EQ(s.list("results"), (std::vector<std::string>{"IN0.DAT", "IN2.INP", "INSCAT2.DAT", "model.txt"}));
+    EXPECT_EQ(folder.read("results/IN0.DAT"), folder.read("results/model.txt"));
+    EXPECT_EQ(folder.list("results"), (std::vector<std::string>{"IN0.DAT", "IN2.INP", "INSCAT2.DAT", "model.txt"}));
 }
 
 struct QuotedName {
@@ -117,23 +111,23 @@ class NameWithADoubleQuote : public testing::TestWithParam<QuotedName> {};
 TEST_P(NameWithADoubleQuote, StopsBeforeWritingAnything)
 {
     const QuotedName& c = GetParam();
-    ScratchFolder s;
-    writeStandardLayout(s, modelRecords, observationRecords);
-    writeSettings(s, c.resultsPath, "model.txt", c.masterPath);
-    s.write(std::string(c.resultsPath) + "/model.txt", s.read("results/model.txt"));
-    s.write(std::string(c.masterPath) + "/MASTER.IND", s.read("master/MASTER.IND"));
-    s.write(std::string(c.masterPath) + "/IND.BTT", standardTrailer);
+    ScratchFolder folder;
+    writeIndianapolisInputs(folder, modelRecords, observationRecords);
+    writeSettings(folder, c.resultsPath, "model.txt", c.masterPath);
+    folder.write(std::string(c.resultsPath) + "/model.txt", folder.read("results/model.txt"));
+    folder.write(std::string(c.masterPath) + "/MASTER.IND", folder.read("master/MASTER.IND"));
+    folder.write(std::string(c.masterPath) + "/IND.BTT", kTrailer);
     if (c.misreadTrailer != nullptr)
-        s.write(c.misreadTrailer, standardTrailer);
-    s.write("victim/IN2.INP", "a file of the user's");
-    const kit_test::Files before = s.files();
+        folder.write(c.misreadTrailer, kTrailer);
+    folder.write("victim/IN2.INP", "a file of the user's");
+    const Files before = folder.files();
 
-    const RunResult r = runBelta(s, "2\nid\n");
+    const ProgramRun r = runBelta(folder, "2\nid\n");
 
-    EXPECT_EQ(r.out, crlfLines(bannerLines + kit_test::nameNotWritableLines(c.shown, "Quorra_Belta.INI")));
-    EXPECT_EQ(r.err, endOfRunLines);
+    EXPECT_EQ(r.out, crlfLines(kBannerLines + nameNotWritableLines(c.shown, "Quorra_Belta.INI")));
+    EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(s.files(), before);
+    EXPECT_EQ(folder.files(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, NameWithADoubleQuote,
@@ -144,36 +138,36 @@ INSTANTIATE_TEST_SUITE_P(Names, NameWithADoubleQuote,
 
 TEST(BeltaHostileUse, PlantedLinksInThePiecesPlacesAreNotFollowed)
 {
-    ScratchFolder s;
-    writeStandardLayout(s, modelRecords, observationRecords);
-    const fs::path victim = s.aside("victim");
+    ScratchFolder folder;
+    writeIndianapolisInputs(folder, modelRecords, observationRecords);
+    const fs::path victim = folder.aside("victim");
     std::ofstream(victim, std::ios::binary) << "precious";
     for (const char* piece : {"BODY1", "BODY2", "IN_HDR.INP", "IN_HDR.DAT"})
-        fs::create_symlink(victim, s / piece);
+        fs::create_symlink(victim, folder / piece);
 
-    const RunResult r = runBelta(s, "2\nid\n");
+    const ProgramRun r = runBelta(folder, "2\nid\n");
 
     EXPECT_EQ(r.out, crlfLines(completedRunLines("results\\IN2.INP", "results\\INSCAT2.DAT", 2)));
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(kit_test::readFile(victim), "precious");
-    EXPECT_EQ(s.list(), (std::vector<std::string>{"Quorra_Belta.ini", "master", "results"}));
+    EXPECT_EQ(readFile(victim), "precious");
+    EXPECT_EQ(folder.list(), (std::vector<std::string>{"Quorra_Belta.ini", "master", "results"}));
 }
 
 TEST(BeltaHostileUse, SecondRunInTheSameFolderStops)
 {
-    ScratchFolder s;
-    writeStandardLayout(s, modelRecords, observationRecords);
-    const kit_test::Files before = s.files();
-    const int held = ::open(s.path().c_str(), O_RDONLY | O_DIRECTORY);
+    ScratchFolder folder;
+    writeIndianapolisInputs(folder, modelRecords, observationRecords);
+    const Files before = folder.files();
+    const int held = ::open(folder.path().c_str(), O_RDONLY | O_DIRECTORY);
     ASSERT_GE(held, 0);
     ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
 
-    const RunResult r = runBelta(s, "2\nid\n");
+    const ProgramRun r = runBelta(folder, "2\nid\n");
     ::close(held);
 
-    EXPECT_EQ(r.out, crlfLines(kit_test::folderInUseLines()));
-    EXPECT_EQ(r.err, endOfRunLines);
-    EXPECT_EQ(s.files(), before);
+    EXPECT_EQ(r.out, crlfLines(folderInUseLines()));
+    EXPECT_EQ(r.err, kEndOfRun);
+    EXPECT_EQ(folder.files(), before);
 }
 
 // Where the folder may be written and entered but not listed (mode 0300), it cannot be opened
@@ -181,80 +175,80 @@ TEST(BeltaHostileUse, SecondRunInTheSameFolderStops)
 // second stops and makes nothing, and the first then ends as if alone.
 TEST(BeltaHostileUse, UnlistableFolderIsHeldAsWell)
 {
-    ScratchFolder s;
-    writeStandardLayout(s, modelRecords, observationRecords);
+    ScratchFolder folder;
+    writeIndianapolisInputs(folder, modelRecords, observationRecords);
 
-    const kit_test::RunsAtOnce r = kit_test::runWhileAnotherWaits(s, {.program = BELTA_BINARY}, "2\nid\n");
+    const RunsAtOnce r = runWhileAnotherWaits(folder, {.program = BELTA_BINARY}, "2\nid\n");
 
-    EXPECT_EQ(r.second.out, crlfLines(kit_test::folderInUseLines()));
-    EXPECT_EQ(r.second.err, endOfRunLines);
+    EXPECT_EQ(r.second.out, crlfLines(folderInUseLines()));
+    EXPECT_EQ(r.second.err, kEndOfRun);
     EXPECT_EQ(r.second.exitCode, 0);
     EXPECT_EQ(r.waiting.out, crlfLines(completedRunLines("results\\IN2.INP", "results\\INSCAT2.DAT", 2)));
     EXPECT_EQ(r.waiting.exitCode, 0);
-    EXPECT_EQ(s.list(), (std::vector<std::string>{"Quorra_Belta.ini", "master", "results"}));
+    EXPECT_EQ(folder.list(), (std::vector<std::string>{"Quorra_Belta.ini", "master", "results"}));
 }
 
 // A folder that cannot be locked (here for want of a free descriptor) is no folder to run in.
 TEST(BeltaHostileUse, FolderThatCannotBeLockedStopsTheRun)
 {
-    ScratchFolder s;
-    writeStandardLayout(s, modelRecords, observationRecords);
-    const kit_test::Files before = s.files();
+    ScratchFolder folder;
+    writeIndianapolisInputs(folder, modelRecords, observationRecords);
+    const Files before = folder.files();
 
-    const RunResult r =
-        kit_test::runProgram({.program = BELTA_BINARY, .folder = s.path(), .input = "2\nid\n", .openFileLimit = 4});
+    const ProgramRun r =
+        runProgram({.program = BELTA_BINARY, .folder = folder.path(), .input = "2\nid\n", .openFileLimit = 4});
 
-    EXPECT_EQ(r.out, crlfLines(kit_test::folderNotLockedLines("Too many open files")));
-    EXPECT_EQ(r.err, endOfRunLines);
+    EXPECT_EQ(r.out, crlfLines(folderNotLockedLines("Too many open files")));
+    EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(s.files(), before);
+    EXPECT_EQ(folder.files(), before);
 }
 
 TEST(BeltaHostileUse, FolderNameWithAPlusIsQuotedInTheCopyCommands)
 {
-    ScratchFolder s;
-    writeStandardLayout(s, modelRecords, observationRecords);
-    writeSettings(s, "res+1", "model.txt", "master");
-    fs::rename(s / "results", s / "res+1");
+    ScratchFolder folder;
+    writeIndianapolisInputs(folder, modelRecords, observationRecords);
+    writeSettings(folder, "res+1", "model.txt", "master");
+    fs::rename(folder / "results", folder / "res+1");
 
-    const RunResult r = runBelta(s, "2\nid\n");
+    const ProgramRun r = runBelta(folder, "2\nid\n");
 
     EXPECT_EQ(r.out, crlfLines(completedRunLines("res+1\\IN2.INP", "res+1\\INSCAT2.DAT", 2)));
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(s.list("res+1"), (std::vector<std::string>{"IN2.INP", "INSCAT2.DAT", "model.txt"}));
+    EXPECT_EQ(folder.list("res+1"), (std::vector<std::string>{"IN2.INP", "INSCAT2.DAT", "model.txt"}));
 }
 
 // A result the user may not write is not replaced, as copying over it by hand is refused: it is
 // "could not be made", and the pieces stay.
 TEST(BeltaHostileUse, WriteProtectedResultIsNotReplaced)
 {
-    ScratchFolder s;
-    writeStandardLayout(s, modelRecords, observationRecords);
-    s.write("results/INSCAT2.DAT", "the result of an earlier run");
-    s.handOver();
-    fs::permissions(s / "results/INSCAT2.DAT", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    ScratchFolder folder;
+    writeIndianapolisInputs(folder, modelRecords, observationRecords);
+    folder.write("results/INSCAT2.DAT", "the result of an earlier run");
+    folder.handOver();
+    fs::permissions(folder / "results/INSCAT2.DAT", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
 
-    const RunResult r =
-        kit_test::runProgram({.program = BELTA_BINARY, .folder = s.path(), .input = "2\nid\n", .unprivileged = true});
+    const ProgramRun r =
+        runProgram({.program = BELTA_BINARY, .folder = folder.path(), .input = "2\nid\n", .unprivileged = true});
 
     EXPECT_NE(r.out.find("\r\n Error: the file INSCAT2.DAT could not be made in the folder results\r\n"),
               std::string::npos);
-    EXPECT_EQ(r.err, "COPY: cannot create results\\INSCAT2.DAT: Permission denied\n" + endOfRunLines);
+    EXPECT_EQ(r.err, "COPY: cannot create results\\INSCAT2.DAT: Permission denied\n" + kEndOfRun);
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(s.read("results/INSCAT2.DAT"), "the result of an earlier run");
-    EXPECT_EQ(s.list(), (std::vector<std::string>{"BODY1", "BODY2", "IN_HDR.DAT", "IN_HDR.INP", "Quorra_Belta.ini",
-                                                  "master", "results"}));
+    EXPECT_EQ(folder.read("results/INSCAT2.DAT"), "the result of an earlier run");
+    EXPECT_EQ(folder.list(), (std::vector<std::string>{"BODY1", "BODY2", "IN_HDR.DAT", "IN_HDR.INP", "Quorra_Belta.ini",
+                                                       "master", "results"}));
 }
 
 // The quality answer counts up to its value: a 100 MB answer line is passed over as it is read.
 TEST(BeltaHostileUse, HugeQualityAnswerIsPassedOverAsItIsRead)
 {
-    ScratchFolder s;
-    writeStandardLayout(s, modelRecords, observationRecords);
-    const fs::path answer = s.aside("answer");
-    kit_test::writeLongLine(answer, "2 ", 100 << 20, "\nid\n");
+    ScratchFolder folder;
+    writeIndianapolisInputs(folder, modelRecords, observationRecords);
+    const fs::path answer = folder.aside("answer");
+    writeLongLine(answer, "2 ", 100 << 20, "\nid\n");
 
-    const RunResult r = kit_test::runProgram({.program = BELTA_BINARY, .folder = s.path(), .inputFile = answer});
+    const ProgramRun r = runProgram({.program = BELTA_BINARY, .folder = folder.path(), .inputFile = answer});
 
     EXPECT_EQ(r.out, crlfLines(completedRunLines("results\\IN2.INP", "results\\INSCAT2.DAT", 2)));
     EXPECT_EQ(r.exitCode, 0);
@@ -262,4 +256,4 @@ TEST(BeltaHostileUse, HugeQualityAnswerIsPassedOverAsItIsRead)
 }
 
 } // namespace
-} // namespace belta_test
+} // namespace kit_test

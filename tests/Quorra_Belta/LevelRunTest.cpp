@@ -2,9 +2,9 @@
 // clearing away of the temporary pieces.
 #include <gtest/gtest.h>
 
-#include "BeltaHarness.h"
+#include "BeltaRun.h"
 
-namespace belta_test {
+namespace kit_test {
 namespace {
 
 // One observation per quality flag; the last two share key and distance, so both pair with the
@@ -41,20 +41,20 @@ class LevelRun : public testing::TestWithParam<LevelCase> {};
 TEST_P(LevelRun, WritesResultFilesNamedByLevelAndClearsPieces)
 {
     const LevelCase& c = GetParam();
-    ScratchFolder s;
-    writeStandardLayout(s, modelRecords, observationRecords);
+    ScratchFolder folder;
+    writeIndianapolisInputs(folder, modelRecords, observationRecords);
 
-    const RunResult r = runBelta(s, c.input);
+    const ProgramRun r = runBelta(folder, c.input);
 
     const int N_REC = 4 - c.level;
     const std::vector<std::string> pairs(pairByQuality.begin() + c.level, pairByQuality.end());
     EXPECT_EQ(r.out, crlfLines(completedRunLines(std::string("results\\") + c.pairData,
                                                    std::string("results\\") + c.scatter, N_REC)));
-    EXPECT_EQ(r.err, endOfRunLines);
+    EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(s.read(std::string("results/") + c.pairData), pairDataFile(N_REC, pairs));
-    EXPECT_EQ(s.read(std::string("results/") + c.scatter), scatterFile(c.title, N_REC, pairs));
-    EXPECT_EQ(s.list(), (std::vector<std::string>{"Quorra_Belta.ini", "master", "results"}));
+    EXPECT_EQ(folder.read(std::string("results/") + c.pairData), pairDataFile(N_REC, pairs));
+    EXPECT_EQ(folder.read(std::string("results/") + c.scatter), scatterFile(c.title, N_REC, pairs));
+    EXPECT_EQ(folder.list(), (std::vector<std::string>{"Quorra_Belta.ini", "master", "results"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -71,4 +71,4 @@ INSTANTIATE_TEST_SUITE_P(
         LevelCase{"3,\n  lead blanks\n", " Indianapolis scatter  -    lead blank", "IN3.INP", "INSCAT3.DAT", 3}));
 
 } // namespace
-} // namespace belta_test
+} // namespace kit_test

@@ -2,9 +2,9 @@
 // by the result files and the record count.
 #include <gtest/gtest.h>
 
-#include "BeltaHarness.h"
+#include "BeltaRun.h"
 
-namespace belta_test {
+namespace kit_test {
 namespace {
 
 struct MergeCase {
@@ -92,19 +92,19 @@ class MergeRun : public testing::TestWithParam<MergeCase> {};
 TEST_P(MergeRun, PairsWhatMatches)
 {
     const MergeCase& c = GetParam();
-    ScratchFolder s;
-    writeStandardLayout(s, c.model, c.observations);
+    ScratchFolder folder;
+    writeIndianapolisInputs(folder, c.model, c.observations);
 
-    const RunResult r = runBelta(s, std::to_string(c.level) + "\nmerge\n");
+    const ProgramRun r = runBelta(folder, std::to_string(c.level) + "\nmerge\n");
 
     const int N_REC = static_cast<int>(c.pairs.size());
     const auto names = c.level == 0 ? std::pair{"IN0.INP", "IN0.DAT"} : std::pair{"IN2.INP", "INSCAT2.DAT"};
     EXPECT_EQ(r.out, crlfLines(completedRunLines(std::string("results\\") + names.first,
                                                    std::string("results\\") + names.second, N_REC)));
-    EXPECT_EQ(r.err, endOfRunLines);
+    EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(s.read(std::string("results/") + names.first), pairDataFile(N_REC, c.pairs));
-    EXPECT_EQ(s.read(std::string("results/") + names.second),
+    EXPECT_EQ(folder.read(std::string("results/") + names.first), pairDataFile(N_REC, c.pairs));
+    EXPECT_EQ(folder.read(std::string("results/") + names.second),
               scatterFile(" Indianapolis scatter  -  merge       ", N_REC, c.pairs));
 }
 
@@ -114,4 +114,4 @@ INSTANTIATE_TEST_SUITE_P(Cases, MergeRun, testing::ValuesIn(mergeCases),
                          });
 
 } // namespace
-} // namespace belta_test
+} // namespace kit_test

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "BeltaHarness.h"
+#include "BeltaRun.h"
 
-namespace belta_test {
+namespace kit_test {
 namespace {
 
 const std::vector<std::string> goodModel = {"85 9 16 11 1.0 200.0", "85 9 16 12 1.0 300.0"};
@@ -17,11 +17,11 @@ std::vector<std::string> lines(std::initializer_list<std::vector<std::string>> p
 {
     std::vector<std::string> all;
     for (const auto& p : parts)
-        append(all, p);
+        all = all + p;
     return all;
 }
 
-const std::vector<std::string> dialogueLines = lines({bannerLines, qualityPromptLines, idPromptLines});
+const std::vector<std::string> dialogueLines = lines({kBannerLines, kQualityPromptLines, kIdPromptLines});
 
 struct StopCase {
     const char* what;
@@ -40,51 +40,51 @@ void PrintTo(const StopCase& c, std::ostream* os)
 const std::vector<std::string> untouched = {"Quorra_Belta.ini", "master", "results"};
 const std::vector<std::string> withBodies = {"BODY1", "BODY2", "Quorra_Belta.ini", "master", "results"};
 
-void settings(const ScratchFolder& s, const std::vector<std::string>& lines)
+void settings(const ScratchFolder& folder, const std::vector<std::string>& lines)
 {
-    s.writeLines("Quorra_Belta.ini", lines);
+    folder.writeLines("Quorra_Belta.ini", lines);
 }
 
 const StopCase stopCases[] = {
     {"settings file missing: three lines, no banner, nothing touched",
-     [](const ScratchFolder& s) { std::filesystem::remove(s.path() / "Quorra_Belta.ini"); },
+     [](const ScratchFolder& folder) { std::filesystem::remove(folder.path() / "Quorra_Belta.ini"); },
      "2\nid\n",
      {"A required file  -  Quorra_Belta.ini - cannot be found.",
       "Quorra_Belta.ini is supposed to contain information  on file locations.", "Program stopped.       "},
      {"master", "results"}},
     {"model results file missing",
-     [](const ScratchFolder& s) { std::filesystem::remove(s.path() / "results/model.txt"); },
+     [](const ScratchFolder& folder) { std::filesystem::remove(folder.path() / "results/model.txt"); },
      "2\nid\n",
-     lines({bannerLines,
+     lines({kBannerLines,
             {" File results\\model.txt cannot be opened.", " It is expected to contain modelled results.",
              " Edit the file Quorra_Belta.INI to specify where it is located.", " Execution stopped.", " "}}),
      untouched},
     {"observation file missing: its name shows in full, trailing blanks included",
-     [](const ScratchFolder& s) { std::filesystem::remove(s.path() / "master/MASTER.IND"); },
+     [](const ScratchFolder& folder) { std::filesystem::remove(folder.path() / "master/MASTER.IND"); },
      "2\nid\n",
-     lines({bannerLines,
+     lines({kBannerLines,
             {" ", " Error opening file " + field("master\\MASTER.IND", 256),
              " This file is supplied with the Tarnwick.",
              " Edit the file Quorra_Belta.INI to specify where it is located.", " "}}),
      untouched},
     {"a missing Master_path key leaves the name beginning with the separator",
-     [](const ScratchFolder& s) { settings(s, {"[Files]", "Results_path=results", "Results_file=model.txt"}); },
+     [](const ScratchFolder& folder) { settings(folder, {"[Files]", "Results_path=results", "Results_file=model.txt"}); },
      "2\nid\n",
-     lines({bannerLines,
+     lines({kBannerLines,
             {" ", " Error opening file " + field("\\MASTER.IND", 256), " This file is supplied with the Tarnwick.",
              " Edit the file Quorra_Belta.INI to specify where it is located.", " "}}),
      untouched},
     {"a missing Results_file key names the folder itself, which cannot be read",
-     [](const ScratchFolder& s) { settings(s, {"[Files]", "Results_path=results", "Master_path=master"}); },
+     [](const ScratchFolder& folder) { settings(folder, {"[Files]", "Results_path=results", "Master_path=master"}); },
      "2\nid\n",
-     lines({bannerLines,
+     lines({kBannerLines,
             {" File results\\ cannot be opened.", " It is expected to contain modelled results.",
              " Edit the file Quorra_Belta.INI to specify where it is located.", " Execution stopped.", " "}}),
      untouched},
     {"trailer file missing: empty bodies stay behind",
-     [](const ScratchFolder& s) { std::filesystem::remove(s.path() / "master/IND.BTT"); },
+     [](const ScratchFolder& folder) { std::filesystem::remove(folder.path() / "master/IND.BTT"); },
      "2\nid\n",
-     lines({bannerLines,
+     lines({kBannerLines,
             {" ", " Error opening file master\\IND.BTT", " This file is supplied with the Tarnwick.",
              " Edit the file Quorra_Belta.INI to specify where it is located.", " "}}),
      withBodies,
@@ -92,18 +92,18 @@ const StopCase stopCases[] = {
     {"quality level above 3: no ID dialogue",
      [](const ScratchFolder&) {},
      "4\nid\n",
-     lines({bannerLines, qualityPromptLines, {" This value is not a valid quality level!"}}),
+     lines({kBannerLines, kQualityPromptLines, {" This value is not a valid quality level!"}}),
      withBodies,
      ""},
     {"quality level below 0",
      [](const ScratchFolder&) {},
      "-1\n",
-     lines({bannerLines, qualityPromptLines, {" This value is not a valid quality level!"}}),
+     lines({kBannerLines, kQualityPromptLines, {" This value is not a valid quality level!"}}),
      withBodies,
      ""},
     {"read error in the observations: the records paired so far stay in BODY1",
-     [](const ScratchFolder& s) {
-         s.writeLines("master/MASTER.IND", {"heading", "85 9 16 11 1.0 190.0 3 0.4 -1 500", "85 9 16 1x 1.0"});
+     [](const ScratchFolder& folder) {
+         folder.writeLines("master/MASTER.IND", {"heading", "85 9 16 11 1.0 190.0 3 0.4 -1 500", "85 9 16 1x 1.0"});
      },
      "2\nid\n",
      lines({dialogueLines,
@@ -112,7 +112,7 @@ const StopCase stopCases[] = {
      withBodies,
      "1  190.0  200.0   1.00  0.400     11   500. 85  9 16 11  3\r\n"},
     {"read error in the model results",
-     [](const ScratchFolder& s) { s.writeLines("results/model.txt", {"heading", "85 9 16 11 1.0 abc"}); },
+     [](const ScratchFolder& folder) { folder.writeLines("results/model.txt", {"heading", "85 9 16 11 1.0 abc"}); },
      "2\nid\n",
      lines({dialogueLines,
             {" ", " Error while reading the file results\\model.txt", " This is a file containing model results.",
@@ -126,19 +126,19 @@ class StopRun : public testing::TestWithParam<StopCase> {};
 TEST_P(StopRun, WritesItsMessageAndEndsTheRun)
 {
     const StopCase& c = GetParam();
-    ScratchFolder s;
-    writeStandardLayout(s, goodModel, goodObservations);
-    c.arrange(s);
+    ScratchFolder folder;
+    writeIndianapolisInputs(folder, goodModel, goodObservations);
+    c.arrange(folder);
 
-    const RunResult r = runBelta(s, c.input);
+    const ProgramRun r = runBelta(folder, c.input);
 
     EXPECT_EQ(r.out, crlfLines(c.console));
-    EXPECT_EQ(r.err, endOfRunLines);
+    EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(s.list(), c.listing);
-    if (s.exists("BODY1")) {
-        EXPECT_EQ(s.read("BODY1"), c.BODY1);
-        EXPECT_EQ(s.read("BODY2"), c.BODY1.empty() ? "" : c.BODY1.substr(1));
+    EXPECT_EQ(folder.list(), c.listing);
+    if (folder.exists("BODY1")) {
+        EXPECT_EQ(folder.read("BODY1"), c.BODY1);
+        EXPECT_EQ(folder.read("BODY2"), c.BODY1.empty() ? "" : c.BODY1.substr(1));
     }
 }
 
@@ -168,14 +168,14 @@ const FailureCase failureCases[] = {
     {"no answer to the quality prompt",
      [](const ScratchFolder&) {},
      "\n\n",
-     lines({bannerLines, qualityPromptLines}),
+     lines({kBannerLines, kQualityPromptLines}),
      "run-time error: standard input: end of file before the quality level\n",
      2,
      withBodies},
     {"a quality level that is not an integer",
      [](const ScratchFolder&) {},
      "two\n",
-     lines({bannerLines, qualityPromptLines}),
+     lines({kBannerLines, kQualityPromptLines}),
      "run-time error: standard input: the quality level is not an integer\n",
      3,
      withBodies},
@@ -187,14 +187,14 @@ const FailureCase failureCases[] = {
      2,
      withBodies},
     {"an observation file without its heading line",
-     [](const ScratchFolder& s) { s.write("master/MASTER.IND", ""); },
+     [](const ScratchFolder& folder) { folder.write("master/MASTER.IND", ""); },
      "2\nid\n",
      dialogueLines,
      "run-time error: master\\MASTER.IND: end of file before the heading line\n",
      2,
      withBodies},
     {"a model results file without its heading line",
-     [](const ScratchFolder& s) { s.write("results/model.txt", ""); },
+     [](const ScratchFolder& folder) { folder.write("results/model.txt", ""); },
      "2\nid\n",
      dialogueLines,
      "run-time error: results\\model.txt: end of file before the heading line\n",
@@ -207,16 +207,16 @@ class FailureRun : public testing::TestWithParam<FailureCase> {};
 TEST_P(FailureRun, EndsWithDiagnosticAndExitCode)
 {
     const FailureCase& c = GetParam();
-    ScratchFolder s;
-    writeStandardLayout(s, goodModel, goodObservations);
-    c.arrange(s);
+    ScratchFolder folder;
+    writeIndianapolisInputs(folder, goodModel, goodObservations);
+    c.arrange(folder);
 
-    const RunResult r = runBelta(s, c.input);
+    const ProgramRun r = runBelta(folder, c.input);
 
     EXPECT_EQ(r.out, crlfLines(c.console));
     EXPECT_EQ(r.err, c.err);
     EXPECT_EQ(r.exitCode, c.exitCode);
-    EXPECT_EQ(s.list(), c.listing);
+    EXPECT_EQ(folder.list(), c.listing);
 }
 
 INSTANTIATE_TEST_SUITE_P(Failures, FailureRun, testing::ValuesIn(failureCases),
@@ -225,4 +225,4 @@ INSTANTIATE_TEST_SUITE_P(Failures, FailureRun, testing::ValuesIn(failureCases),
                          });
 
 } // namespace
-} // namespace belta_test
+} // namespace kit_test

@@ -1,7 +1,9 @@
 // Whole runs that end normally: every console line, every result file, the clean-up.
-#include "Experiment.h"
+#include <gtest/gtest.h>
 
-namespace vendask::testing {
+#include "VendaskRun.h"
+
+namespace kit_test {
 namespace {
 
 std::string copenhagenHeaderMax(int n)
@@ -11,12 +13,13 @@ std::string copenhagenHeaderMax(int n)
                       "   'C_OBS'   'C_MOD'   DIST     u*    h/L  zmix  YR MO DY  HRE ", " 'Block of all data'"});
 }
 
-TEST_F(VendaskRun, CopenhagenRunMakesTheFourResultFilesAndRemovesThePieces)
+TEST(VendaskRun, CopenhagenRunMakesTheFourResultFilesAndRemovesThePieces)
 {
-    setUpCopenhagen();
-    const ProgramRun r = run("Run 7\r\n");
+    ScratchFolder folder;
+    writeCopenhagenInputs(folder);
+    const ProgramRun r = runVendask(folder, "Run 7\r\n");
 
-    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + dialogueLines(true) +
+    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(true) + idPromptLines(true) +
                                Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " "} +
                                resultLines(true, "runs") + summaryLines(3)));
     EXPECT_EQ(r.err, kEndOfRun);
@@ -39,12 +42,13 @@ TEST_F(VendaskRun, CopenhagenRunMakesTheFourResultFilesAndRemovesThePieces)
     EXPECT_EQ(folder.list("runs"), (Lines{"CP.INP", "CPSCAT.DAT", "CPY.INP", "CPYSCAT.DAT", "MODEL.TXT"}));
 }
 
-TEST_F(VendaskRun, LillestromRunMakesTheFourResultFilesAndRemovesThePieces)
+TEST(VendaskRun, LillestromRunMakesTheFourResultFilesAndRemovesThePieces)
 {
-    setUpLillestrom();
-    const ProgramRun r = run("Winter\n");
+    ScratchFolder folder;
+    writeLillestromInputs(folder);
+    const ProgramRun r = runVendask(folder, "Winter\n");
 
-    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(false) + dialogueLines(false) +
+    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(false) + idPromptLines(false) +
                                resultLines(false, "runs") + summaryLines(2)));
     EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
@@ -75,19 +79,20 @@ struct LocationCase {
     bool cph;
 };
 
-class LocationSpelling : public VendaskRun, public ::testing::WithParamInterface<LocationCase> {};
+class LocationSpelling : public ::testing::TestWithParam<LocationCase> {};
 
 TEST_P(LocationSpelling, ChoosesTheLocationWhateverTheCase)
 {
+    ScratchFolder folder;
     const LocationCase c = GetParam();
     if (c.cph)
-        setUpCopenhagen(c.value);
+        writeCopenhagenInputs(folder, c.value);
     else
-        setUpLillestrom(c.value);
-    const ProgramRun r = run();
+        writeLillestromInputs(folder, c.value);
+    const ProgramRun r = runVendask(folder);
     const Lines copyLine =
         c.cph ? Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " "} : Lines{};
-    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(c.cph) + dialogueLines(c.cph) + copyLine +
+    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(c.cph) + idPromptLines(c.cph) + copyLine +
                                resultLines(c.cph, "runs") + summaryLines(c.cph ? 3 : 2)));
     EXPECT_EQ(r.exitCode, 0);
 }
@@ -118,16 +123,17 @@ std::string fromBars(std::string_view s)
     return crlfLines(lines);
 }
 
-class NormalEnd : public VendaskRun, public ::testing::WithParamInterface<NormalEndCase> {};
+class NormalEnd : public ::testing::TestWithParam<NormalEndCase> {};
 
 TEST_P(NormalEnd, WritesTheResultFilesOfThePairsFound)
 {
+    ScratchFolder folder;
     const NormalEndCase& c = GetParam();
-    setUpCopenhagen();
+    writeCopenhagenInputs(folder);
     folder.write("runs/MODEL.TXT", fromBars(c.model));
-    const ProgramRun r = run(c.input);
+    const ProgramRun r = runVendask(folder, c.input);
 
-    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + dialogueLines(true) +
+    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(true) + idPromptLines(true) +
                                Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " "} +
                                resultLines(true, "runs") + summaryLines(c.pairs)));
     EXPECT_EQ(r.err, kEndOfRun);
@@ -160,20 +166,21 @@ struct SplittingFolderNames {
     const char* kit;
 };
 
-class FolderNamesThatWouldSplit : public VendaskRun, public ::testing::WithParamInterface<SplittingFolderNames> {};
+class FolderNamesThatWouldSplit : public ::testing::TestWithParam<SplittingFolderNames> {};
 
 // A blank ends a name in a command and a "+" joins two: names holding either go in quotes.
 TEST_P(FolderNamesThatWouldSplit, AreQuotedInTheCopyCommands)
 {
+    ScratchFolder folder;
     const std::string results = GetParam().results, kit = GetParam().kit;
-    setUpCopenhagen();
+    writeCopenhagenInputs(folder);
     folder.write("Quorra_Vendask.ini", settings("cph", results, kit));
     folder.write(kit + "/MASTER.cph", kObservationsCph);
     folder.write(kit + "/cph.BTT", kTrailerCph);
     folder.write(results + "/MODEL.TXT", kModelCph);
-    const ProgramRun r = run();
+    const ProgramRun r = runVendask(folder);
 
-    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + dialogueLines(true) +
+    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(true) + idPromptLines(true) +
                                Lines{"copy HDR.MAX+BODY1+\"" + kit + "\\cph.BTT\" \"" + results + "\\CP.INP\"", " "} +
                                resultLines(true, results) + summaryLines(3)));
     EXPECT_EQ(r.exitCode, 0);
@@ -186,13 +193,14 @@ INSTANTIATE_TEST_SUITE_P(Names, FolderNamesThatWouldSplit,
                                            SplittingFolderNames{"WithAPlus", "runs+1", "kit+x"}),
                          [](const auto& info) { return std::string(info.param.label); });
 
-TEST_F(VendaskRun, FolderEndingInABackslashGetsASecondOne)
+TEST(VendaskRun, FolderEndingInABackslashGetsASecondOne)
 {
-    setUpCopenhagen();
+    ScratchFolder folder;
+    writeCopenhagenInputs(folder);
     folder.write("Quorra_Vendask.ini", settings("cph", "runs\\", "kit\\"));
-    const ProgramRun r = run();
+    const ProgramRun r = runVendask(folder);
 
-    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + dialogueLines(true) +
+    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(true) + idPromptLines(true) +
                                Lines{"copy HDR.MAX+BODY1+kit\\\\cph.BTT runs\\\\CP.INP", " "} +
                                resultLines(true, "runs\\") + summaryLines(3)));
     EXPECT_EQ(r.exitCode, 0);
@@ -200,9 +208,9 @@ TEST_F(VendaskRun, FolderEndingInABackslashGetsASecondOne)
 }
 
 } // namespace
-} // namespace vendask::testing
+} // namespace kit_test
 
-namespace vendask::testing {
+namespace kit_test {
 namespace {
 
 // The example folders must keep working where the demo copies them.
@@ -213,18 +221,19 @@ struct ExampleCase {
     Lines made;
 };
 
-class Example : public VendaskRun, public ::testing::WithParamInterface<ExampleCase> {};
+class Example : public ::testing::TestWithParam<ExampleCase> {};
 
 TEST_P(Example, RunsInACopyOfItsFolder)
 {
+    ScratchFolder folder;
     const ExampleCase& c = GetParam();
     std::filesystem::copy(std::filesystem::path(VENDASK_EXAMPLES) / c.folder, folder.path(),
                           std::filesystem::copy_options::recursive);
     const Lines before = folder.list();
-    const ProgramRun r = run("Demo\n");
+    const ProgramRun r = runVendask(folder, "Demo\n");
 
     const Lines copyLine = c.cph ? Lines{"copy HDR.MAX+BODY1+.\\cph.BTT .\\CP.INP", " "} : Lines{};
-    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(c.cph) + dialogueLines(c.cph) + copyLine +
+    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(c.cph) + idPromptLines(c.cph) + copyLine +
                                resultLines(c.cph, ".") + summaryLines(c.pairs)));
     EXPECT_EQ(r.exitCode, 0);
     Lines after = before + c.made;
@@ -240,4 +249,4 @@ INSTANTIATE_TEST_SUITE_P(Folders, Example,
                          [](const auto& info) { return std::string(info.param.folder); });
 
 } // namespace
-} // namespace vendask::testing
+} // namespace kit_test

@@ -3,19 +3,22 @@
 
 #include <algorithm>
 
-#include "Experiment.h"
-#include "FaultInjection.h"
+#include <gtest/gtest.h>
 
-namespace vendask::testing {
+#include "FaultInjection.h"
+#include "VendaskRun.h"
+
+namespace kit_test {
 namespace {
 
-TEST_F(VendaskRun, ResultFileThatCannotBeMadeIsNamedAndThePiecesStay)
+TEST(VendaskRun, ResultFileThatCannotBeMadeIsNamedAndThePiecesStay)
 {
-    setUpCopenhagen();
+    ScratchFolder folder;
+    writeCopenhagenInputs(folder);
     std::filesystem::create_directory(folder / "runs/CP.INP");
-    const ProgramRun r = run();
+    const ProgramRun r = runVendask(folder);
 
-    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + dialogueLines(true) +
+    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(true) + idPromptLines(true) +
                                Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " ",
                                      " Error: the file CP.INP could not be made in the folder runs"} +
                                resultLines(true, "runs", {"CPY.INP", "CPSCAT.DAT", "CPYSCAT.DAT"}) +
@@ -36,7 +39,7 @@ TEST_F(VendaskRun, ResultFileThatCannotBeMadeIsNamedAndThePiecesStay)
 
 Lines noneMadeLines()
 {
-    Lines l = bannerLines() + locationLines(true) + dialogueLines(true) +
+    Lines l = kBannerLines + locationLines(true) + idPromptLines(true) +
               Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " "};
     for (const char* name : {"CP.INP", "CPY.INP", "CPSCAT.DAT", "CPYSCAT.DAT"})
         l.push_back(std::string(" Error: the file ") + name + " could not be made in the folder runs");
@@ -54,12 +57,13 @@ Lines piecesAndInputs()
 
 // A disk that cannot take what was written: a result that is not on disk is not made, so the
 // pieces, its only other copy, stay; the older result stands.
-TEST_F(VendaskRun, ResultsThatCannotBeSyncedAreNotMadeAndThePiecesStay)
+TEST(VendaskRun, ResultsThatCannotBeSyncedAreNotMadeAndThePiecesStay)
 {
-    setUpCopenhagen();
+    ScratchFolder folder;
+    writeCopenhagenInputs(folder);
     folder.write("runs/CP.INP", "the result of an earlier run");
 
-    const ProgramRun r = run("Test run\n", kit_test::faultEnvironment({.failingSyncs = true}));
+    const ProgramRun r = runVendask(folder, "Test run\n", faultEnvironment({.failingSyncs = true}));
 
     EXPECT_EQ(r.out, crlfLines(noneMadeLines()));
     EXPECT_EQ(r.err, "COPY: cannot create runs\\CP.INP: Input/output error\n"
@@ -86,26 +90,27 @@ DEL) rm "$2" ;;
 esac
 )";
 
-class ThroughComspec : public VendaskRun {
+class ThroughComspec : public ::testing::Test {
 protected:
     void SetUp() override
     {
         tools.write("interpreter", kInterpreter);
         std::filesystem::permissions(tools / "interpreter", std::filesystem::perms::owner_all);
     }
-    ProgramRun runThroughInterpreter(bool makeFiles, kit_test::Environment faults = {})
+    ProgramRun runThroughInterpreter(bool makeFiles, Environment faults = {})
     {
         faults.insert(faults.end(), {{"COMSPEC", (tools / "interpreter").string()},
                                      {"VENDASK_LOG", (tools / "log").string()},
                                      {"MAKE_FILES", makeFiles ? "yes" : "no"}});
-        return run("id\n", faults);
+        return runVendask(folder, "id\n", faults);
     }
+    ScratchFolder folder;
     ScratchFolder tools;
 };
 
 TEST_F(ThroughComspec, EveryCommandGoesToTheInterpreterAtItsExactLength)
 {
-    setUpLillestrom();
+    writeLillestromInputs(folder);
     const ProgramRun r = runThroughInterpreter(true);
 
     EXPECT_EQ(r.exitCode, 0);
@@ -128,7 +133,7 @@ TEST_F(ThroughComspec, EveryCommandGoesToTheInterpreterAtItsExactLength)
 
 TEST_F(ThroughComspec, NamesWithBlanksAreQuotedAndNothingMadeMeansNoDeletion)
 {
-    setUpCopenhagen();
+    writeCopenhagenInputs(folder);
     folder.write("Quorra_Vendask.ini", settings("cph", "my runs", "kit"));
     folder.write("my runs/MODEL.TXT", kModelCph);
     const ProgramRun r = runThroughInterpreter(false);
@@ -140,7 +145,7 @@ TEST_F(ThroughComspec, NamesWithBlanksAreQuotedAndNothingMadeMeansNoDeletion)
     Lines notMade;
     for (const char* name : {"CP.INP", "CPY.INP", "CPSCAT.DAT", "CPYSCAT.DAT"})
         notMade.push_back(std::string(" Error: the file ") + name + " could not be made in the folder my runs");
-    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + dialogueLines(true) +
+    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(true) + idPromptLines(true) +
                                Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT \"my runs\\CP.INP\"", " "} + notMade +
                                Lines{" ", "  ",
                                      " The files with extension .INP can be used as input for HAVK and MORVANTE.",
@@ -157,8 +162,8 @@ TEST_F(ThroughComspec, NamesWithBlanksAreQuotedAndNothingMadeMeansNoDeletion)
 // before the pieces go, and a copy that cannot be put there is not made.
 TEST_F(ThroughComspec, CopiesThatCannotBeSyncedAreNotMadeAndThePiecesStay)
 {
-    setUpCopenhagen();
-    const ProgramRun r = runThroughInterpreter(true, kit_test::faultEnvironment({.failingSyncs = true}));
+    writeCopenhagenInputs(folder);
+    const ProgramRun r = runThroughInterpreter(true, faultEnvironment({.failingSyncs = true}));
 
     EXPECT_EQ(r.out, crlfLines(noneMadeLines()));
     EXPECT_EQ(r.exitCode, 1);
@@ -167,4 +172,4 @@ TEST_F(ThroughComspec, CopiesThatCannotBeSyncedAreNotMadeAndThePiecesStay)
 }
 
 } // namespace
-} // namespace vendask::testing
+} // namespace kit_test

@@ -15,19 +15,21 @@
 #include <functional>
 #include <string_view>
 
-#include "Experiment.h"
+#include <gtest/gtest.h>
+
 #include "FaultInjection.h"
 #include "PairingStopLines.h"
+#include "VendaskRun.h"
 #include "WaitingRun.h"
 
-namespace vendask::testing {
+namespace kit_test {
 namespace {
 
 namespace fs = std::filesystem;
 
 Lines copenhagenRunLines()
 {
-    return bannerLines() + locationLines(true) + dialogueLines(true) +
+    return kBannerLines + locationLines(true) + idPromptLines(true) +
            Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " "} + resultLines(true, "runs") + summaryLines(3);
 }
 
@@ -43,23 +45,24 @@ struct CollidingName {
     const char* shown;        // the written file the stop names
 };
 
-class InputThatIsAlsoAnOutput : public VendaskRun, public ::testing::WithParamInterface<CollidingName> {};
+class InputThatIsAlsoAnOutput : public ::testing::TestWithParam<CollidingName> {};
 
 // The model results file is one of the pieces or a result file: the run stops before it would
 // empty or overwrite it, and leaves every file as it found it.
 TEST_P(InputThatIsAlsoAnOutput, StopsBeforeWritingAnything)
 {
+    ScratchFolder folder;
     const CollidingName& c = GetParam();
-    setUpCopenhagen();
+    writeCopenhagenInputs(folder);
     folder.write("Quorra_Vendask.ini",
                  crlfLines({"[Files]", "Location=cph", std::string("Results_path=") + c.resultsPath,
                             std::string("Results_file=") + c.resultsFile, "Master_path=kit"}));
     folder.write(std::string(c.resultsPath) + "/" + c.resultsFile, kModelCph);
-    const kit_test::Files before = folder.files();
+    const Files before = folder.files();
 
-    const ProgramRun r = run();
+    const ProgramRun r = runVendask(folder);
 
-    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + inputWrittenLines(c.shown)));
+    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(true) + inputWrittenLines(c.shown)));
     EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(folder.files(), before);
@@ -84,18 +87,19 @@ struct SecondName {
     const char* shown;
 };
 
-class InputUnderASecondName : public VendaskRun, public ::testing::WithParamInterface<SecondName> {};
+class InputUnderASecondName : public ::testing::TestWithParam<SecondName> {};
 
 // Another name of the same file counts as the same file.
 TEST_P(InputUnderASecondName, StopsTheRun)
 {
-    setUpCopenhagen();
+    ScratchFolder folder;
+    writeCopenhagenInputs(folder);
     fs::create_hard_link(folder / GetParam().input, folder / GetParam().linked);
-    const kit_test::Files before = folder.files();
+    const Files before = folder.files();
 
-    const ProgramRun r = run();
+    const ProgramRun r = runVendask(folder);
 
-    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + inputWrittenLines(GetParam().shown)));
+    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(true) + inputWrittenLines(GetParam().shown)));
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(folder.files(), before);
 }
@@ -115,13 +119,14 @@ struct QuotedName {
     const char* shown;
 };
 
-class NameWithADoubleQuote : public VendaskRun, public ::testing::WithParamInterface<QuotedName> {};
+class NameWithADoubleQuote : public ::testing::TestWithParam<QuotedName> {};
 
 // A double quote in a folder name would make the COPY read other names than the ones meant (with
 // Master_path "m and Results_path r"victim, the destination victim\CP.INP, a file the settings
 // never name): the run stops before anything is written.
 TEST_P(NameWithADoubleQuote, StopsBeforeWritingAnything)
 {
+    ScratchFolder folder;
     const QuotedName& c = GetParam();
     const std::string kit = c.masterPath, results = c.resultsPath;
     folder.write("Quorra_Vendask.ini", settings("cph", results, kit));
@@ -136,12 +141,12 @@ TEST_P(NameWithADoubleQuote, StopsBeforeWritingAnything)
         folder.write(kit + "/MASTER.cph", kObservationsCph);
         folder.write("victim/CP.INP", "a file of the user's");
     }
-    const kit_test::Files before = folder.files();
+    const Files before = folder.files();
 
-    const ProgramRun r = run();
+    const ProgramRun r = runVendask(folder);
 
-    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) +
-                               kit_test::nameNotWritableLines(c.shown, "Quorra_Vendask.ini")));
+    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(true) +
+                               nameNotWritableLines(c.shown, "Quorra_Vendask.ini")));
     EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(folder.files(), before);
@@ -155,25 +160,26 @@ INSTANTIATE_TEST_SUITE_P(
         QuotedName{"ThatIsNeverClosed", "\"r", "kit", nullptr, false, "\"r\\CP.INP"}),
     [](const auto& info) { return std::string(info.param.label); });
 
-class PlantedLink : public VendaskRun, public ::testing::WithParamInterface<const char*> {};
+class PlantedLink : public ::testing::TestWithParam<const char*> {};
 
 // A link in a piece's place is removed, never written through: the file it leads to keeps its
 // bytes, and the run goes on as usual.
 TEST_P(PlantedLink, IsNotFollowed)
 {
-    setUpCopenhagen();
+    ScratchFolder folder;
+    writeCopenhagenInputs(folder);
     const fs::path victim = folder.aside("victim");
     {
         std::ofstream(victim, std::ios::binary) << "precious";
     }
     fs::create_symlink(victim, folder / GetParam());
 
-    const ProgramRun r = run("Test run\n");
+    const ProgramRun r = runVendask(folder, "Test run\n");
 
     EXPECT_EQ(r.out, crlfLines(copenhagenRunLines()));
     EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(kit_test::readFile(victim), "precious");
+    EXPECT_EQ(readFile(victim), "precious");
     EXPECT_EQ(folder.list(), (Lines{"Quorra_Vendask.ini", "kit", "runs"}));
 }
 
@@ -195,24 +201,25 @@ struct ResultInTheWay {
     const char* kept;  // the file whose bytes stay "precious"
 };
 
-class ResultFileInTheWay : public VendaskRun, public ::testing::WithParamInterface<ResultInTheWay> {};
+class ResultFileInTheWay : public ::testing::TestWithParam<ResultInTheWay> {};
 
 // What stands in a result file's place and may not be replaced is neither written through nor
 // replaced: that result is "could not be made", the others are made, and the pieces stay.
 TEST_P(ResultFileInTheWay, IsKeptAndTheResultNotMade)
 {
+    ScratchFolder folder;
     const ResultInTheWay& c = GetParam();
-    setUpCopenhagen();
+    writeCopenhagenInputs(folder);
     c.plant(folder);
     Lines made;
     for (const char* name : {"CP.INP", "CPY.INP", "CPSCAT.DAT", "CPYSCAT.DAT"})
         if (name != std::string_view(c.result))
             made.push_back(name);
 
-    const ProgramRun r = kit_test::runProgram(
+    const ProgramRun r = runProgram(
         {.program = VENDASK_BINARY, .folder = folder.path(), .input = "Test run\n", .unprivileged = c.unprivileged});
 
-    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + dialogueLines(true) +
+    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(true) + idPromptLines(true) +
                                Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " ",
                                      std::string(" Error: the file ") + c.result + " could not be made in the folder runs"} +
                                resultLines(true, "runs", made) + summaryLines(3)));
@@ -243,18 +250,19 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.label); });
 
 // A run holds its folder: a second run there stops at once and makes nothing.
-TEST_F(VendaskRun, SecondRunInTheSameFolderStops)
+TEST(VendaskRun, SecondRunInTheSameFolderStops)
 {
-    setUpCopenhagen();
-    const kit_test::Files before = folder.files();
+    ScratchFolder folder;
+    writeCopenhagenInputs(folder);
+    const Files before = folder.files();
     const int held = ::open(folder.path().c_str(), O_RDONLY | O_DIRECTORY);
     ASSERT_GE(held, 0);
     ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
 
-    const ProgramRun r = run();
+    const ProgramRun r = runVendask(folder);
     ::close(held);
 
-    EXPECT_EQ(r.out, crlfLines(kit_test::folderInUseLines()));
+    EXPECT_EQ(r.out, crlfLines(folderInUseLines()));
     EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(folder.files(), before);
@@ -263,14 +271,15 @@ TEST_F(VendaskRun, SecondRunInTheSameFolderStops)
 // Where the folder may be written and entered but not listed (mode 0300), it cannot be opened
 // to be locked: it is held all the same. The first run, waiting for its answer, holds it; the
 // second stops and makes nothing, and the first then ends as if alone.
-TEST_F(VendaskRun, UnlistableFolderIsHeldAsWell)
+TEST(VendaskRun, UnlistableFolderIsHeldAsWell)
 {
-    setUpCopenhagen();
+    ScratchFolder folder;
+    writeCopenhagenInputs(folder);
 
-    const kit_test::RunsAtOnce r =
-        kit_test::runWhileAnotherWaits(folder, {.program = VENDASK_BINARY}, "Test run\n");
+    const RunsAtOnce r =
+        runWhileAnotherWaits(folder, {.program = VENDASK_BINARY}, "Test run\n");
 
-    EXPECT_EQ(r.second.out, crlfLines(kit_test::folderInUseLines()));
+    EXPECT_EQ(r.second.out, crlfLines(folderInUseLines()));
     EXPECT_EQ(r.second.err, kEndOfRun);
     EXPECT_EQ(r.second.exitCode, 0);
     EXPECT_EQ(r.waiting.out, crlfLines(copenhagenRunLines()));
@@ -280,14 +289,15 @@ TEST_F(VendaskRun, UnlistableFolderIsHeldAsWell)
 }
 
 // A folder that cannot be locked (here for want of a free descriptor) is no folder to run in.
-TEST_F(VendaskRun, FolderThatCannotBeLockedStopsTheRun)
+TEST(VendaskRun, FolderThatCannotBeLockedStopsTheRun)
 {
-    setUpCopenhagen();
-    const kit_test::Files before = folder.files();
+    ScratchFolder folder;
+    writeCopenhagenInputs(folder);
+    const Files before = folder.files();
 
-    const ProgramRun r = kit_test::runProgram({.program = VENDASK_BINARY, .folder = folder.path(), .openFileLimit = 4});
+    const ProgramRun r = runProgram({.program = VENDASK_BINARY, .folder = folder.path(), .openFileLimit = 4});
 
-    EXPECT_EQ(r.out, crlfLines(kit_test::folderNotLockedLines("Too many open files")));
+    EXPECT_EQ(r.out, crlfLines(folderNotLockedLines("Too many open files")));
     EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(folder.files(), before);
@@ -295,17 +305,18 @@ TEST_F(VendaskRun, FolderThatCannotBeLockedStopsTheRun)
 
 // On a full disk the pair-data files, which carry the long trailer, cannot be written whole:
 // the result of an earlier run stays as it was, and no half-written copy is left.
-TEST_F(VendaskRun, JoinThatFailsHalfWayKeepsTheOlderResult)
+TEST(VendaskRun, JoinThatFailsHalfWayKeepsTheOlderResult)
 {
-    setUpCopenhagen();
+    ScratchFolder folder;
+    writeCopenhagenInputs(folder);
     const std::string trailer(8000, 't');
     folder.write("kit/cph.BTT", trailer);
     folder.write("runs/CP.INP", "the result of an earlier run");
 
-    const ProgramRun r = kit_test::runProgram(
+    const ProgramRun r = runProgram(
         {.program = VENDASK_BINARY, .folder = folder.path(), .input = "Test run\n", .fileSizeLimit = 6000});
 
-    EXPECT_EQ(r.out, crlfLines(bannerLines() + locationLines(true) + dialogueLines(true) +
+    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(true) + idPromptLines(true) +
                                Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " ",
                                      " Error: the file CP.INP could not be made in the folder runs",
                                      " Error: the file CPY.INP could not be made in the folder runs"} +
@@ -324,26 +335,27 @@ struct Interruption {
     bool unnamedFiles;  // whether the file system can make files without a name
 };
 
-class SignalDuringAJoin : public VendaskRun, public ::testing::WithParamInterface<Interruption> {};
+class SignalDuringAJoin : public ::testing::TestWithParam<Interruption> {};
 
 // The run is ended while it joins CP.INP: the older CP.INP stands and no file of the kit's own is
 // left in the results folder.
 TEST_P(SignalDuringAJoin, LeavesTheOlderResultAndNoTemporary)
 {
-    setUpCopenhagen();
+    ScratchFolder folder;
+    writeCopenhagenInputs(folder);
     folder.write("runs/CP.INP", "the result of an earlier run");
     const Interruption& c = GetParam();
     const fs::path held = folder.aside("held");
 
-    const ProgramRun r = kit_test::runProgram({.program = VENDASK_BINARY,
-                                               .folder = folder.path(),
-                                               .input = "Test run\n",
-                                               .environment = kit_test::faultEnvironment(
-                                                   {.noUnnamedFiles = !c.unnamedFiles, .holdInFirstCopy = held}),
-                                               .whileRunning = [&](pid_t run) {
-                                                   kit_test::awaitHeld(held);
-                                                   ::kill(run, c.signal);
-                                               }});
+    const ProgramRun r = runProgram({.program = VENDASK_BINARY,
+                                     .folder = folder.path(),
+                                     .input = "Test run\n",
+                                     .environment = faultEnvironment(
+                                         {.noUnnamedFiles = !c.unnamedFiles, .holdInFirstCopy = held}),
+                                     .whileRunning = [&](pid_t run) {
+                                         awaitHeld(held);
+                                         ::kill(run, c.signal);
+                                     }});
 
     EXPECT_EQ(r.signal, c.signal);
     EXPECT_EQ(folder.read("runs/CP.INP"), "the result of an earlier run");
@@ -369,16 +381,17 @@ pid_t endedProcess()
 
 // A temporary that a killed run left beside a result is removed by the next run that writes the
 // result; one of a process still running, and files of the user's that only look alike, stay.
-TEST_F(VendaskRun, TemporariesOfEndedRunsAreRemoved)
+TEST(VendaskRun, TemporariesOfEndedRunsAreRemoved)
 {
-    setUpCopenhagen();
+    ScratchFolder folder;
+    writeCopenhagenInputs(folder);
     const std::string ended = std::to_string(endedProcess());
     const std::string running = std::to_string(::getpid());
     for (const std::string& name : {"CP.INP.part" + ended + "-0", "CPSCAT.DAT.part" + ended + "-3",
                                     "CP.INP.part" + running + "-0", "NOTES.part" + ended + "-0", std::string("CP.INP.part")})
         folder.write("runs/" + name, "left behind");
 
-    const ProgramRun r = run();
+    const ProgramRun r = runVendask(folder);
 
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(folder.list("runs"),
@@ -391,28 +404,29 @@ struct LongLine {
     const char* where;
 };
 
-class LineLongerThanWhatCounts : public VendaskRun, public ::testing::WithParamInterface<LongLine> {};
+class LineLongerThanWhatCounts : public ::testing::TestWithParam<LongLine> {};
 
 // Only the first characters of these lines count: a line of 100 MB neither changes the run nor
 // makes the program hold it. (The test writes the line in pieces, so that it does not hold it
 // either: the run's peak memory starts from the test's own.)
 TEST_P(LineLongerThanWhatCounts, IsPassedOverAsItIsRead)
 {
+    ScratchFolder folder;
     const std::string where = GetParam().where;
     const std::size_t huge = 100 << 20;
-    setUpCopenhagen();
+    writeCopenhagenInputs(folder);
     const fs::path answer = folder.aside("answer");
     std::ofstream(answer, std::ios::binary) << "Test run\n";
     if (where == "settings")
-        kit_test::writeLongLine(folder / "Quorra_Vendask.ini", settings("cph") + "[Notes]", huge, "\r\n");
+        writeLongLine(folder / "Quorra_Vendask.ini", settings("cph") + "[Notes]", huge, "\r\n");
     else if (where == "heading")
-        kit_test::writeLongLine(folder / "runs/MODEL.TXT", "YR MO DY HRE DIST C_MAX C_CWI", huge,
-                                kModelCph.substr(kModelCph.find('\r')));
+        writeLongLine(folder / "runs/MODEL.TXT", "YR MO DY HRE DIST C_MAX C_CWI", huge,
+                      kModelCph.substr(kModelCph.find('\r')));
     else
-        kit_test::writeLongLine(answer, "Test run    ", huge, "\n");
+        writeLongLine(answer, "Test run    ", huge, "\n");
 
     const ProgramRun r =
-        kit_test::runProgram({.program = VENDASK_BINARY, .folder = folder.path(), .inputFile = answer});
+        runProgram({.program = VENDASK_BINARY, .folder = folder.path(), .inputFile = answer});
 
     EXPECT_EQ(r.out, crlfLines(copenhagenRunLines()));
     EXPECT_EQ(r.exitCode, 0);
@@ -426,20 +440,21 @@ INSTANTIATE_TEST_SUITE_P(Lines, LineLongerThanWhatCounts,
 
 // A model results file that is a pipe nobody writes to: the run waits there, and the user sees
 // where, since everything said before the wait has reached the screen.
-TEST_F(VendaskRun, WaitOnAPipeShowsWhatCameBefore)
+TEST(VendaskRun, WaitOnAPipeShowsWhatCameBefore)
 {
-    setUpCopenhagen();
+    ScratchFolder folder;
+    writeCopenhagenInputs(folder);
     fs::remove(folder / "runs/MODEL.TXT");
     ASSERT_EQ(::mkfifo((folder / "runs/MODEL.TXT").c_str(), 0600), 0);
 
-    const ProgramRun r = kit_test::runProgram({.program = VENDASK_BINARY,
-                                               .folder = folder.path(),
-                                               .input = "Test run\n",
-                                               .limit = std::chrono::milliseconds(1500)});
+    const ProgramRun r = runProgram({.program = VENDASK_BINARY,
+                                     .folder = folder.path(),
+                                     .input = "Test run\n",
+                                     .limit = std::chrono::milliseconds(1500)});
 
     EXPECT_TRUE(r.timedOut);
-    EXPECT_EQ(r.out + "\r\n", crlfLines(bannerLines() + locationLines(true)));
+    EXPECT_EQ(r.out + "\r\n", crlfLines(kBannerLines + locationLines(true)));
 }
 
 } // namespace
-} // namespace vendask::testing
+} // namespace kit_test

@@ -1,9 +1,11 @@
 // Runs that stop early: the message lines, the end of run, and what stays on disk.
 #include <functional>
 
-#include "Experiment.h"
+#include <gtest/gtest.h>
 
-namespace vendask::testing {
+#include "VendaskRun.h"
+
+namespace kit_test {
 namespace {
 
 enum class Reached { Nothing, Banner, Location, Dialogue };
@@ -22,11 +24,11 @@ Lines linesBefore(Reached reached)
     case Reached::Nothing:
         return {};
     case Reached::Banner:
-        return bannerLines();
+        return kBannerLines;
     case Reached::Location:
-        return bannerLines() + locationLines(true);
+        return kBannerLines + locationLines(true);
     case Reached::Dialogue:
-        return bannerLines() + locationLines(true) + dialogueLines(true);
+        return kBannerLines + locationLines(true) + idPromptLines(true);
     }
     return {};
 }
@@ -49,16 +51,17 @@ const Lines kModelResultsMissing = {" File runs\\MODEL.TXT cannot be opened.",
                                     " Edit the file Quorra_Vendask.ini to specify where it is located.",
                                     " Execution stopped.", " "};
 
-class StopWithMessage : public VendaskRun, public ::testing::WithParamInterface<StopCase> {};
+class StopWithMessage : public ::testing::TestWithParam<StopCase> {};
 
 TEST_P(StopWithMessage, PrintsItsMessageAndLeavesThePiecesWritten)
 {
+    ScratchFolder folder;
     const StopCase& c = GetParam();
-    setUpCopenhagen();
+    writeCopenhagenInputs(folder);
     c.change(folder);
     const Lines kitBefore = folder.list("kit");
     const Lines runsBefore = folder.list("runs");
-    const ProgramRun r = run();
+    const ProgramRun r = runVendask(folder);
 
     EXPECT_EQ(r.out, crlfLines(linesBefore(c.reached) + c.message));
     EXPECT_EQ(r.err, kEndOfRun);
@@ -118,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
                  -1},
         StopCase{"ObservationsMissing", [](const ScratchFolder& f) { remove(f, "kit/MASTER.cph"); },
                  Reached::Location,
-                 {" ", " Error opening file " + kit_test::field("kit\\MASTER.cph", 256),
+                 {" ", " Error opening file " + field("kit\\MASTER.cph", 256),
                   " This file is supplied with the Tarnwick.",
                   " Edit the file Quorra_Vendask.ini to specify where it is located.", " "},
                  -1},
@@ -141,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
                                                    "78 10 19 1300 x1.9 2000 3000000 0.41 -20.05 1120\r\n");
                  },
                  Reached::Dialogue,
-                 {" ", " Error while reading file " + kit_test::field("kit\\MASTER.cph", 256),
+                 {" ", " Error while reading file " + field("kit\\MASTER.cph", 256),
                   " This file is supplied with the Tarnwick.", " Check that it contains what it is supposed to.",
                   " "},
                  2},
@@ -188,14 +191,15 @@ struct FailureCase {
     Lines left;  // what the current folder holds afterwards, besides the settings and the folders
 };
 
-class RunTimeFailure : public VendaskRun, public ::testing::WithParamInterface<FailureCase> {};
+class RunTimeFailure : public ::testing::TestWithParam<FailureCase> {};
 
 TEST_P(RunTimeFailure, EndsWithItsDiagnostic)
 {
+    ScratchFolder folder;
     const FailureCase& c = GetParam();
-    setUpCopenhagen();
+    writeCopenhagenInputs(folder);
     c.change(folder);
-    const ProgramRun r = run(c.input);
+    const ProgramRun r = runVendask(folder, c.input);
     EXPECT_EQ(r.out, crlfLines(linesBefore(c.reached)));
     EXPECT_EQ(r.err, c.err);
     EXPECT_EQ(r.exitCode, c.exitCode);
@@ -233,16 +237,17 @@ INSTANTIATE_TEST_SUITE_P(
                     Reached::Banner, "16\n" + kEndOfRun, 0, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(VendaskRun, SettingsFileOfExactly100LinesIsRead)
+TEST(VendaskRun, SettingsFileOfExactly100LinesIsRead)
 {
-    setUpCopenhagen();
+    ScratchFolder folder;
+    writeCopenhagenInputs(folder);
     Lines l = {"[Files]", "Location=cph", "Results_path=runs", "Results_file=MODEL.TXT", "Master_path=kit"};
     l.resize(100, "");
     folder.write("Quorra_Vendask.ini", crlfLines(l));
-    const ProgramRun r = run();
+    const ProgramRun r = runVendask(folder);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(folder.list("runs"), (Lines{"CP.INP", "CPSCAT.DAT", "CPY.INP", "CPYSCAT.DAT", "MODEL.TXT"}));
 }
 
 } // namespace
-} // namespace vendask::testing
+} // namespace kit_test

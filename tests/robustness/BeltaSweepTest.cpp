@@ -14,7 +14,6 @@ using robust::fails;
 using robust::notMade;
 using robust::SweepCase;
 using robust::SweepFolder;
-using robust::unreadable;
 
 const std::string kSettings = "[Files]\r\nResults_path=.\r\nResults_file=MODEL_IND.TXT\r\nMaster_path=.\r\n";
 const std::string kObsHeading = " YR MO DY HR  DIST    C_OBS QL  USTAR     H/L   ZMIX\r\n";
@@ -38,14 +37,8 @@ const char* const kBadLevel = " This value is not a valid quality level!";
 std::vector<SweepCase> cases()
 {
     const std::string longLine = robust::repeated("7", 100000);
-    return {
-        ends("GoodInputsComplete", files(kInputs), kAnswers, kCompleted),
-        ends("NoSettingsFile", [](SweepFolder&) {}, kAnswers, "cannot be found."),
-        ends("SettingsFileIsAFolder", [](SweepFolder& f) { f.makeFolder("Quorra_Belta.ini"); }, kAnswers,
-             "cannot be found."),
-        unreadable(ends("SettingsUnreadable",
-                        [](SweepFolder& f) { f.writeUnreadable("Quorra_Belta.ini", kSettings); }, kAnswers,
-                        "cannot be found.")),
+    std::vector<SweepCase> rows = robust::rowsOfEveryPairingProgram(kInputs, kAnswers);
+    rows.insert(rows.end(), {
         // With no keys the names begin with "\", which leads nowhere.
         ends("EmptySettings", files(kInputs.withSettings("")), kAnswers, "cannot be opened."),
         ends("BinarySettings", files(kInputs.withSettings(robust::binaryGarbage(5000, 4))), kAnswers,
@@ -63,26 +56,12 @@ std::vector<SweepCase> cases()
                  f.makeFolder("sub/M");
              },
              kAnswers, "cannot be opened."),
-        unreadable(ends("ModelUnreadable",
-                        [](SweepFolder& f) {
-                            files(kInputs)(f);
-                            f.writeUnreadable("MODEL_IND.TXT", kModel);
-                        },
-                        kAnswers, "cannot be opened.")),
-        ends("ObservationsAreAFolder",
-             [](SweepFolder& f) {
-                 files(kInputs.withoutObservations())(f);
-                 f.makeFolder("MASTER.IND");
-             },
-             kAnswers, " Error opening file "),
         ends("TrailerIsAFolder",
              [](SweepFolder& f) {
                  files(kInputs.withoutTrailer())(f);
                  f.makeFolder("IND.BTT");
              },
              kAnswers, "\\IND.BTT"),
-        fails("EmptyModelFile", files(kInputs.withModel("")), kAnswers),
-        fails("EmptyObservationFile", files(kInputs.withObservations("")), kAnswers),
         ends("HeadingsOnly", files(kInputs.withObservations(kObsHeading)), kAnswers, kCompleted),
         ends("BinaryModel", files(kInputs.withModel(robust::binaryGarbage(3000, 5))), kAnswers, kModelUnreadable),
         ends("BinaryObservations", files(kInputs.withObservations(kObsHeading + robust::binaryGarbage(3000, 6))),
@@ -105,11 +84,10 @@ std::vector<SweepCase> cases()
         fails("LevelBeyond32Bits", files(kInputs), "4294967298\nTEST\n"),
         ends("LevelOutOfRange", files(kInputs), "4\nTEST\n", kBadLevel),
         ends("LevelBelowRange", files(kInputs), "-1\n", kBadLevel),
-        // Nothing may be read from an input file in place of the answer.
-        robust::withoutStandardInput(fails("NoStandardInputAtAll", files(kInputs), std::nullopt, "standard input")),
         fails("NoAnswerToTheId", files(kInputs), "2\n"),
         ends("LongAnswers", files(kInputs), "3" + std::string(100000, ' ') + "\n" + longLine + "\n", kCompleted),
-    };
+    });
+    return rows;
 }
 
 class BeltaSweep : public ::testing::TestWithParam<SweepCase> {};

@@ -4,6 +4,7 @@
 // row replaces one or leaves one out.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "SweepCase.h"
 
@@ -24,5 +25,11 @@ struct PairingInputs {
 
 // Writes the inputs that are present.
 SetUp files(PairingInputs inputs);
+
+// The rows that end alike for both pairing programs, given their good inputs and the answers
+// that complete a run: the good run itself, a settings file missing, a folder or unreadable,
+// unreadable model results, observations that are a folder, empty model or observation files,
+// and no standard input at all.
+std::vector<SweepCase> rowsOfEveryPairingProgram(const PairingInputs& inputs, const std::string& answers);
 
 } // namespace robust

@@ -11,7 +11,7 @@ namespace robust {
 
 void checkSweepCase(const std::string& program, EndOfRun end, const SweepCase& c)
 {
-    if (c.needsUnreadableFile && runningAsRoot())
+    if (c.needsUnreadableFile && kit_test::runningAsRoot())
         GTEST_SKIP() << "root can read every file";
     SweepFolder folder;
     c.setUp(folder);

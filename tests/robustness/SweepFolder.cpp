@@ -1,7 +1,5 @@
 #include "SweepFolder.h"
 
-#include <unistd.h>
-
 #include <filesystem>
 
 namespace robust {
@@ -44,11 +42,6 @@ std::string SweepFolder::changedInputs() const
             changed += name + " ";
     }
     return changed;
-}
-
-bool runningAsRoot()
-{
-    return ::geteuid() == 0;
 }
 
 } // namespace robust

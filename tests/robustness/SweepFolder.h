@@ -27,7 +27,4 @@ private:
     std::map<std::string, std::string> inputs_;
 };
 
-// True when the tests run as root, for whom no file is unreadable.
-bool runningAsRoot();
-
 } // namespace robust

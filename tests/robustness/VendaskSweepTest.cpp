@@ -14,7 +14,6 @@ using robust::fails;
 using robust::notMade;
 using robust::SweepCase;
 using robust::SweepFolder;
-using robust::unreadable;
 
 const std::string kSettings =
     "[Files]\r\nLocation=cph\r\nResults_path=.\r\nResults_file=MODEL.TXT\r\nMaster_path=.\r\n";
@@ -38,14 +37,8 @@ const char* const kObservationsUnreadable = " Error while reading file ";
 std::vector<SweepCase> cases()
 {
     const std::string longLine = robust::repeated("9", 100000);
-    return {
-        ends("GoodInputsComplete", files(kInputs), kId, kCompleted),
-        ends("NoSettingsFile", [](SweepFolder&) {}, kId, "cannot be found."),
-        ends("SettingsFileIsAFolder", [](SweepFolder& f) { f.makeFolder("Quorra_Vendask.ini"); }, kId,
-             "cannot be found."),
-        unreadable(ends("SettingsUnreadable",
-                        [](SweepFolder& f) { f.writeUnreadable("Quorra_Vendask.ini", kSettings); }, kId,
-                        "cannot be found.")),
+    std::vector<SweepCase> rows = robust::rowsOfEveryPairingProgram(kInputs, kId);
+    rows.insert(rows.end(), {
         ends("EmptySettings", files(kInputs.withSettings("")), kId, "The location should be either"),
         ends("BinarySettings", files(kInputs.withSettings(robust::binaryGarbage(5000, 1))), kId,
              "The location should be either"),
@@ -64,21 +57,7 @@ std::vector<SweepCase> cases()
                  f.makeFolder("sub/MODEL.TXT");
              },
              kId, "cannot be opened."),
-        unreadable(ends("ModelUnreadable",
-                        [](SweepFolder& f) {
-                            files(kInputs)(f);
-                            f.writeUnreadable("MODEL.TXT", kModel);
-                        },
-                        kId, "cannot be opened.")),
-        ends("ObservationsAreAFolder",
-             [](SweepFolder& f) {
-                 files(kInputs.withoutObservations())(f);
-                 f.makeFolder("MASTER.cph");
-             },
-             kId, " Error opening file "),
         ends("TrailerMissing", files(kInputs.withoutTrailer()), kId, ".BTT"),
-        fails("EmptyModelFile", files(kInputs.withModel("")), kId),
-        fails("EmptyObservationFile", files(kInputs.withObservations("")), kId),
         ends("HeadingOnly", files(kInputs.withModel(kModelHeading)), kId, kCompleted),
         ends("BinaryModel", files(kInputs.withModel(robust::binaryGarbage(3000, 2))), kId, kModelUnreadable),
         ends("BinaryObservations", files(kInputs.withObservations(kObsHeading + robust::binaryGarbage(3000, 3))), kId,
@@ -102,10 +81,9 @@ std::vector<SweepCase> cases()
                     f.makeFolder("CP.INP");
                 },
                 kId),
-        // Nothing may be read from an input file in place of the answer.
-        robust::withoutStandardInput(fails("NoStandardInputAtAll", files(kInputs), std::nullopt, "standard input")),
         fails("NoAnswerToTheId", files(kInputs), std::nullopt),
-    };
+    });
+    return rows;
 }
 
 class VendaskSweep : public ::testing::TestWithParam<SweepCase> {};

@@ -1,10 +1,14 @@
 #pragma once
-// The console lines of the stops that both pairing programs share word for word.
+// The console lines that both pairing programs share word for word: the end of every run and
+// the stops.
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace kit_test {
+
+// The last lines of every run, the normal end and a stop alike, on standard error.
+inline const std::string kEndOfRun = "Program Completed\nPress Enter to Continue.\n";
 
 // Another run works in the folder.
 std::vector<std::string> folderInUseLines();

@@ -5,12 +5,10 @@
 #include <pwd.h>
 #include <signal.h>
 #include <sys/resource.h>
-#include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
 #include <stdexcept>
 #include <thread>
 
@@ -60,30 +58,6 @@ std::vector<char*> pointers(std::vector<std::string>& texts)
     return p;
 }
 
-// The captured streams live in a folder of their own, outside the run's folder, so they never
-// show among the files a run leaves.
-class StreamFolder {
-public:
-    StreamFolder()
-    {
-        std::string pattern = (fs::temp_directory_path() / "kit-run-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("cannot make a folder for the captured streams");
-        path_ = pattern;
-    }
-    ~StreamFolder()
-    {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    StreamFolder(const StreamFolder&) = delete;
-    StreamFolder& operator=(const StreamFolder&) = delete;
-    fs::path operator/(const char* name) const { return path_ / name; }
-
-private:
-    fs::path path_;
-};
-
 // Waits for the child until the deadline; kills it then. Returns its wait status.
 int awaitChild(pid_t pid, std::chrono::milliseconds limit, ProgramRun& run)
 {
@@ -124,9 +98,14 @@ int openProgramFor(const RunRequest& request, const std::optional<UnprivilegedUs
 
 } // namespace
 
+bool runningAsRoot()
+{
+    return ::geteuid() == 0;
+}
+
 std::optional<UnprivilegedUser> unprivilegedUser()
 {
-    if (::geteuid() != 0)
+    if (!runningAsRoot())
         return std::nullopt;
     const struct passwd* nobody = ::getpwnam("nobody");
     if (nobody == nullptr)
@@ -136,14 +115,11 @@ std::optional<UnprivilegedUser> unprivilegedUser()
 
 ProgramRun runProgram(const RunRequest& request)
 {
-    const StreamFolder streams;
+    // The captured streams live in a folder of their own, outside the run's folder, so they never
+    // show among the files a run leaves.
+    const ScratchFolder streams;
+    streams.write("stdin", request.input);
     const fs::path inPath = streams / "stdin", outPath = streams / "stdout", errPath = streams / "stderr";
-    {
-        std::ofstream in(inPath, std::ios::binary);
-        in.write(request.input.data(), static_cast<std::streamsize>(request.input.size()));
-        if (!in)
-            throw std::runtime_error("cannot write the standard input of the run");
-    }
 
     std::vector<std::string> arguments{request.program.string()};
     arguments.insert(arguments.end(), request.arguments.begin(), request.arguments.end());

@@ -43,6 +43,9 @@ struct RunRequest {
     std::function<void(pid_t)> whileRunning = {};
 };
 
+// True when the tests run as root, for whom file modes do not bite.
+bool runningAsRoot();
+
 // Who an unprivileged run is when the tests run as root; nullopt when they do not (a run is then
 // already unprivileged).
 struct UnprivilegedUser {

@@ -6,6 +6,12 @@
 
 namespace kit_test {
 
+Lines operator+(Lines a, const Lines& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
 std::string crlfLines(const std::vector<std::string>& lines)
 {
     std::string text;

@@ -7,6 +7,11 @@
 
 namespace kit_test {
 
+using Lines = std::vector<std::string>;
+
+// The lines of `a`, then those of `b`: expected console text is put together so, part by part.
+Lines operator+(Lines a, const Lines& b);
+
 // Lines each ended by CR LF. The programs' files hold lines so; their console output to a file
 // or pipe comes to the same bytes: the first line preceded by nothing, each later line by CR LF,
 // and the last one ended by CR LF when the run ends.

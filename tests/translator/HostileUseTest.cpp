@@ -15,7 +15,7 @@
 #include "Fifo.h"
 #include "TraxoRun.h"
 
-namespace traxo_test {
+namespace kit_test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -58,13 +58,13 @@ TEST(TraxoHostileUse, InputUnderAPageFileNameIsRefusedWhenThatPageComes)
         folder.write("FIG.eps", kPlot);
         fs::create_hard_link(folder / "FIG.eps", folder / c.link);
 
-        const RunResult r = runTraxo(folder, {"FIG"});
+        const ProgramRun r = runTraxo(folder, {"FIG"});
 
         EXPECT_EQ(r.out, c.out);
         EXPECT_EQ(r.exitCode, 0);
         Files expected = c.made;
         expected.insert({{"FIG.eps", kPlot}, {c.link, kPlot}});
-        EXPECT_EQ(r.files, expected);
+        EXPECT_EQ(folder.files(), expected);
     }
 }
 
@@ -77,12 +77,12 @@ TEST(TraxoHostileUse, LinksInThePageFilesPlacesAreNotFollowed)
     fs::create_symlink(victim, folder / "FIG001.hgl");
     fs::create_symlink(victim, folder / "FIG002.hgl");  // the page that never comes
 
-    const RunResult r = runTraxo(folder, {"FIG"});
+    const ProgramRun r = runTraxo(folder, {"FIG"});
 
     EXPECT_EQ(r.out, oneCompletePage());
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.files, (Files{{"FIG.eps", kPlot}, {"FIG001.hgl", kFirstPage}}));
-    EXPECT_EQ(kit_test::readFile(victim), "precious");
+    EXPECT_EQ(folder.files(), (Files{{"FIG.eps", kPlot}, {"FIG001.hgl", kFirstPage}}));
+    EXPECT_EQ(readFile(victim), "precious");
 }
 
 const std::string kOlderPage = kPrologue + "PU0,0;PD;PA1,1;" + kEpilogue;
@@ -96,7 +96,7 @@ const std::string kTwoPages = [] {
 struct UnwritablePage {
     const char* label;
     std::function<void(ScratchFolder&)> setUp;
-    kit_test::Environment environment;
+    Environment environment;
     std::uint64_t fileSizeLimit;
     bool unprivileged;  // the fault library is loaded only where root's run finds it
     const char* err;
@@ -114,12 +114,12 @@ TEST_P(PageThatCannotBeWritten, IsARunTimeFailureThatKeepsTheOlderPage)
     folder.write("FIG.eps", kTwoPages);
     c.setUp(folder);
 
-    const kit_test::ProgramRun r = kit_test::runProgram({.program = TRAXO_PATH,
-                                                         .arguments = {"FIG"},
-                                                         .folder = folder.path(),
-                                                         .environment = c.environment,
-                                                         .fileSizeLimit = c.fileSizeLimit,
-                                                         .unprivileged = c.unprivileged});
+    const ProgramRun r = runProgram({.program = TRAXO_PATH,
+                                     .arguments = {"FIG"},
+                                     .folder = folder.path(),
+                                     .environment = c.environment,
+                                     .fileSizeLimit = c.fileSizeLimit,
+                                     .unprivileged = c.unprivileged});
 
     EXPECT_EQ(r.err, c.err);
     EXPECT_EQ(r.exitCode, 4);
@@ -148,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
                        },
                        {}, 0, true, "run-time error: FIG001.hgl: cannot open for writing: Permission denied\n",
                        Files{{"FIG.eps", kTwoPages}, {"FIG001.hgl", kOlderPage}}},
-        UnwritablePage{"DiskThatCannotTakeThePages", [](ScratchFolder&) {}, kit_test::faultEnvironment({.failingSyncs = true}), 0, false,
+        UnwritablePage{"DiskThatCannotTakeThePages", [](ScratchFolder&) {}, faultEnvironment({.failingSyncs = true}), 0, false,
                        "run-time error: FIG002.hgl: write failed: Input/output error\n",
                        Files{}}),
     [](const auto& info) { return std::string(info.param.label); });
@@ -157,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
 // is written into it.
 TEST(TraxoHostileUse, PageOfAnotherUserInAStickyFolderIsOverwrittenInPlace)
 {
-    if (!kit_test::unprivilegedUser())
+    if (!unprivilegedUser())
         GTEST_SKIP() << "needs a second user: runs as root (as in CI)";
     ScratchFolder folder;
     folder.write("FIG.eps", kPlot);
@@ -170,7 +170,7 @@ TEST(TraxoHostileUse, PageOfAnotherUserInAStickyFolderIsOverwrittenInPlace)
                                                fs::perms::group_write | fs::perms::others_read |
                                                fs::perms::others_write);
 
-    const kit_test::ProgramRun r = kit_test::runProgram(
+    const ProgramRun r = runProgram(
         {.program = TRAXO_PATH, .arguments = {"FIG"}, .folder = folder.path(), .unprivileged = true});
 
     EXPECT_EQ(r.err, "");
@@ -194,13 +194,13 @@ TEST_P(SignalInAPage, LeavesTheOlderPageAndNoTemporary)
     const Interruption& c = GetParam();
     ScratchFolder folder;
     folder.write("FIG001.hgl", kOlderPage);
-    kit_test::FifoWriter plot(folder / "FIG.eps");
+    FifoWriter plot(folder / "FIG.eps");
 
-    const kit_test::ProgramRun r = kit_test::runProgram(
+    const ProgramRun r = runProgram(
         {.program = TRAXO_PATH,
          .arguments = {"FIG"},
          .folder = folder.path(),
-         .environment = kit_test::faultEnvironment({.noUnnamedFiles = !c.unnamedFiles}),
+         .environment = faultEnvironment({.noUnnamedFiles = !c.unnamedFiles}),
          .whileRunning = [&](pid_t run) {
              plot.feed("%!PS-Adobe-3.0 EPSF-3.0\n0 0 M\n100 200 L\n");
              // Read only once page 1 is begun: the run now waits inside it.
@@ -226,9 +226,9 @@ TEST(TraxoHostileUse, EmptyWordsInFrontOfTheNameAreNotPartOfIt)
          {std::vector<std::string>{"", "FIG"}, {" ", "FIG"}, {"", "", " FIG"}, {"  FIG"}}) {
         ScratchFolder folder;
         folder.write("FIG.eps", kPlot);
-        const RunResult r = runTraxo(folder, args);
+        const ProgramRun r = runTraxo(folder, args);
         EXPECT_EQ(r.out, oneCompletePage()) << args.size() << " words";
-        EXPECT_EQ(r.files, (Files{{"FIG.eps", kPlot}, {"FIG001.hgl", kFirstPage}})) << args.size() << " words";
+        EXPECT_EQ(folder.files(), (Files{{"FIG.eps", kPlot}, {"FIG001.hgl", kFirstPage}})) << args.size() << " words";
     }
 }
 
@@ -236,16 +236,16 @@ TEST(TraxoHostileUse, EmptyWordsInFrontOfTheNameAreNotPartOfIt)
 TEST(TraxoHostileUse, HugeCommentLineIsPassedOverAsItIsRead)
 {
     ScratchFolder folder;
-    kit_test::writeLongLine(folder / "FIG.eps", "%!PS-Adobe-3.0 EPSF-3.0\n0 0 M\n%", 100 << 20,
-                            "\n100 200 L\nstroke gsave showpage grestore\n%%Trailer\n");
+    writeLongLine(folder / "FIG.eps", "%!PS-Adobe-3.0 EPSF-3.0\n0 0 M\n%", 100 << 20,
+                  "\n100 200 L\nstroke gsave showpage grestore\n%%Trailer\n");
 
-    const RunResult r = runTraxo(folder, {"FIG"});
+    const ProgramRun r = runTraxo(folder, {"FIG"});
 
     EXPECT_EQ(r.out, oneCompletePage());
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_LT(r.peakMemoryKiB, 48 << 10) << "the program held the line";
-    EXPECT_EQ(r.files.at("FIG001.hgl"), kFirstPage);
+    EXPECT_EQ(folder.files().at("FIG001.hgl"), kFirstPage);
 }
 
 } // namespace
-} // namespace traxo_test
+} // namespace kit_test

@@ -5,7 +5,7 @@
 
 #include "TraxoRun.h"
 
-namespace traxo_test {
+namespace kit_test {
 namespace {
 
 const std::string kPageEnd = "stroke gsave showpage grestore";
@@ -24,24 +24,24 @@ TEST(TraxoPages, ThreePagesAndTheirBytes)
                                  "% wider than four columns", "5000 0 L", kPageEnd, "0 0 M", "%%Trailer", "%%EOF"}));
     folder.write("FIG001.hgl", std::string(500, 'x'));  // an old, longer first page is cut
     folder.write("FIG004.hgl", "old");                  // the page that never came is removed
-    const RunResult r = runTraxo(folder, {"FIG"});
+    const ProgramRun r = runTraxo(folder, {"FIG"});
     EXPECT_EQ(r.out, completeRun(3));
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.exitCode, 0);
-    const std::string input = r.files.at("FIG.eps");
-    EXPECT_EQ(r.files, (Files{{"FIG.eps", input},
-                              {"FIG001.hgl", page(kFirstMove + "PD;PA1308,-523;")},
-                              {"FIG002.hgl", page("PU1308,-785;")},
-                              {"FIG003.hgl", page("PD;PA14121,-1046;")}}));
+    const std::string input = folder.files().at("FIG.eps");
+    EXPECT_EQ(folder.files(), (Files{{"FIG.eps", input},
+                                     {"FIG001.hgl", page(kFirstMove + "PD;PA1308,-523;")},
+                                     {"FIG002.hgl", page("PU1308,-785;")},
+                                     {"FIG003.hgl", page("PD;PA14121,-1046;")}}));
 }
 
 TEST(TraxoPages, DocumentEndRightAfterTheMarker)
 {
     ScratchFolder folder;
     folder.write("FIG.eps", eps({"0 0 M", "%%Trailer"}));
-    const RunResult r = runTraxo(folder, {"FIG"});
+    const ProgramRun r = runTraxo(folder, {"FIG"});
     EXPECT_EQ(r.out, completeRun(0));
-    EXPECT_EQ(r.files.size(), 1u);
+    EXPECT_EQ(folder.files().size(), 1u);
 }
 
 TEST(TraxoPages, TranslationsAddUpAndCarryToTheNextPage)
@@ -52,10 +52,10 @@ TEST(TraxoPages, TranslationsAddUpAndCarryToTheNextPage)
                       "0 0 M", "10,20,M", "10 20 M more words", "-20 0 translate", "0 0 L",
                       // The M stands in column 40: what follows it is not part of the line.
                       "1" + std::string(36, ' ') + "2 Mzzz", kPageEnd, "%%Trailer"}));
-    const RunResult r = runTraxo(folder, {"FIG"});
+    const ProgramRun r = runTraxo(folder, {"FIG"});
     EXPECT_EQ(r.out, completeRun(2));
-    EXPECT_EQ(r.files.at("FIG001.hgl"), page(kFirstMove + "PU1098,-1046;"));
-    EXPECT_EQ(r.files.at("FIG002.hgl"),
+    EXPECT_EQ(folder.files().at("FIG001.hgl"), page(kFirstMove + "PU1098,-1046;"));
+    EXPECT_EQ(folder.files().at("FIG002.hgl"),
               page("PU1098,-1046;PU1124,-994;PU1124,-994;PD;PA1046,-1046;PU1049,-1041;"));
 }
 
@@ -91,9 +91,9 @@ TEST(TraxoPages, PageFileNamesAndTheRemovalOfTheLastOne)
         for (const auto& [name, bytes] : expected)
             if (name != c.firstPage)
                 folder.write(name, bytes);
-        const RunResult r = runTraxo(folder, c.args);
+        const ProgramRun r = runTraxo(folder, c.args);
         EXPECT_EQ(r.out, completeRun(1));
-        EXPECT_EQ(r.files, expected);
+        EXPECT_EQ(folder.files(), expected);
     }
 }
 
@@ -132,16 +132,16 @@ TEST(TraxoPages, StopsAfterPage999)
         SCOPED_TRACE(c.what);
         ScratchFolder folder;
         folder.write("F.eps", manyPages(999, c.rest));
-        const RunResult r = runTraxo(folder, {"F"});
+        const ProgramRun r = runTraxo(folder, {"F"});
         EXPECT_EQ(r.out, progressLines(999) + totalLine(999) +
                              (c.reported ? "\r\nThe pages after page 999 were not translated." : "") + "\r\n");
         EXPECT_EQ(r.err, "");
         EXPECT_EQ(r.exitCode, 0);
-        EXPECT_EQ(r.files.size(), 1000u);
-        EXPECT_EQ(r.files.at("F001.hgl"), page(kFirstMove));
-        EXPECT_EQ(r.files.at("F999.hgl"), page(""));
+        EXPECT_EQ(folder.files().size(), 1000u);
+        EXPECT_EQ(folder.files().at("F001.hgl"), page(kFirstMove));
+        EXPECT_EQ(folder.files().at("F999.hgl"), page(""));
     }
 }
 
 } // namespace
-} // namespace traxo_test
+} // namespace kit_test

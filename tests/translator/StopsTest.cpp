@@ -3,7 +3,7 @@
 
 #include "TraxoRun.h"
 
-namespace traxo_test {
+namespace kit_test {
 namespace {
 
 const std::vector<std::string> kNoArgument{
@@ -89,15 +89,15 @@ TEST(TraxoEarlyEnd, ConsoleExitCodeAndFilesLeft)
         ScratchFolder folder;
         for (const auto& [name, bytes] : c.given)
             folder.write(name, bytes);
-        const RunResult r = runTraxo(folder, c.args);
+        const ProgramRun r = runTraxo(folder, c.args);
         EXPECT_EQ(r.out, c.out);
         EXPECT_EQ(r.err, c.err);
         EXPECT_EQ(r.exitCode, c.exitCode);
         Files expected = c.given;
         expected.insert(c.left.begin(), c.left.end());
-        EXPECT_EQ(r.files, expected);
+        EXPECT_EQ(folder.files(), expected);
     }
 }
 
 } // namespace
-} // namespace traxo_test
+} // namespace kit_test

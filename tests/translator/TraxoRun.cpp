@@ -2,26 +2,24 @@
 
 #include <utility>
 
-namespace traxo_test {
+namespace kit_test {
 
-RunResult runTraxo(const ScratchFolder& folder, std::vector<std::string> args)
+ProgramRun runTraxo(const ScratchFolder& folder, std::vector<std::string> arguments)
 {
-    kit_test::ProgramRun run =
-        kit_test::runProgram({.program = TRAXO_PATH, .arguments = std::move(args), .folder = folder.path()});
-    return {std::move(run), folder.files()};
+    return runProgram({.program = TRAXO_PATH, .arguments = std::move(arguments), .folder = folder.path()});
 }
 
 std::string progressLines(int pages)
 {
     std::string s;
     for (int p = 1; p <= pages; ++p)
-        s += (p > 1 ? "\r" : "") + std::string("Translating page ") + kit_test::rightAligned(p, 4);
+        s += (p > 1 ? "\r" : "") + std::string("Translating page ") + rightAligned(p, 4);
     return s;
 }
 
 std::string totalLine(int pages)
 {
-    return "\rTotal number of pages translated: " + kit_test::rightAligned(pages, 4);
+    return "\rTotal number of pages translated: " + rightAligned(pages, 4);
 }
 
 std::string page(const std::string& commands, bool complete)
@@ -37,4 +35,4 @@ std::string eps(const std::vector<std::string>& textLines)
     return s;
 }
 
-} // namespace traxo_test
+} // namespace kit_test

@@ -1,6 +1,6 @@
 #pragma once
-// Runs the real TRAXO in a scratch folder, on files the test writes there, and collects
-// everything it leaves: console output, standard error, exit code and the folder's files.
+// Runs the real TRAXO in a scratch folder, on files the test writes there, and builds the pages
+// and console text the program is expected to write.
 #include <string>
 #include <vector>
 
@@ -8,20 +8,13 @@
 #include "ScratchFolder.h"
 #include "TestText.h"
 
-namespace traxo_test {
-
-using kit_test::crlfLines;
-using kit_test::Files;
-using kit_test::ScratchFolder;
+namespace kit_test {
 
 inline const std::string kPrologue = "\x1b%0BIN;SP1;PW0.2;";
 inline const std::string kEpilogue = "\x1b%0A\x1b" "E";
 
-struct RunResult : kit_test::ProgramRun {
-    Files files;  // every regular file in the folder after the run
-};
-
-RunResult runTraxo(const ScratchFolder& folder, std::vector<std::string> args);
+// Runs the program in the folder with `arguments` on its command line.
+ProgramRun runTraxo(const ScratchFolder& folder, std::vector<std::string> arguments);
 
 // Console lines as TRAXO shows them when standard output is no terminal.
 std::string progressLines(int pages);  // "Translating page    1\rTranslating page    2..."
@@ -32,4 +25,4 @@ std::string page(const std::string& commands, bool complete = true);
 // Text lines ended by LF.
 std::string eps(const std::vector<std::string>& textLines);
 
-} // namespace traxo_test
+} // namespace kit_test

@@ -3,6 +3,7 @@
 // read to its end whatever it holds, and the program answers the next command either way.
 #include "Main.h"
 #include "ORVUnit1.h"
+#include "ProgramRun.h"
 #include "ViewerTestSupport.h"
 #include "vcl/Application.h"
 
@@ -13,7 +14,6 @@
 #include <memory>
 #include <ostream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -22,25 +22,25 @@ using namespace std::string_literals;
 using Lines = std::vector<std::string>;
 
 // Puts something bad under a data file's name in the current folder.
-using MakeBadFile = std::function<void(const TempFolder&, const std::string& name)>;
+using MakeBadFile = std::function<void(const kit_test::ScratchFolder&, const std::string& name)>;
 
 MakeBadFile AFolder()
 {
-    return [](const TempFolder& folder, const std::string& name) {
-        std::filesystem::create_directory(std::filesystem::path(folder.Path()) / name);
+    return [](const kit_test::ScratchFolder& folder, const std::string& name) {
+        std::filesystem::create_directory(folder.path() / name);
     };
 }
 
 MakeBadFile Bytes(std::string bytes)
 {
-    return [bytes = std::move(bytes)](const TempFolder& folder, const std::string& name) { folder.Write(name, bytes); };
+    return [bytes = std::move(bytes)](const kit_test::ScratchFolder& folder, const std::string& name) { folder.write(name, bytes); };
 }
 
 MakeBadFile Unreadable(std::string bytes)
 {
-    return [bytes = std::move(bytes)](const TempFolder& folder, const std::string& name) {
-        folder.Write(name, bytes);
-        std::filesystem::permissions(std::filesystem::path(folder.Path()) / name, std::filesystem::perms::none);
+    return [bytes = std::move(bytes)](const kit_test::ScratchFolder& folder, const std::string& name) {
+        folder.write(name, bytes);
+        std::filesystem::permissions(folder.path() / name, std::filesystem::perms::none);
     };
 }
 
@@ -55,9 +55,6 @@ struct BadFile {
 void PrintTo(const BadFile& row, std::ostream* os) { *os << row.name; }
 
 std::string RowName(const ::testing::TestParamInfo<BadFile>& info) { return info.param.name; }
-
-// Root reads every file, so a file of mode 000 proves nothing then.
-bool RunningAsRoot() { return geteuid() == 0; }
 
 std::vector<std::string> Texts(const std::vector<ShownBox>& boxes)
 {
@@ -80,9 +77,9 @@ Lines Dates()
 Lines BoxTexts(const std::string& text) { return text.empty() ? Lines{} : Lines{text}; }
 
 // The program's answer after a bad file: a good data-set command lists its dates.
-void ExpectAGoodDataSetCommandStillListsItsDates(const TempFolder& folder)
+void ExpectAGoodDataSetCommandStillListsItsDates(const kit_test::ScratchFolder& folder)
 {
-    folder.Write("SF6_ALL_EVAL.DAT", "70380 1 0\r\n72380 1 0\r\n");
+    folder.write("SF6_ALL_EVAL.DAT", "70380 1 0\r\n72380 1 0\r\n");
     EXPECT_TRUE(BoxesShownBy([] { MainForm->KincaidEvaluation1->trigger(); }).empty());
     EXPECT_EQ(Form1->Caption(), "Kincaid Evaluation Data");
     EXPECT_EQ(Dates(), (Lines{"70380", "72380"}));
@@ -108,8 +105,8 @@ class BadSf6File : public ::testing::TestWithParam<BadFile> {
 protected:
     void SetUp() override
     {
-        folder.Write("MISC_KIN.DAT", kMeteoFile);
-        folder.Write("SF6_ALL_EVAL.DAT", "60380 1 0\r\n62380 1 0\r\n");
+        folder.write("MISC_KIN.DAT", kMeteoFile);
+        folder.write("SF6_ALL_EVAL.DAT", "60380 1 0\r\n62380 1 0\r\n");
         forms = std::make_unique<ViewerForms>();
         ASSERT_TRUE(forms->startupBoxes.empty());
         MainForm->KincaidEvaluation1->trigger();
@@ -117,14 +114,14 @@ protected:
     }
     void TearDown() override { forms.reset(); }
 
-    TempFolder folder;
+    kit_test::CurrentScratchFolder folder;
     std::unique_ptr<ViewerForms> forms;
 };
 
 TEST_P(BadSf6File, TheCommandShowsTheErrorOrListsWhatTheFileHolds)
 {
     const BadFile& row = GetParam();
-    if (row.needsUnreadableFile && RunningAsRoot()) GTEST_SKIP() << "root reads every file";
+    if (row.needsUnreadableFile && kit_test::runningAsRoot()) GTEST_SKIP() << "root reads every file";
     row.make(folder, "SF6_All.DAT");
 
     EXPECT_EQ(Texts(BoxesShownBy([] { MainForm->Kincaid1->trigger(); })), BoxTexts(row.boxText));
@@ -158,13 +155,13 @@ INSTANTIATE_TEST_SUITE_P(
 // Start-up in a folder with a bad "MISC_KIN.DAT" and good SF6 files.
 class BadMeteoFile : public ::testing::TestWithParam<BadFile> {
 protected:
-    TempFolder folder;
+    kit_test::CurrentScratchFolder folder;
 };
 
 TEST_P(BadMeteoFile, StartUpShowsTheErrorOrStoresWhatTheFileHolds)
 {
     const BadFile& row = GetParam();
-    if (row.needsUnreadableFile && RunningAsRoot()) GTEST_SKIP() << "root reads every file";
+    if (row.needsUnreadableFile && kit_test::runningAsRoot()) GTEST_SKIP() << "root reads every file";
     row.make(folder, "MISC_KIN.DAT");
 
     ViewerForms forms;

@@ -32,8 +32,8 @@ class Choice : public ::testing::Test {
 protected:
     void Start(const std::string& meteo, const std::string& sf6)
     {
-        folder.Write("MISC_KIN.DAT", meteo);
-        folder.Write("SF6_All.DAT", sf6);
+        folder.write("MISC_KIN.DAT", meteo);
+        folder.write("SF6_All.DAT", sf6);
         forms = std::make_unique<ViewerForms>();
         ASSERT_TRUE(forms->startupBoxes.empty());
         ASSERT_TRUE(BoxesShownBy([] { MainForm->Kincaid1->trigger(); }).empty());
@@ -73,7 +73,7 @@ protected:
         return column;
     }
 
-    TempFolder folder;
+    kit_test::CurrentScratchFolder folder;
     std::unique_ptr<ViewerForms> forms;
 };
 

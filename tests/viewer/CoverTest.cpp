@@ -96,7 +96,7 @@ protected:
     static QImage FormOnScreen(QRect area) { return ScreenArea(OnScreen(area)); }
     static QRect OnScreen(QRect inForm) { return {Form1->mapToGlobal(inForm.topLeft()), inForm.size()}; }
 
-    TempFolder folder;
+    kit_test::CurrentScratchFolder folder;
     std::unique_ptr<ViewerForms> forms;
 };
 
@@ -174,10 +174,10 @@ std::vector<std::string> BoxesReadByAPerson(const std::function<void()>& action)
 
 TEST(FailingPick, AnHourPickedWithTheMouseFromTheDropDownListShowsItsBoxOnce)
 {
-    TempFolder folder;
-    folder.Write("MISC_KIN.DAT", kMeteoFile);
+    kit_test::CurrentScratchFolder folder;
+    folder.write("MISC_KIN.DAT", kMeteoFile);
     // Hours 2 and 3; hour 3's values are no numbers.
-    folder.Write("SF6_All.DAT", "50380 011 2\r\n"
+    folder.write("SF6_All.DAT", "50380 011 2\r\n"
                                 "1 300 4400 x 10 20 bad 40 50 60 70 80 90 100 110 120\r\n 13\r\n"
                                 "2 290.26 4390.1 x 11 21 bad 41 51 61 71 81 91 101 111 121\r\n 13\r\n");
     ViewerForms forms;

@@ -5,34 +5,23 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace {
-
-std::string Slurp(const std::string& name)
-{
-    std::ifstream in(name, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 class ExampleData : public ::testing::Test {
 protected:
     void SetUp() override
     {
         for (const char* name : {"MISC_KIN.DAT", "SF6_All.DAT", "SF6_ALL_EVAL.DAT"})
-            folder.Write(name, Slurp(std::string(KIT_EXAMPLES_DIR) + "/" + name));
+            folder.write(name, kit_test::readFile(std::string(KIT_EXAMPLES_DIR) + "/" + name));
     }
-    TempFolder folder;
+    kit_test::CurrentScratchFolder folder;
 };
 
 TEST_F(ExampleData, EveryLineEndsWithCrLfAndStaysWellWithinTheLineLimit)
 {
     for (const char* name : {"MISC_KIN.DAT", "SF6_All.DAT", "SF6_ALL_EVAL.DAT"}) {
-        const std::string bytes = Slurp(name);
+        const std::string bytes = kit_test::readFile(name);
         ASSERT_FALSE(bytes.empty()) << name;
         EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n") << name;
         std::size_t start = 0;

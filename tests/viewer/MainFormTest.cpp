@@ -37,9 +37,9 @@ class MainWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder.Write("MISC_KIN.DAT", kMeteoFile);
-        folder.Write("SF6_All.DAT", "50380 1 1\r\n1 290 4390 x 5\r\n 13\r\n52380 1 0\r\n");
-        folder.Write("SF6_ALL_EVAL.DAT", "60380 1 0\r\n62380 1 0\r\n63380 1 0\r\n");
+        folder.write("MISC_KIN.DAT", kMeteoFile);
+        folder.write("SF6_All.DAT", "50380 1 1\r\n1 290 4390 x 5\r\n 13\r\n52380 1 0\r\n");
+        folder.write("SF6_ALL_EVAL.DAT", "60380 1 0\r\n62380 1 0\r\n63380 1 0\r\n");
         forms = std::make_unique<ViewerForms>();
     }
     void TearDown() override { forms.reset(); }
@@ -52,7 +52,7 @@ protected:
     }
     std::string Status() const { return MainForm->StatusBar->currentMessage().toStdString(); }
 
-    TempFolder folder;
+    kit_test::CurrentScratchFolder folder;
     std::unique_ptr<ViewerForms> forms;
 };
 
@@ -289,8 +289,8 @@ struct ChildRun {
 // `test`.
 ChildRun RunAsOrv(const char* mark, const char* test)
 {
-    TempFolder folder;
-    const std::filesystem::path program = std::filesystem::path(folder.Path()) / "ORV";
+    kit_test::CurrentScratchFolder folder;
+    const std::filesystem::path program = folder.path() / "ORV";
     std::filesystem::create_symlink(QCoreApplication::applicationFilePath().toStdString(), program);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(mark, "1");
@@ -343,8 +343,8 @@ TEST(DesktopName, TheProgramsWindowsAreNamedByTheApplicationTitleWhileTheFrameKe
         ExpectPassed(RunAsOrv(DesktopNameMark, "DesktopName.*"));
         return;
     }
-    TempFolder folder;
-    folder.Write("MISC_KIN.DAT", kMeteoFile);
+    kit_test::CurrentScratchFolder folder;
+    folder.write("MISC_KIN.DAT", kMeteoFile);
     ViewerForms forms;
     ASSERT_EQ(vcl::ApplicationTitle(), "Orv");
     // WM_CLASS holds the instance name, then the class, each ending in a NUL.
@@ -367,8 +367,8 @@ const char* const ExitMark = "ORV_TEST_EXIT";
 // Experiment menu; what the run returns is the process's exit status.
 [[noreturn]] void RunAndExitFromTheMenu()
 {
-    TempFolder folder;
-    folder.Write("MISC_KIN.DAT", kMeteoFile);
+    kit_test::CurrentScratchFolder folder;
+    folder.write("MISC_KIN.DAT", kMeteoFile);
     bool optionsOpenedNothing = false;
     QTimer::singleShot(0, [&] {
         bool shown = QTest::qWaitForWindowExposed(MainForm);
@@ -407,7 +407,7 @@ TEST(ExitCommand, EndsTheEventLoopAndTheProcessWithStatusZeroWhileOptionsOpensNo
 
 TEST(StartUp, WithoutTheMeteoFileOneErrorBoxComesUpAndTheViewerIsShown)
 {
-    TempFolder folder;
+    kit_test::CurrentScratchFolder folder;
     ViewerForms forms;
     ASSERT_EQ(forms.startupBoxes.size(), 1u);
     EXPECT_EQ(forms.startupBoxes[0].Text, "File not found.");

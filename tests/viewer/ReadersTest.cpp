@@ -14,7 +14,7 @@ class Readers : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder.Write("MISC_KIN.DAT", kMeteoFile);
+        folder.write("MISC_KIN.DAT", kMeteoFile);
         forms = std::make_unique<ViewerForms>();
         ASSERT_TRUE(forms->startupBoxes.empty());
     }
@@ -36,14 +36,14 @@ protected:
     // Reads experiment `key` of `data` the way a date choice does: empty hour list first.
     void ReadExperiment(const std::string& data, const std::string& key)
     {
-        folder.Write("SF6_All.DAT", data);
+        folder.write("SF6_All.DAT", data);
         DataFileName = "SF6_All.DAT";
         SelectedDate = key;
         Form1->ComboBox2->ClearItems();
         ReadExperimentData();
     }
 
-    TempFolder folder;
+    kit_test::CurrentScratchFolder folder;
     std::unique_ptr<ViewerForms> forms;
 };
 
@@ -55,7 +55,7 @@ TEST_F(Readers, MeteoLinesAreStoredBehindTheirDateKeys)
               (Lines{"50380 80 5 3 1 1200 1100 -0.5 290.1 5.1 7.2 240 0.8 0.4 0.35 1.2 -55",
                      "50380 80 5 3 2 1250 1150 -0.6 290.9 5.4 7.9 245 0.9 0.5 0.37 1.4 -48"}));
 
-    folder.Write("MISC_KIN.DAT", "80 5 23 7 a\r\n80 12 3 1\r\n  80 5 3 4 b\r\n\r\n81 1 123 2\r\n80 5\r\n");
+    folder.write("MISC_KIN.DAT", "80 5 23 7 a\r\n80 12 3 1\r\n  80 5 3 4 b\r\n\r\n81 1 123 2\r\n80 5\r\n");
     ReadMeteoFile();
     EXPECT_EQ(MemoLines(*Form1->Memo1), (Lines{"52380 80 5 23 7 a", "120380 80 12 3 1", "50380   80 5 3 4 b", " ",
                                                "112381 81 1 123 2", "580 80 5"}));
@@ -85,7 +85,7 @@ TEST_F(Readers, TheExperimentListHoldsEveryHeaderInFileOrder)
                              "1 290 4390\r\n 13\r\n"
                              "9 290 4390.5\r\n 13\r\n"
                              "\r\n";                                  // an empty line makes an empty entry
-    folder.Write("SF6_All.DAT", data);
+    folder.write("SF6_All.DAT", data);
     DataFileName = "SF6_All.DAT";
     Form1->ComboBox1->SetText("Experiment Date");
     ReadExperimentList();
@@ -100,7 +100,7 @@ TEST_F(Readers, MoreThanThirtyExperimentsAreAllListed)
 {
     std::string data;
     for (int i = 1; i <= 45; ++i) data += std::to_string(1000 + i) + " 1 1\r\na 1 2\r\n 3\r\n";
-    folder.Write("SF6_All.DAT", data);
+    folder.write("SF6_All.DAT", data);
     DataFileName = "SF6_All.DAT";
     ReadExperimentList();
     ASSERT_EQ(Form1->ComboBox1->ItemCount(), 45);
@@ -109,7 +109,7 @@ TEST_F(Readers, MoreThanThirtyExperimentsAreAllListed)
     EXPECT_EQ(Form1->ComboBox1->Item(30), "1031");
 
     // A shorter list later replaces the entries it has and leaves the rest as they were.
-    folder.Write("SF6_All.DAT", "7 1 0\r\n");
+    folder.write("SF6_All.DAT", "7 1 0\r\n");
     ReadExperimentList();
     EXPECT_EQ(Items(*Form1->ComboBox1), Lines{"7"});
     EXPECT_EQ(ExperimentDates[0], "7");
@@ -117,7 +117,7 @@ TEST_F(Readers, MoreThanThirtyExperimentsAreAllListed)
 
 TEST_F(Readers, AMissingDataFileKeepsThePreviousList)
 {
-    folder.Write("SF6_All.DAT", "50380 1 0\r\n52380 1 0\r\n");
+    folder.write("SF6_All.DAT", "50380 1 0\r\n52380 1 0\r\n");
     DataFileName = "SF6_All.DAT";
     ReadExperimentList();
     DataFileName = "SF6_ALL_EVAL.DAT";

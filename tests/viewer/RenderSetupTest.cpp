@@ -18,8 +18,8 @@ const char* const ChildMark = "ORV_TEST_WITHOUT_OPENGL";
 
 void StartWithoutOpenGL()
 {
-    TempFolder folder;
-    folder.Write("MISC_KIN.DAT", kMeteoFile);
+    kit_test::CurrentScratchFolder folder;
+    folder.write("MISC_KIN.DAT", kMeteoFile);
     ViewerForms forms;
     ASSERT_EQ(forms.startupBoxes.size(), 1u);  // "SetPixelFormat failed." does not follow
     EXPECT_EQ(forms.startupBoxes[0].Title, "Error");

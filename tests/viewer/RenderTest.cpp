@@ -64,7 +64,7 @@ class Render : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder.Write("MISC_KIN.DAT", kMeteoFile);
+        folder.write("MISC_KIN.DAT", kMeteoFile);
         framesBefore = FramesShown();
         forms = std::make_unique<ViewerForms>();
         ASSERT_TRUE(forms->startupBoxes.empty());
@@ -88,7 +88,7 @@ protected:
     QImage Screen() const { return shown.last; }
 
     ShownFrames shown;
-    TempFolder folder;
+    kit_test::CurrentScratchFolder folder;
     long framesBefore = 0;
     std::unique_ptr<ViewerForms> forms;
 };
@@ -225,7 +225,7 @@ TEST_F(Render, TheControlsInTheSurfacesSquareAreDrawnBelowIt)
 
 TEST(RenderWithoutMeteoFile, TheFormHasNoSurfaceAndLaterActionsRaiseNothing)
 {
-    TempFolder folder;
+    kit_test::CurrentScratchFolder folder;
     const long frames = FramesShown();
     ViewerForms forms;
     ASSERT_EQ(forms.startupBoxes.size(), 1u);

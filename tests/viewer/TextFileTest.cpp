@@ -1,4 +1,5 @@
 // Reading text files the framework's way, and the I/O messages.
+#include "ProgramRun.h"
 #include "ViewerTestSupport.h"
 #include "vcl/IoErrors.h"
 #include "vcl/TextFile.h"
@@ -12,8 +13,8 @@ namespace {
 
 std::vector<std::string> LinesOf(const std::string& bytes)
 {
-    TempFolder folder;
-    folder.Write("f.txt", bytes);
+    kit_test::CurrentScratchFolder folder;
+    folder.write("f.txt", bytes);
     vcl::TextFile file("f.txt");
     std::vector<std::string> lines;
     while (!file.Eof()) lines.push_back(file.ReadLn());
@@ -42,8 +43,8 @@ TEST(TextFile, SplitsLinesAtCarriageReturns)
 
 TEST(TextFile, ReadingPastTheEndGivesEmptyLines)
 {
-    TempFolder folder;
-    folder.Write("f.txt", "only\r\n");
+    kit_test::CurrentScratchFolder folder;
+    folder.write("f.txt", "only\r\n");
     vcl::TextFile file("f.txt");
     EXPECT_EQ(file.ReadLn(), "only");
     EXPECT_TRUE(file.Eof());
@@ -64,14 +65,14 @@ std::string OpenError(const std::string& name)
 
 TEST(TextFile, OpenFailuresRaiseTheFrameworkMessages)
 {
-    TempFolder folder;
-    folder.Write("plain", "x");
+    kit_test::CurrentScratchFolder folder;
+    folder.write("plain", "x");
     EXPECT_EQ(OpenError("missing.DAT"), "File not found");
     EXPECT_EQ(OpenError("plain/below"), "File not found");
     EXPECT_EQ(OpenError("."), "File access denied");
     EXPECT_EQ(OpenError(std::string(5000, 'n')), "Invalid filename");
-    if (geteuid() != 0) {
-        folder.Write("locked", "x");
+    if (!kit_test::runningAsRoot()) {
+        folder.write("locked", "x");
         chmod("locked", 0);
         EXPECT_EQ(OpenError("locked"), "File access denied");
     }

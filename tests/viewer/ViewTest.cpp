@@ -48,7 +48,7 @@ protected:
     static void Release(Qt::MouseButton button, QPoint at) { Mouse(QEvent::MouseButtonRelease, button, Qt::NoButton, at); }
 
     QImage shown;
-    TempFolder folder;
+    kit_test::CurrentScratchFolder folder;
     std::unique_ptr<ViewerForms> forms;
 };
 

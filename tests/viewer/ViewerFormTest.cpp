@@ -30,15 +30,15 @@ class ViewerForm : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder.Write("MISC_KIN.DAT", kMeteoFile);
-        folder.Write("SF6_All.DAT", kTwoSamplerSf6File);
+        folder.write("MISC_KIN.DAT", kMeteoFile);
+        folder.write("SF6_All.DAT", kTwoSamplerSf6File);
         forms = std::make_unique<ViewerForms>();
         MainForm->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
     }
     void TearDown() override { forms.reset(); }
 
-    TempFolder folder;
+    kit_test::CurrentScratchFolder folder;
     std::unique_ptr<ViewerForms> forms;
 };
 

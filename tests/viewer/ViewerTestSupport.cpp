@@ -10,34 +10,8 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <set>
 #include <stdexcept>
-#include <unistd.h>
-
-TempFolder::TempFolder() : previous_(std::filesystem::current_path().string())
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "orv-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-    std::filesystem::current_path(path_);
-}
-
-TempFolder::~TempFolder()
-{
-    std::filesystem::current_path(previous_);
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-void TempFolder::Write(const std::string& name, const std::string& bytes) const
-{
-    std::ofstream out(std::filesystem::path(path_) / name, std::ios::binary);
-    out << bytes;
-}
 
 void WhileModal(const std::function<void()>& action, const std::function<void(QWidget*)>& onModal)
 {
@@ -93,9 +67,9 @@ ViewerForms::ViewerForms()
 
 ViewerForms::~ViewerForms() { DestroyViewerForms(); }
 
-void StartWithTwoSamplers(const TempFolder& folder, std::unique_ptr<ViewerForms>& forms)
+void StartWithTwoSamplers(const kit_test::ScratchFolder& folder, std::unique_ptr<ViewerForms>& forms)
 {
-    folder.Write("MISC_KIN.DAT", kMeteoFile);
+    folder.write("MISC_KIN.DAT", kMeteoFile);
     forms = std::make_unique<ViewerForms>();
     ASSERT_TRUE(forms->startupBoxes.empty());
     ASSERT_NE(Form1->GLPanel, nullptr);

@@ -1,26 +1,14 @@
 #pragma once
-// Helpers of the viewer's tests: a temporary current folder with data files, the modal boxes
-// that an action shows (recorded and closed), and the program's three forms.
+// Helpers of the viewer's tests: the modal boxes that an action shows (recorded and closed) and
+// the program's three forms. The viewer reads its data files from the current folder, which a
+// test makes a kit_test::CurrentScratchFolder.
 #include <QMessageBox>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-// Makes a fresh folder the current folder for its lifetime.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::string& Path() const { return path_; }
-    void Write(const std::string& name, const std::string& bytes) const;
-
-private:
-    std::string path_;
-    std::string previous_;
-};
+#include "CurrentFolder.h"
 
 struct ShownBox {
     std::string Title;
@@ -55,4 +43,4 @@ public:
 // Starts the forms on kMeteoFile, written into `folder`, waits until the drawing surface shows,
 // and types two samplers into the covered list: one at the edge of the map, one at its centre.
 // Start-up must show no box.
-void StartWithTwoSamplers(const TempFolder& folder, std::unique_ptr<ViewerForms>& forms);
+void StartWithTwoSamplers(const kit_test::ScratchFolder& folder, std::unique_ptr<ViewerForms>& forms);

@@ -17,8 +17,8 @@ class Wiring : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder.Write("MISC_KIN.DAT", kMeteoFile);
-        folder.Write("SF6_All.DAT", kTwoSamplerSf6File);
+        folder.write("MISC_KIN.DAT", kMeteoFile);
+        folder.write("SF6_All.DAT", kTwoSamplerSf6File);
         forms = std::make_unique<ViewerForms>();
         ASSERT_TRUE(forms->startupBoxes.empty());
         MainForm->activateWindow();
@@ -35,7 +35,7 @@ protected:
         return FramesShown() - before;
     }
 
-    TempFolder folder;
+    kit_test::CurrentScratchFolder folder;
     std::unique_ptr<ViewerForms> forms;
 };
 
