@@ -54,8 +54,8 @@ int runBelta()
     const std::int32_t LOWLEV = chooseQualityLevel();
     const ResultNames results = resultNames(names.Results_path, LOWLEV);
     const std::vector<kit::PlannedCopy> copies = resultCopies(names.BTT_NAME, results);
-    kit::stopWhenAnInputWouldBeWritten(inputs, kit::filesWrittenBy(copies, settings.editName), settings.editName,
-                                       kit::WrittenSoFar::OnlyPieces);
+    kit::stopWhenAnInputWouldBeWritten(inputs, kit::filesWrittenBy(copies, settings.editName),
+                                       settings.editName, kit::WrittenSoFar::OnlyPieces);
     const kit::Text<12> ID_STR = kit::askIdString("Indianapolis");
 
     // 6. The pairing, and the headers in front of its bodies.

@@ -16,7 +16,8 @@ namespace {
 void passOverHeading(kit::RecordReader& reader, const kit::TextInput& in)
 {
     if (!reader.skipLine())
-        throw kit::RuntimeFailure(kit::FailureCode::EndOfFile, in.name() + ": end of file before the heading line");
+        throw kit::RuntimeFailure(kit::FailureCode::EndOfFile,
+                                  in.name() + ": end of file before the heading line");
 }
 
 enum class Next { Observation, ModelResult };

@@ -11,16 +11,16 @@
 namespace belta {
 
 struct PairingFiles {
-    kit::TextInput& model;         // open at its start
-    kit::TextInput& observations;  // open at its start
-    kit::TextOutput& BODY1;        // PairRecords
-    kit::TextOutput& BODY2;        // ScatterRecords
+    kit::TextInput& model;        // open at its start
+    kit::TextInput& observations; // open at its start
+    kit::TextOutput& BODY1;       // PairRecords
+    kit::TextOutput& BODY2;       // ScatterRecords
 };
 
 // The names the read-error messages show.
 struct PairingNames {
-    std::string_view MASTNAME;      // in full, trailing blanks included
-    std::string_view Results_file;  // trimmed
+    std::string_view MASTNAME;     // in full, trailing blanks included
+    std::string_view Results_file; // trimmed
 };
 
 // Returns N_REC, the number of pairs written, when either input ends (a record cut off by the

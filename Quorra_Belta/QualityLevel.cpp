@@ -35,9 +35,11 @@ std::int32_t chooseQualityLevel()
     case kit::ReadStatus::Ok:
         break;
     case kit::ReadStatus::End:
-        throw kit::RuntimeFailure(kit::FailureCode::EndOfFile, in.name() + ": end of file before the quality level");
+        throw kit::RuntimeFailure(kit::FailureCode::EndOfFile,
+                                  in.name() + ": end of file before the quality level");
     case kit::ReadStatus::Error:
-        throw kit::RuntimeFailure(kit::FailureCode::BadValue, in.name() + ": the quality level is not an integer");
+        throw kit::RuntimeFailure(kit::FailureCode::BadValue,
+                                  in.name() + ": the quality level is not an integer");
     }
     if (LOWLEV < 0 || LOWLEV > 3)
         stopInvalidQualityLevel();

@@ -40,8 +40,8 @@ void reportResult(bool made, const Name& fullName, std::string_view fileName, co
 // "COPY  IN_HDR.INP+ BODY1 + <trailer> <pair-data file>"
 std::string pairDataCommand(const Name& BTT_NAME, const Name& INP_FIL)
 {
-    return joined({"COPY  ", pairHeaderFile, "+ ", bodyPairFile, " + ", kit::commandName(BTT_NAME.trimmed()), " ",
-                   destinationInCommand(INP_FIL)});
+    return joined({"COPY  ", pairHeaderFile, "+ ", bodyPairFile, " + ", kit::commandName(BTT_NAME.trimmed()),
+                   " ", destinationInCommand(INP_FIL)});
 }
 
 // "COPY  IN_HDR.DAT+ BODY2 <scatter-input file>"

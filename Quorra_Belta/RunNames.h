@@ -17,9 +17,9 @@ Name joinName(const Name& folder, std::string_view fileName);
 
 // The settings of a run and the full names built from them.
 struct RunNames : kit::FolderSettings {
-    Name Results_file;  // full name of the model results file
-    Name MASTNAME;      // full name of the observation file
-    Name BTT_NAME;      // full name of the trailer file
+    Name Results_file; // full name of the model results file
+    Name MASTNAME;     // full name of the observation file
+    Name BTT_NAME;     // full name of the trailer file
 
     void build();
     // The trailer's name as the stop shows it, not cut to the buffer.

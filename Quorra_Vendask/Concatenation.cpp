@@ -11,10 +11,10 @@ namespace vendask {
 namespace {
 
 struct ResultFile {
-    std::string_view name;    // in Results_path
-    std::string_view header;  // header piece in the current folder
-    std::string_view body;    // body piece in the current folder
-    bool withTrailer;         // pair-data files end with the kit's trailer
+    std::string_view name;   // in Results_path
+    std::string_view header; // header piece in the current folder
+    std::string_view body;   // body piece in the current folder
+    bool withTrailer;        // pair-data files end with the kit's trailer
 };
 
 constexpr std::array<ResultFile, 4> copenhagenFiles{{

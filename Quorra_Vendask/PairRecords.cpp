@@ -56,8 +56,8 @@ void PairRecordWriter::set(const ObservationRecord& obs, const ModelRecord& mod,
     kit::formatF(cwi_.data() + 1 + w, mod.CY_MOD, w, 1);
 }
 
-void PairRecordWriter::writePairRecords(BodyFiles& bodies, const ObservationRecord& obs, const ModelRecord& mod,
-                                        int NNOBS)
+void PairRecordWriter::writePairRecords(BodyFiles& bodies, const ObservationRecord& obs,
+                                        const ModelRecord& mod, int NNOBS)
 {
     set(obs, mod, NNOBS);
     bodies.BODY1.writeLine(pairDataRecord(Concentration::Max));

@@ -15,10 +15,10 @@ enum class Concentration { Max, Cwi };
 
 // The four body files, named relative to the current folder.
 struct BodyFiles {
-    kit::TextOutput BODY1;   // pair-data, arc maximum
-    kit::TextOutput BODY2;   // scatter, arc maximum
-    kit::TextOutput BODYY1;  // pair-data, crosswind integrated
-    kit::TextOutput BODYY2;  // scatter, crosswind integrated
+    kit::TextOutput BODY1;  // pair-data, arc maximum
+    kit::TextOutput BODY2;  // scatter, arc maximum
+    kit::TextOutput BODYY1; // pair-data, crosswind integrated
+    kit::TextOutput BODYY2; // scatter, crosswind integrated
 
     // Created in this order; a file that cannot be created ends the run.
     void create();
@@ -48,7 +48,7 @@ private:
     const Line& line(Concentration c) const { return c == Concentration::Max ? max_ : cwi_; }
 
     bool cph_;
-    int concentrationWidth_;  // Lillestrom concentrations run larger, so they get wider fields
+    int concentrationWidth_; // Lillestrom concentrations run larger, so they get wider fields
     std::size_t length_;
     Line max_{};
     Line cwi_{};

@@ -87,7 +87,7 @@ int pairObservations(bool cph, kit::TextInput& modelFile, kit::TextInput& observ
             break;
         }
         if (!paired)
-            break;  // the model results ended: the remaining observations stay unpaired
+            break; // the model results ended: the remaining observations stay unpaired
         writer.writePairRecords(bodies, obs, mod, NNOBS);
         ++N_REC;
     }

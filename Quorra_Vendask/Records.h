@@ -10,8 +10,8 @@ namespace vendask {
 struct ObservationRecord {
     std::int32_t NYR = 0, NMO = 0, NDY = 0, NHR = 0;
     float DIST_N = 0, C_OBS = 0, CY_OBS = 0, USTAR = 0;
-    float H_L = 0, ZMIX = 0;  // Copenhagen
-    float AL = 0;             // Lillestrom
+    float H_L = 0, ZMIX = 0; // Copenhagen
+    float AL = 0;            // Lillestrom
 };
 
 // One line of the model results file, the same for both locations.

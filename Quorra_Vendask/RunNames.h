@@ -10,11 +10,11 @@ namespace vendask {
 using Name = kit::Text<256>;
 
 struct RunNames : kit::FolderSettings {
-    Name Loc;           // "cph" or "lil" once the location is checked
-    Name Results_file;  // full name of the model results file
-    Name MASTNAME;      // full name of the observation file
-    Name BTT_NAME;      // full name of the trailer file
-    Name Prefix;        // destination folder of the result files, with its backslash
+    Name Loc;          // "cph" or "lil" once the location is checked
+    Name Results_file; // full name of the model results file
+    Name MASTNAME;     // full name of the observation file
+    Name BTT_NAME;     // full name of the trailer file
+    Name Prefix;       // destination folder of the result files, with its backslash
 
     // Joins the full names; leading blanks of a setting stay part of the name.
     void build()

@@ -46,7 +46,7 @@ void checkI(std::string_view field, std::int64_t value)
 void checkF(std::string_view field, double value, int d)
 {
     if (allAsterisks(field))
-        return;  // a too-wide value; a wrong asterisk field would be caught by the tests' tables
+        return; // a too-wide value; a wrong asterisk field would be caught by the tests' tables
     FUZZ_CHECK(std::isfinite(value));
     const std::string s(shown(field));
     const std::size_t point = s.find('.');
@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     FuzzedDataProvider input(data, size);
     kit::Record record;
-    std::string expected;  // the fields one after the other, as written on their own
+    std::string expected; // the fields one after the other, as written on their own
     std::vector<char> out(kMaxWidth + 2);
 
     while (input.remaining_bytes() > 0) {
@@ -93,26 +93,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         }
         case 1: {
-            const int d = input.ConsumeIntegral<std::uint8_t>() % 19;  // the decimals that a descriptor can ask for
+            const int d =
+                input.ConsumeIntegral<std::uint8_t>() % 19; // the decimals that a descriptor can ask for
             double value;
             const auto bits = input.ConsumeIntegral<std::uint64_t>();
             std::memcpy(&value, &bits, sizeof value);
             if (kind & 0x10)
-                value = static_cast<double>(static_cast<float>(value));  // the programs' 32-bit reals
+                value = static_cast<double>(static_cast<float>(value)); // the programs' 32-bit reals
             kit::formatF(field, value, w, d);
             checkF({field, static_cast<std::size_t>(w)}, value, d);
             record.F(value, w, d);
             break;
         }
         case 2: {
-            const std::string text = input.ConsumeBytesAsString(input.ConsumeIntegral<std::uint8_t>() % (2 * kMaxWidth));
+            const std::string text =
+                input.ConsumeBytesAsString(input.ConsumeIntegral<std::uint8_t>() % (2 * kMaxWidth));
             kit::formatA(field, text, w);
             checkA({field, static_cast<std::size_t>(w)}, text);
             record.A(text, w);
             break;
         }
         default: {
-            const std::string literal = input.ConsumeBytesAsString(input.ConsumeIntegral<std::uint8_t>() % 16);
+            const std::string literal =
+                input.ConsumeBytesAsString(input.ConsumeIntegral<std::uint8_t>() % 16);
             record.text(literal);
             expected.append(literal);
             continue;

@@ -28,7 +28,7 @@ const kit_test::ScratchFolder scratch;
 struct Names {
     std::vector<std::string_view> sections;
     std::vector<std::string_view> keys;
-    std::vector<std::string_view> lines;  // as stored: the first 256 characters
+    std::vector<std::string_view> lines; // as stored: the first 256 characters
 };
 
 Names namesIn(std::string_view file)

@@ -158,7 +158,8 @@ int copyCommand(CommandWords& words)
         return failed("COPY: " + *destination + " is also a source");
     for (std::size_t i = 0; i < inputs.size(); ++i)
         if (!appendFile(out.descriptor(), inputs[i].get()))
-            return failed("COPY: cannot copy " + sources[i] + " to " + *destination + ": " + std::strerror(errno));
+            return failed("COPY: cannot copy " + sources[i] + " to " + *destination + ": " +
+                          std::strerror(errno));
     if (const int error = out.commit(Sync::ToDisk))
         return failed("COPY: cannot create " + *destination + ": " + std::strerror(error));
     return 0;

@@ -23,7 +23,7 @@ std::optional<int> runBuiltInCommand(std::string_view text);
 struct CopyOperands {
     std::vector<std::string> sources = {};
     std::optional<std::string> destination = {};
-    std::string problem = {};  // why the text is no whole COPY (what was read before stays); empty when it is
+    std::string problem = {}; // why the text is no whole COPY (what was read before stays); empty when it is
 };
 // Reads a COPY text without running anything.
 CopyOperands readCopyCommand(std::string_view text);

@@ -68,8 +68,9 @@ FolderLock lockOpenFolder()
 std::string folderLockName(dev_t device, ino_t inode)
 {
     char name[64];
-    const int length = std::snprintf(name, sizeof name, "tracer-kit-folder/%llx/%llx",
-                                     static_cast<unsigned long long>(device), static_cast<unsigned long long>(inode));
+    const int length =
+        std::snprintf(name, sizeof name, "tracer-kit-folder/%llx/%llx",
+                      static_cast<unsigned long long>(device), static_cast<unsigned long long>(inode));
     return std::string(name, static_cast<std::size_t>(length));
 }
 

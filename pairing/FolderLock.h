@@ -15,7 +15,7 @@ enum class FolderLockOutcome { Taken, HeldByAnotherRun, Failed };
 
 struct FolderLock {
     FolderLockOutcome outcome;
-    int error = 0;  // the system's error number when the lock Failed
+    int error = 0; // the system's error number when the lock Failed
 };
 
 // Takes the lock on the current folder for the rest of the run; once per process, since a second

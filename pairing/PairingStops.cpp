@@ -147,7 +147,8 @@ void stopWhenAnInputWouldBeWritten(const PairingInputs& inputs, const std::vecto
     c.line(" ");
     c.line(" Error: the file ", *written, " would be written by this run,");
     c.line(" but it is also one of the files the run reads.");
-    c.line(writtenSoFar == WrittenSoFar::Nothing ? " Nothing has been written." : " No result file has been written.",
+    c.line(writtenSoFar == WrittenSoFar::Nothing ? " Nothing has been written."
+                                                 : " No result file has been written.",
            " Edit the file ", settingsName, " so that they differ.");
     c.line(" Execution stopped.");
     c.line(" ");

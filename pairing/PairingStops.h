@@ -37,7 +37,8 @@ void lockFolderOrStop();
 // The files `copies` write, as the command reader reads them back from the texts. Stops, before
 // anything is written, when a text does not read back as the names meant: a name holding a double
 // quote may read as another name, and a COPY would then write a file the settings never name.
-std::vector<std::string> filesWrittenBy(const std::vector<PlannedCopy>& copies, std::string_view settingsName);
+std::vector<std::string> filesWrittenBy(const std::vector<PlannedCopy>& copies,
+                                        std::string_view settingsName);
 
 // What a run has written when it finds that it would write one of its inputs: nothing, or only
 // its (empty) pieces, when the result files can be checked only once a question is answered.
@@ -45,6 +46,7 @@ enum class WrittenSoFar { Nothing, OnlyPieces };
 // Stops, before it writes one, when one of the files the run would write (`outputs`: pieces and
 // result files) is one of the files it reads.
 void stopWhenAnInputWouldBeWritten(const PairingInputs& inputs, const std::vector<std::string>& outputs,
-                                   std::string_view settingsName, WrittenSoFar written = WrittenSoFar::Nothing);
+                                   std::string_view settingsName,
+                                   WrittenSoFar written = WrittenSoFar::Nothing);
 
 } // namespace kit

@@ -9,9 +9,9 @@ namespace kit {
 
 // How a pairing program names its settings file.
 struct SettingsFile {
-    std::string_view name;            // as it is looked for, and as the banner and the stop name it
-    std::string_view editName;        // as the "Edit the file" lines of the stops name it
-    std::string_view blanksBeforeOn;  // before "on file locations." in the missing-file stop
+    std::string_view name;           // as it is looked for, and as the banner and the stop name it
+    std::string_view editName;       // as the "Edit the file" lines of the stops name it
+    std::string_view blanksBeforeOn; // before "on file locations." in the missing-file stop
 };
 
 // Locks the current folder for the run, finds the settings file and shows the banner; stops when
@@ -23,9 +23,9 @@ Text<256> settingsValue(std::string_view key);
 
 // The settings both pairing programs read, in this order.
 struct FolderSettings {
-    Text<256> Results_path;      // folder of the model results and of the result files
-    Text<256> Results_filename;  // file name of the model results
-    Text<256> Master_path;       // folder of the kit's observation and trailer files
+    Text<256> Results_path;     // folder of the model results and of the result files
+    Text<256> Results_filename; // file name of the model results
+    Text<256> Master_path;      // folder of the kit's observation and trailer files
 };
 void readFolderSettings(FolderSettings& settings);
 

@@ -14,10 +14,10 @@ struct Stop {
 
 // Exit codes of run-time failures: the error's severity, never above 16.
 enum class FailureCode : int {
-    EndOfFile = 2,   // a read with no end-of-file path met the end
-    BadValue = 3,    // a read with no error path met a value it could not read
-    FileError = 4,   // a file could not be opened, written or closed
-    Internal = 16,   // anything else (out of memory ...)
+    EndOfFile = 2, // a read with no end-of-file path met the end
+    BadValue = 3,  // a read with no error path met a value it could not read
+    FileError = 4, // a file could not be opened, written or closed
+    Internal = 16, // anything else (out of memory ...)
 };
 
 // A read or write that has no end-of-file or error path of its own failed: one diagnostic line

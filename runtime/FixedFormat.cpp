@@ -53,14 +53,15 @@ unsigned __int128 scaledMagnitude(double value, int d)
     const int biased = static_cast<int>(bits >> 52);
     const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
     const std::uint64_t mantissa = biased == 0 ? fraction : fraction | (std::uint64_t{1} << 52);
-    const int exponent = (biased == 0 ? 1 : biased) - 1075;  // |value| = mantissa * 2^exponent
+    const int exponent = (biased == 0 ? 1 : biased) - 1075; // |value| = mantissa * 2^exponent
 
-    const unsigned __int128 n = static_cast<unsigned __int128>(mantissa) * kPow10[static_cast<std::size_t>(d)];
+    const unsigned __int128 n =
+        static_cast<unsigned __int128>(mantissa) * kPow10[static_cast<std::size_t>(d)];
     if (exponent >= 0)
-        return n << exponent;  // below 1E18 * 1E18 < 2^120
+        return n << exponent; // below 1E18 * 1E18 < 2^120
     const int shift = -exponent;
     if (shift >= 127)
-        return 0;  // n < 2^113: far below one half
+        return 0; // n < 2^113: far below one half
     const unsigned __int128 one = 1;
     const unsigned __int128 q = n >> shift;
     const unsigned __int128 rest = n & ((one << shift) - 1);
@@ -74,7 +75,8 @@ void formatI(char* out, std::int64_t value, int w)
     std::array<char, 24> buf;
     char* end = buf.data() + buf.size();
     const bool negative = value < 0;
-    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    const std::uint64_t magnitude =
+        negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     char* first = digitsBackwards(end, magnitude);
     if (negative)
         *--first = '-';
@@ -92,8 +94,10 @@ void formatF(char* out, double value, int w, int d)
         return asterisks(out, w);
 
     const unsigned __int128 scaled = scaledMagnitude(value, d);
-    const std::uint64_t integerPart = static_cast<std::uint64_t>(scaled / kPow10[static_cast<std::size_t>(d)]);
-    const std::uint64_t fractionPart = static_cast<std::uint64_t>(scaled % kPow10[static_cast<std::size_t>(d)]);
+    const std::uint64_t integerPart =
+        static_cast<std::uint64_t>(scaled / kPow10[static_cast<std::size_t>(d)]);
+    const std::uint64_t fractionPart =
+        static_cast<std::uint64_t>(scaled % kPow10[static_cast<std::size_t>(d)]);
     const bool minus = std::signbit(value) && scaled != 0;
 
     // Sign, integer digits, point, decimals; the 0 of a value below 1 only where it fits.

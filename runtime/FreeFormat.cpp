@@ -79,8 +79,8 @@ std::size_t realShape(std::string_view t)
 bool tooSmallForFloat(std::string_view t)
 {
     std::size_t i = t[0] == '-' || t[0] == '+' ? 1 : 0;
-    std::int64_t digitsBeforePoint = 0;  // significant digits before the point
-    std::int64_t zerosAfterPoint = 0;    // zeros between the point and the first significant digit
+    std::int64_t digitsBeforePoint = 0; // significant digits before the point
+    std::int64_t zerosAfterPoint = 0;   // zeros between the point and the first significant digit
     bool point = false;
     bool significant = false;
     for (; i < t.size() && (isDigit(t[i]) || t[i] == '.'); ++i) {
@@ -98,7 +98,7 @@ bool tooSmallForFloat(std::string_view t)
         return true;
     std::int64_t exponent = 0;
     if (i < t.size()) {
-        ++i;  // the exponent letter
+        ++i; // the exponent letter
         const bool negative = t[i] == '-';
         if (t[i] == '-' || t[i] == '+')
             ++i;
@@ -156,11 +156,11 @@ FieldScanner::Result FieldScanner::token(std::string_view& tok)
             return cut_ ? Result::Bad : Result::Exhausted;
         if (line_[pos_] == ',') {
             ++pos_;
-            if (afterValue_) {  // the comma that separates two values
+            if (afterValue_) { // the comma that separates two values
                 afterValue_ = false;
                 continue;
             }
-            return Result::Null;  // a second comma, or one that opens the record
+            return Result::Null; // a second comma, or one that opens the record
         }
         const std::size_t start = pos_;
         while (pos_ < line_.size() && !isDelimiter(line_[pos_]))

@@ -51,7 +51,10 @@ public:
     Result next(float& value);
     Result next(std::span<char> text);
     template <std::size_t N>
-    Result next(Text<N>& text) { return next(text.span()); }
+    Result next(Text<N>& text)
+    {
+        return next(text.span());
+    }
 
 private:
     // Finds the next value token: Value with the token, Null, or Exhausted.
@@ -60,7 +63,7 @@ private:
     std::string_view line_;
     std::size_t pos_ = 0;
     bool cut_ = false;
-    bool afterValue_ = false;  // a value was read and no comma has followed it yet
+    bool afterValue_ = false; // a value was read and no comma has followed it yet
 };
 
 // Reads whole records from a text input.

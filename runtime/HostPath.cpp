@@ -39,7 +39,7 @@ FileDescriptor openFile(std::string_view name, int flags, mode_t mode)
 
 FileDescriptor openExistingFile(std::string_view name)
 {
-    console().flush();  // opening a pipe waits for its writer: show first what the run has said
+    console().flush(); // opening a pipe waits for its writer: show first what the run has said
     FileDescriptor file = openFile(name, O_RDONLY | O_CLOEXEC);
     struct stat st;
     if (!file.isOpen() || ::fstat(file.get(), &st) != 0 || S_ISDIR(st.st_mode))

@@ -29,7 +29,7 @@ void keepStandardDescriptorsTaken()
         // The lowest free number is `fd` itself, since the ones below it are taken by now.
         FileDescriptor opened(::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY));
         if (opened.get() == fd)
-            opened.release();  // it stays, as the standard descriptor
+            opened.release(); // it stays, as the standard descriptor
         else if (opened.isOpen())
             ::dup2(opened.get(), fd);
     }

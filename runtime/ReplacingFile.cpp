@@ -55,7 +55,7 @@ int ReplacingFile::open(std::string_view name, Links links)
         file_ = FileDescriptor(::open(folderOf(path_).c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666));
         if (file_.isOpen())
             return 0;
-        if (errno != EOPNOTSUPP && errno != EISDIR)  // EISDIR: a system that knows no O_TMPFILE
+        if (errno != EOPNOTSUPP && errno != EISDIR) // EISDIR: a system that knows no O_TMPFILE
             return errno;
     }
     return takeTemporaryName([this](const char* name) {
@@ -89,7 +89,8 @@ int ReplacingFile::writeInPlace(Sync sync)
     // Only the file that was looked at when the run began writing: not one put in its place since.
     int error = fileIdentity(target.get()) == old_ ? 0 : EPERM;
     if (error == 0 &&
-        (::ftruncate(target.get(), 0) != 0 || ::lseek(file_.get(), 0, SEEK_SET) != 0 || !appendFile(target.get(), file_.get())))
+        (::ftruncate(target.get(), 0) != 0 || ::lseek(file_.get(), 0, SEEK_SET) != 0 ||
+         !appendFile(target.get(), file_.get())))
         error = errno;
     if (error == 0 && sync == Sync::ToDisk)
         error = syncFile(target.get());
@@ -111,7 +112,7 @@ int ReplacingFile::commit(Sync sync)
         });
     if (error == 0) {
         if (::rename(temporary_.c_str(), path_.c_str()) == 0) {
-            temporary_.clear();  // the file has its name: nothing is left to remove
+            temporary_.clear(); // the file has its name: nothing is left to remove
             if (sync == Sync::ToDisk)
                 error = syncFolderOf(path_, file_.get());
         } else {

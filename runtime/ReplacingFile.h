@@ -56,9 +56,9 @@ private:
     int writeInPlace(Sync sync);
 
     std::string path_;
-    std::string temporary_;  // the name the new file has beside path_, when it has one
-    RemovedOnSignal removal_;  // of temporary_
-    FileDescriptor file_;  // the new file
+    std::string temporary_;   // the name the new file has beside path_, when it has one
+    RemovedOnSignal removal_; // of temporary_
+    FileDescriptor file_;     // the new file
     std::optional<FileIdentity> old_;
 };
 

@@ -38,7 +38,7 @@ template <std::size_t N>
 class Text {
 public:
     Text() { chars_.fill(' '); }
-    Text(std::string_view s) { assign(s); }  // NOLINT: a text value is made from any text
+    Text(std::string_view s) { assign(s); } // NOLINT: a text value is made from any text
     Text& operator=(std::string_view s)
     {
         assign(s);

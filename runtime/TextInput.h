@@ -70,15 +70,15 @@ private:
     bool readLineSlowly(std::string_view& line, std::size_t keep);
     void refill();
 
-    FileDescriptor owned_;  // the descriptor read, when it was handed over
-    int fd_ = -1;           // the descriptor read, handed over or borrowed
+    FileDescriptor owned_; // the descriptor read, when it was handed over
+    int fd_ = -1;          // the descriptor read, handed over or borrowed
     bool atEnd_ = false;
     bool replay_ = false;
     bool lastCut_ = false;
     std::string name_;
     std::vector<char> buffer_;
-    std::size_t begin_ = 0;  // first unread byte
-    std::size_t end_ = 0;    // one past the last byte read from the descriptor
+    std::size_t begin_ = 0; // first unread byte
+    std::size_t end_ = 0;   // one past the last byte read from the descriptor
     std::string_view last_;
 };
 

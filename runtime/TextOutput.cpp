@@ -1,6 +1,5 @@
 #include "TextOutput.h"
 
-
 #include <cerrno>
 #include <cstring>
 

@@ -74,8 +74,8 @@ void setIniFilename(std::string_view value, bool& is_ini_found)
     is_ini_found = kit::isReadableFile(settingsName());
 }
 
-void getValue(std::string_view section, std::string_view kwd, std::span<char> value,
-              std::string_view DEFAULT, bool& is_found)
+void getValue(std::string_view section, std::string_view kwd, std::span<char> value, std::string_view DEFAULT,
+              bool& is_found)
 {
     kit::assignText(value, {});
     getValueX(section, kwd, value);
@@ -109,8 +109,9 @@ void loadOptions()
     kit::console().flush();
     kit::FileDescriptor file = kit::openFile(name, O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
     if (!file.isOpen())
-        throw kit::RuntimeFailure(kit::FailureCode::FileError, name + ": cannot open: " + std::strerror(errno));
-    kit::TextInput input;  // closes the file however the load ends, the "16" stop included
+        throw kit::RuntimeFailure(kit::FailureCode::FileError,
+                                  name + ": cannot open: " + std::strerror(errno));
+    kit::TextInput input; // closes the file however the load ends, the "16" stop included
     input.attach(std::move(file), name);
     std::string_view line;
     while (input.readLine(line, lineLength)) {

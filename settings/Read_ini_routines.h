@@ -13,8 +13,8 @@ namespace Read_ini_routines {
 void setIniFilename(std::string_view value, bool& is_ini_found);
 
 // The value of `kwd`, or `DEFAULT` with is_found false when the key is missing or blank.
-void getValue(std::string_view section, std::string_view kwd, std::span<char> value,
-              std::string_view DEFAULT, bool& is_found);
+void getValue(std::string_view section, std::string_view kwd, std::span<char> value, std::string_view DEFAULT,
+              bool& is_found);
 
 // "ON" or "OFF" in any case; anything else gives `DEFAULT` with is_found false.
 bool getValueOnOff(std::string_view section, std::string_view kwd, bool DEFAULT, bool& is_found);

@@ -20,9 +20,9 @@ bool beginsWith(std::string_view line, std::string_view start)
 [[noreturn]] void unreadable(std::string_view line, kit::FieldScanner::Result result)
 {
     const std::string message = "Cannot read two integers and a macro word from the line \"" +
-                                std::string(kit::trimRight(line)) + "\"";
+        std::string(kit::trimRight(line)) + "\"";
     throw kit::RuntimeFailure(result == kit::FieldScanner::Result::Exhausted ? kit::FailureCode::EndOfFile
-                                                                            : kit::FailureCode::BadValue,
+                                                                             : kit::FailureCode::BadValue,
                               message);
 }
 

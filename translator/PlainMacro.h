@@ -10,7 +10,7 @@ namespace traxo {
 struct MacroFields {
     std::int32_t first = 0;
     std::int32_t second = 0;
-    std::string_view word;  // the whole word, not yet cut to its 20 characters
+    std::string_view word; // the whole word, not yet cut to its 20 characters
 };
 
 // True when the line has the plain shape: the fields then hold exactly what the free-format

@@ -32,7 +32,8 @@ constexpr std::size_t kLongestBaseName = 37;
 // PW0.2; sets the pen width.
 constexpr std::string_view kPagePrologue = "\x1b%0BIN;SP1;PW0.2;";
 // ESC %0A goes back to PCL; ESC E resets the printer, which ends the page.
-constexpr std::string_view kPageEpilogue = "\x1b%0A\x1b" "E";
+constexpr std::string_view kPageEpilogue = "\x1b%0A\x1b"
+                                           "E";
 
 std::string fourColumns(int value)
 {
@@ -76,7 +77,8 @@ std::string fourColumns(int value)
 
 [[noreturn]] void stopPageFileIsInput(std::string_view pageFile, const Name& inputName)
 {
-    kit::console().line("The page file ", pageFile, " is the input file ", inputName.trimmed(), " under another name.");
+    kit::console().line("The page file ", pageFile, " is the input file ", inputName.trimmed(),
+                        " under another name.");
     kit::console().line("Execution aborts.");
     throw kit::Stop{};
 }
@@ -179,7 +181,8 @@ void syncPages(const Name& lastPage)
 {
     if (const int error = kit::syncFileSystemOf(lastPage.trimmed()))
         throw kit::RuntimeFailure(kit::FailureCode::FileError,
-                                  std::string(lastPage.trimmed()) + ": write failed: " + std::strerror(error));
+                                  std::string(lastPage.trimmed()) +
+                                      ": write failed: " + std::strerror(error));
 }
 
 } // namespace

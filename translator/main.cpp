@@ -5,6 +5,5 @@
 int main(int argc, char** argv)
 {
     return kit::runConsoleProgram(
-        [&] { return traxo::runTranslator(traxo::commandLineArgument(argc, argv)); },
-        kit::EndOfRun::Silent);
+        [&] { return traxo::runTranslator(traxo::commandLineArgument(argc, argv)); }, kit::EndOfRun::Silent);
 }

@@ -62,7 +62,8 @@ TAboutBox::TAboutBox(QWidget* parent)
 void TAboutBox::keyPressEvent(QKeyEvent* event)
 {
     // No cancel button: Escape leaves the dialog open.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) return;
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        return;
     QDialog::keyPressEvent(event);
 }
 

@@ -29,8 +29,14 @@ vcl::TShiftState shiftOf(const QMouseEvent* event)
     return vcl::ShiftStateOf(event->buttons(), event->modifiers());
 }
 
-int xOf(const QMouseEvent* event) { return event->position().toPoint().x(); }
-int yOf(const QMouseEvent* event) { return event->position().toPoint().y(); }
+int xOf(const QMouseEvent* event)
+{
+    return event->position().toPoint().x();
+}
+int yOf(const QMouseEvent* event)
+{
+    return event->position().toPoint().y();
+}
 
 } // namespace
 
@@ -89,7 +95,9 @@ void TGLControl::CreateRenderingContext()
 void TGLControl::mousePressEvent(QMouseEvent* event)
 {
     if (OnMouseDown)
-        vcl::Guarded([&] { OnMouseDown(this, vcl::MouseButtonOf(event->button()), shiftOf(event), xOf(event), yOf(event)); });
+        vcl::Guarded([&] {
+            OnMouseDown(this, vcl::MouseButtonOf(event->button()), shiftOf(event), xOf(event), yOf(event));
+        });
 }
 
 void TGLControl::mouseMoveEvent(QMouseEvent* event)
@@ -101,7 +109,9 @@ void TGLControl::mouseMoveEvent(QMouseEvent* event)
 void TGLControl::mouseReleaseEvent(QMouseEvent* event)
 {
     if (OnMouseUp)
-        vcl::Guarded([&] { OnMouseUp(this, vcl::MouseButtonOf(event->button()), shiftOf(event), xOf(event), yOf(event)); });
+        vcl::Guarded([&] {
+            OnMouseUp(this, vcl::MouseButtonOf(event->button()), shiftOf(event), xOf(event), yOf(event));
+        });
 }
 
 void TGLControl::exposeEvent(QExposeEvent*)
@@ -125,7 +135,8 @@ void TGLControl::exposeEvent(QExposeEvent*)
 void TGLControl::KeepFrame()
 {
     frameSize = size() * devicePixelRatio();
-    lastFrame.resize(static_cast<std::size_t>(frameSize.width()) * static_cast<std::size_t>(frameSize.height()) * 4);
+    lastFrame.resize(static_cast<std::size_t>(frameSize.width()) *
+                     static_cast<std::size_t>(frameSize.height()) * 4);
     glReadBuffer(GL_BACK);
     glReadPixels(0, 0, frameSize.width(), frameSize.height(), GL_RGBA, GL_UNSIGNED_BYTE, lastFrame.data());
 }

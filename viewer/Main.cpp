@@ -29,9 +29,8 @@ constexpr int kToolBarHeight = 30, kStatusBarHeight = 19;
 template <class Handler>
 void OnChoice(QAction* item, TMainForm* form, Handler handler)
 {
-    QObject::connect(item, &QAction::triggered, form, [item, form, handler] {
-        vcl::Guarded([&] { (form->*handler)(item); });
-    });
+    QObject::connect(item, &QAction::triggered, form,
+                     [item, form, handler] { vcl::Guarded([&] { (form->*handler)(item); }); });
 }
 
 } // namespace
@@ -93,9 +92,15 @@ void TMainForm::CreateMenu()
     OnChoice(HelpAboutItem, this, &TMainForm::HelpAbout1Execute);
 }
 
-void TMainForm::HelpAbout1Execute(QObject*) { AboutBox->exec(); }
+void TMainForm::HelpAbout1Execute(QObject*)
+{
+    AboutBox->exec();
+}
 
-void TMainForm::FileExit1Execute(QObject*) { close(); }
+void TMainForm::FileExit1Execute(QObject*)
+{
+    close();
+}
 
 void TMainForm::Kincaid1Click(QObject*)
 {
@@ -119,12 +124,14 @@ void ReadExperimentList()
         headers.push_back(file.ReadLn());
         const std::int32_t pairs = StrToIntOrZero(ExtractWords(3, 1, headers.back()));
         // Past the end only empty lines would follow: stop dropping there.
-        for (std::int64_t line = 0; line < 2 * static_cast<std::int64_t>(pairs) && !file.Eof(); ++line) file.ReadLn();
+        for (std::int64_t line = 0; line < 2 * static_cast<std::int64_t>(pairs) && !file.Eof(); ++line)
+            file.ReadLn();
     }
 
     vcl::TComboBox& dates = *Form1->ComboBox1;
     dates.ClearItems();
-    if (ExperimentDates.size() < headers.size()) ExperimentDates.resize(headers.size());
+    if (ExperimentDates.size() < headers.size())
+        ExperimentDates.resize(headers.size());
     for (std::size_t j = 0; j < headers.size(); ++j) {
         ExperimentDates[j] = ExtractWords(1, 1, headers[j]);
         dates.AddItem(ExperimentDates[j]);
@@ -150,7 +157,7 @@ int RunViewer()
 
 void DestroyViewerForms()
 {
-    delete MainForm;  // owns the viewer and the About box
+    delete MainForm; // owns the viewer and the About box
     MainForm = nullptr;
     Form1 = nullptr;
     AboutBox = nullptr;

@@ -109,17 +109,33 @@ void TForm1::CreateControls()
 
 void TForm1::SetTabOrder()
 {
-    QWidget* const order[] = {TrackBar1, ComboBox2, Memo2,   ComboBox1, Button1, Button2,
-                              TrackBar2, TrackBar3, Button3, Button4,   Button5, PageControl1,
-                              Memo1,     RadioGroup1->Button(0), RadioGroup1->Button(1), Edit1, Edit2};
-    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    QWidget* const order[] = {TrackBar1,
+                              ComboBox2,
+                              Memo2,
+                              ComboBox1,
+                              Button1,
+                              Button2,
+                              TrackBar2,
+                              TrackBar3,
+                              Button3,
+                              Button4,
+                              Button5,
+                              PageControl1,
+                              Memo1,
+                              RadioGroup1->Button(0),
+                              RadioGroup1->Button(1),
+                              Edit1,
+                              Edit2};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void TForm1::WireEvents()
 {
     ComboBox1->OnChange = [this](QObject* s) { IzborNaDen(s); };
     ComboBox2->OnChange = [this](QObject* s) { IzborNaCas(s); };
-    for (vcl::TTrackBar* bar : {TrackBar1, TrackBar2, TrackBar3}) bar->OnChange = [this](QObject* s) { TrackBar1Change(s); };
+    for (vcl::TTrackBar* bar : {TrackBar1, TrackBar2, TrackBar3})
+        bar->OnChange = [this](QObject* s) { TrackBar1Change(s); };
     Button1->OnClick = [this](QObject* s) { Button1Click(s); };
     Label2->OnClick = [this](QObject* s) { Button1Click(s); };
     Button2->OnClick = [this](QObject* s) { Button2Click(s); };
@@ -141,8 +157,10 @@ void TForm1::paintEvent(QPaintEvent* event)
     // the form.
     QRegion own = event->region();
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (child->isVisible() && !qobject_cast<QLabel*>(child)) own -= child->geometry();
-    if (!own.isEmpty()) vcl::Guarded([this] { FormPaint(this); });
+        if (child->isVisible() && !qobject_cast<QLabel*>(child))
+            own -= child->geometry();
+    if (!own.isEmpty())
+        vcl::Guarded([this] { FormPaint(this); });
 }
 
 namespace {
@@ -151,13 +169,17 @@ namespace {
 std::string MeteoDateKey(const std::string& line)
 {
     std::string day = ExtractWords(3, 1, line);
-    if (day.size() == 1) day = "0" + day;
+    if (day.size() == 1)
+        day = "0" + day;
     return ExtractWords(2, 1, line) + day + ExtractWords(1, 1, line);
 }
 
 // Hour i (1 to 24) has data when character i of the flag word is "1"; missing characters of a
 // short word mean no data.
-bool HourHasData(const std::string& flags, std::size_t hour) { return hour <= flags.size() && flags[hour - 1] == '1'; }
+bool HourHasData(const std::string& flags, std::size_t hour)
+{
+    return hour <= flags.size() && flags[hour - 1] == '1';
+}
 
 // Rows past the file's last line hold only their numbers. A pair count beyond what any
 // experiment holds would make nothing but such rows: they stop at this many rows of the
@@ -174,7 +196,8 @@ void FillExperimentBlock(vcl::TextFile& file, const std::string& header)
     TForm1& form = *Form1;
     const std::string flags = ExtractWords(2, 1, header);
     for (std::size_t hour = 1; hour <= 24; ++hour)
-        if (HourHasData(flags, hour)) form.ComboBox2->AddItem(std::to_string(hour));
+        if (HourHasData(flags, hour))
+            form.ComboBox2->AddItem(std::to_string(hour));
 
     // Every pair that the file holds is read, however many there are.
     const std::int64_t samplers = std::max(StrToIntOrZero(ExtractWords(3, 1, header)), 0);
@@ -185,7 +208,8 @@ void FillExperimentBlock(vcl::TextFile& file, const std::string& header)
         pair.B = file.ReadLn();
         pairs.push_back(std::move(pair));
     }
-    const std::int64_t rows = std::min(samplers, std::max(static_cast<std::int64_t>(pairs.size()), kMaxRowsWithEmptyTail));
+    const std::int64_t rows =
+        std::min(samplers, std::max(static_cast<std::int64_t>(pairs.size()), kMaxRowsWithEmptyTail));
 
     vcl::TStringGrid& grid = *form.StringGrid1;
     grid.SetRowCount(static_cast<int>(rows + 1));
@@ -201,14 +225,16 @@ void FillExperimentBlock(vcl::TextFile& file, const std::string& header)
     }
     for (int row = 1; row <= rows; ++row) {
         const RecordPair empty;
-        const RecordPair& pair = row <= static_cast<int>(pairs.size()) ? pairs[static_cast<std::size_t>(row - 1)] : empty;
+        const RecordPair& pair =
+            row <= static_cast<int>(pairs.size()) ? pairs[static_cast<std::size_t>(row - 1)] : empty;
         grid.SetCells(0, row, std::to_string(row));
         grid.SetCells(1, row, ExtractWords(2, 1, pair.A));
         grid.SetCells(2, row, ExtractWords(3, 1, pair.A));
         // Hours 1 to 12 are words 5 to 16 of line A, hours 13 to 24 the words of line B, which
         // follows without a blank put between.
         const std::string hourly = ExtractWords(5, 12, pair.A) + pair.B;
-        for (int i = 0; i < hours; ++i) grid.SetCells(3 + i, row, ExtractWords(hourOfColumn[i], 1, hourly));
+        for (int i = 0; i < hours; ++i)
+            grid.SetCells(3 + i, row, ExtractWords(hourOfColumn[i], 1, hourly));
     }
 }
 
@@ -232,7 +258,8 @@ void ReadExperimentData()
         const std::string line = file.ReadLn();
         // Every line outside the chosen blocks is tested, so a sampler line whose first word
         // equals the key is taken as a header too.
-        if (ExtractWords(1, 1, line) == SelectedDate) FillExperimentBlock(file, line);
+        if (ExtractWords(1, 1, line) == SelectedDate)
+            FillExperimentBlock(file, line);
     }
     Form1->StringGrid1->show();
     Form1->StringGrid2->show();

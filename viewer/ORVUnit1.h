@@ -99,23 +99,25 @@ public:
     TGLControl* GLPanel = nullptr;
 
     // Handlers (Sender is the control whose event fired; none of them looks at it).
-    void FormCreate(QObject* Sender);          // ORVUnit1_Create.cpp
-    void Button1Click(QObject* Sender);        // ORVUnit1_Scene.cpp
-    void TrackBar1Change(QObject* Sender);     // ORVUnit1_Scene.cpp
-    void FormPaint(QObject* Sender);           // ORVUnit1_Scene.cpp
-    void IzborNaDen(QObject* Sender);          // ORVUnit1_Choice.cpp
-    void IzborNaCas(QObject* Sender);          // ORVUnit1_Choice.cpp
-    void Button2Click(QObject* Sender);        // ORVUnit1_View.cpp
-    void Button3Click(QObject* Sender);        // ORVUnit1_View.cpp
-    void Button4Click(QObject* Sender);        // ORVUnit1_View.cpp
-    void Button5Click(QObject* Sender);        // ORVUnit1_View.cpp
-    void RadioGroup1Click(QObject* Sender);    // ORVUnit1_Choice.cpp
+    void FormCreate(QObject* Sender);       // ORVUnit1_Create.cpp
+    void Button1Click(QObject* Sender);     // ORVUnit1_Scene.cpp
+    void TrackBar1Change(QObject* Sender);  // ORVUnit1_Scene.cpp
+    void FormPaint(QObject* Sender);        // ORVUnit1_Scene.cpp
+    void IzborNaDen(QObject* Sender);       // ORVUnit1_Choice.cpp
+    void IzborNaCas(QObject* Sender);       // ORVUnit1_Choice.cpp
+    void Button2Click(QObject* Sender);     // ORVUnit1_View.cpp
+    void Button3Click(QObject* Sender);     // ORVUnit1_View.cpp
+    void Button4Click(QObject* Sender);     // ORVUnit1_View.cpp
+    void Button5Click(QObject* Sender);     // ORVUnit1_View.cpp
+    void RadioGroup1Click(QObject* Sender); // ORVUnit1_Choice.cpp
 
     // The form's own operations.
-    void DrawScene();                                                                             // ORVUnit1_Scene.cpp
-    void GLMouseDown(QObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);  // ORVUnit1_View.cpp
-    void GLMouseMove(QObject* Sender, vcl::TShiftState Shift, int X, int Y);                        // ORVUnit1_View.cpp
-    void GLMouseUp(QObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);    // ORVUnit1_View.cpp
+    void DrawScene(); // ORVUnit1_Scene.cpp
+    void GLMouseDown(QObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X,
+                     int Y);                                                 // ORVUnit1_View.cpp
+    void GLMouseMove(QObject* Sender, vcl::TShiftState Shift, int X, int Y); // ORVUnit1_View.cpp
+    void GLMouseUp(QObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X,
+                   int Y); // ORVUnit1_View.cpp
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -128,11 +130,11 @@ private:
 
 // Unit-level variables; zero or empty when the program starts.
 extern TForm1* Form1;
-extern std::string SelectedDate;        // date key of the chosen experiment
-extern std::string DataFileName;        // SF6 data file of the chosen data set
-extern double BarScale;                 // bar height per unit of sampler value; 0.01 after FormCreate
-extern double FilterMin;                // distance filter, km, exclusive; 0.0 after FormCreate
-extern double FilterMax;                // 100.0 after FormCreate
+extern std::string SelectedDate; // date key of the chosen experiment
+extern std::string DataFileName; // SF6 data file of the chosen data set
+extern double BarScale;          // bar height per unit of sampler value; 0.01 after FormCreate
+extern double FilterMin;         // distance filter, km, exclusive; 0.0 after FormCreate
+extern double FilterMax;         // 100.0 after FormCreate
 // Date keys of the data file; entry j belongs to item j of ComboBox1. Holds as many entries
 // as the file has experiments; entries beyond them keep what a longer list left there.
 extern std::vector<std::string> ExperimentDates;

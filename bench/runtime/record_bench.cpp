@@ -74,7 +74,8 @@ void PassOverLongLine(benchmark::State& state)
         in.readLine(line, 12);
         benchmark::DoNotOptimize(line.data());
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(length));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(length));
     std::remove(path.c_str());
 }
 BENCHMARK(PassOverLongLine)->Arg(16)->Arg(64)->Arg(256)->Unit(benchmark::kMillisecond);
@@ -86,8 +87,18 @@ void WriteFixedFields(benchmark::State& state)
     float c = 1234.5f;
     for (auto _ : state) {
         // One Copenhagen pair-data record: 11 fields.
-        r.clear().I(1, 1).F(c, 10, 1).F(987.6f, 10, 1).F(1.9f, 7, 2).F(0.37f, 7, 3).F(-12.3f, 7, 1)
-            .F(810.0f, 7, 0).I(78, 3).I(10, 3).I(19, 3).I(1200, 6);
+        r.clear()
+            .I(1, 1)
+            .F(c, 10, 1)
+            .F(987.6f, 10, 1)
+            .F(1.9f, 7, 2)
+            .F(0.37f, 7, 3)
+            .F(-12.3f, 7, 1)
+            .F(810.0f, 7, 0)
+            .I(78, 3)
+            .I(10, 3)
+            .I(19, 3)
+            .I(1200, 6);
         benchmark::DoNotOptimize(r.view().data());
         c += 0.1f;
         fields += 11;

@@ -20,7 +20,10 @@ namespace {
 constexpr int Experiments = 30;
 constexpr int SamplersPerExperiment = 200;
 
-std::string ExperimentKey(int experiment) { return std::to_string(50380 + experiment); }
+std::string ExperimentKey(int experiment)
+{
+    return std::to_string(50380 + experiment);
+}
 
 // Samplers spread over the map, up to 40 km from the source, with values up to 500.
 void FillSamplerList(int samplers)
@@ -49,9 +52,11 @@ void WriteDataFiles()
         sf6 << ExperimentKey(experiment) << " 000011111111110000000000 " << SamplersPerExperiment << "\r\n";
         for (int sampler = 1; sampler <= SamplersPerExperiment; ++sampler) {
             sf6 << sampler << " " << 285.66 + km(random) << " " << 4385.1 + km(random) << " 0";
-            for (int hour = 1; hour <= 12; ++hour) sf6 << " " << (hour * 37 + sampler) % 400;
+            for (int hour = 1; hour <= 12; ++hour)
+                sf6 << " " << (hour * 37 + sampler) % 400;
             sf6 << "\r\n";
-            for (int hour = 13; hour <= 24; ++hour) sf6 << " " << (hour * 37 + sampler) % 400;
+            for (int hour = 13; hour <= 24; ++hour)
+                sf6 << " " << (hour * 37 + sampler) % 400;
             sf6 << "\r\n";
         }
     }

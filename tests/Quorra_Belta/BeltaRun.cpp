@@ -79,7 +79,7 @@ void writeIndianapolisInputs(const ScratchFolder& folder, const std::vector<std:
                              const std::vector<std::string>& observationRecords)
 {
     folder.writeLines("Quorra_Belta.ini",
-                 {"[Files]", "Results_path=results", "Results_file=model.txt", "Master_path=master"});
+                      {"[Files]", "Results_path=results", "Results_file=model.txt", "Master_path=master"});
     std::vector<std::string> model = {" YR MO DY HR DIST C_MOD"};
     model = model + modelRecords;
     folder.write("results/model.txt", crlfLines(model));
@@ -89,7 +89,8 @@ void writeIndianapolisInputs(const ScratchFolder& folder, const std::vector<std:
     folder.write("master/IND.BTT", kTrailer);
 }
 
-std::vector<std::string> completedRunLines(std::string_view pairDataFile, std::string_view scatterFile, int N_REC)
+std::vector<std::string> completedRunLines(std::string_view pairDataFile, std::string_view scatterFile,
+                                           int N_REC)
 {
     std::vector<std::string> lines = kBannerLines;
     lines = lines + kQualityPromptLines;
@@ -110,10 +111,10 @@ std::string pairDataFile(int N_REC, const std::vector<std::string>& pairRecords)
 
 std::string scatterFile(std::string_view title, int N_REC, const std::vector<std::string>& pairRecords)
 {
-    std::vector<std::string> lines = {std::string(title), " c\\sub{obs}", " c\\sub{mod}", cat({rightAligned(N_REC, 4), " 1"}),
-                                      "' '"};
+    std::vector<std::string> lines = {std::string(title), " c\\sub{obs}", " c\\sub{mod}",
+                                      cat({rightAligned(N_REC, 4), " 1"}), "' '"};
     for (const std::string& p : pairRecords)
-        lines.push_back(p.substr(1));  // the scatter record is the pair record without its leading count
+        lines.push_back(p.substr(1)); // the scatter record is the pair record without its leading count
     return crlfLines(lines);
 }
 

@@ -23,7 +23,8 @@ void writeIndianapolisInputs(const ScratchFolder& folder, const std::vector<std:
                              const std::vector<std::string>& observationRecords);
 
 // Console lines of a run that reaches the end and makes both result files.
-std::vector<std::string> completedRunLines(std::string_view pairDataFile, std::string_view scatterFile, int N_REC);
+std::vector<std::string> completedRunLines(std::string_view pairDataFile, std::string_view scatterFile,
+                                           int N_REC);
 // Expected result files of the standard layout.
 std::string pairDataFile(int N_REC, const std::vector<std::string>& pairRecords);
 std::string scatterFile(std::string_view title, int N_REC, const std::vector<std::string>& pairRecords);

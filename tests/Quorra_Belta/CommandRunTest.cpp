@@ -22,13 +22,18 @@ std::string writeInterpreter(const ScratchFolder& folder, bool carryOut, const s
                              const std::string& pairData, const std::string& scatter)
 {
     const std::string path = folder.aside("interpreter.sh").string();
-    std::string script = "#!/bin/sh\nprintf '[%s]\\n' \"$2\" >> '" + folder.aside("commands.log").string() + "'\n";
+    std::string script =
+        "#!/bin/sh\nprintf '[%s]\\n' \"$2\" >> '" + folder.aside("commands.log").string() + "'\n";
     if (carryOut)
         script += "case \"$2\" in\n"
-                  "  'COPY  IN_HDR.INP'*) cat IN_HDR.INP BODY1 '" + trailer + "' > '" + pairData + "' ;;\n"
-                  "  'COPY  IN_HDR.DAT'*) cat IN_HDR.DAT BODY2 > '" + scatter + "' ;;\n"
-                  "  'DEL '*) rm \"${2#DEL }\" ;;\n"
-                  "esac\n";
+                  "  'COPY  IN_HDR.INP'*) cat IN_HDR.INP BODY1 '" +
+            trailer + "' > '" + pairData +
+            "' ;;\n"
+            "  'COPY  IN_HDR.DAT'*) cat IN_HDR.DAT BODY2 > '" +
+            scatter +
+            "' ;;\n"
+            "  'DEL '*) rm \"${2#DEL }\" ;;\n"
+            "esac\n";
     folder.write("../interpreter.sh", script);
     ::chmod(path.c_str(), 0755);
     return path;
@@ -53,7 +58,8 @@ TEST(CommandText, CopyDestinationsKeepTheirWholeNameField)
 
     const ProgramRun r = runBelta(folder, "2\ncmd\n", {{"COMSPEC", interpreter}});
 
-    std::vector<std::string> expected = {"COPY  IN_HDR.INP+ BODY1 + master\\IND.BTT " + field("results\\IN2.INP", 256),
+    std::vector<std::string> expected = {"COPY  IN_HDR.INP+ BODY1 + master\\IND.BTT " +
+                                             field("results\\IN2.INP", 256),
                                          "COPY  IN_HDR.DAT+ BODY2 " + field("results\\INSCAT2.DAT", 256)};
     EXPECT_EQ(expected[0].size(), 283u + std::string_view("master\\IND.BTT").size());
     EXPECT_EQ(expected[1].size(), 280u);
@@ -128,8 +134,8 @@ const std::string scatterMade = " The file results\\INSCAT2.DAT has been created
 const std::string scatterUse = " It can be used as input for TESSARY.";
 const std::string pairDataNotMade = " Error: the file IN2.INP could not be made in the folder results";
 const std::string scatterNotMade = " Error: the file INSCAT2.DAT could not be made in the folder results";
-const std::vector<std::string> piecesAndInputs = {"BODY1",           "BODY2",  "IN_HDR.DAT", "IN_HDR.INP",
-                                                  "Quorra_Belta.ini", "master", "results"};
+const std::vector<std::string> piecesAndInputs = {
+    "BODY1", "BODY2", "IN_HDR.DAT", "IN_HDR.INP", "Quorra_Belta.ini", "master", "results"};
 
 struct NotMadeCase {
     const char* what;
@@ -144,14 +150,10 @@ void PrintTo(const NotMadeCase& c, std::ostream* os)
 }
 
 const NotMadeCase notMadeCases[] = {
-    {"pair-data file blocked by a folder",
-     "results/IN2.INP",
-     summaryOf(pairDataNotMade, "", scatterMade, scatterUse),
-     "COPY: results\\IN2.INP is a folder\n"},
-    {"scatter-input file blocked by a folder",
-     "results/INSCAT2.DAT",
-     summaryOf(pairDataMade, pairDataUse, scatterNotMade, ""),
-     "COPY: results\\INSCAT2.DAT is a folder\n"},
+    {"pair-data file blocked by a folder", "results/IN2.INP",
+     summaryOf(pairDataNotMade, "", scatterMade, scatterUse), "COPY: results\\IN2.INP is a folder\n"},
+    {"scatter-input file blocked by a folder", "results/INSCAT2.DAT",
+     summaryOf(pairDataMade, pairDataUse, scatterNotMade, ""), "COPY: results\\INSCAT2.DAT is a folder\n"},
 };
 
 class NotMade : public testing::TestWithParam<NotMadeCase> {};

@@ -11,11 +11,8 @@ TEST(DateTimeKey, WholeDayPartIsYearTimesThousandPlusDayOfYear)
         int year, month, day;
         float key;
     } cases[] = {
-        {85, 1, 1, 85001.0f},
-        {85, 12, 31, 85365.0f},
-        {84, 12, 31, 84366.0f},
-        {1985, 9, 16, 1985259.0f},
-        {0, 3, 1, 61.0f},
+        {85, 1, 1, 85001.0f},      {85, 12, 31, 85365.0f}, {84, 12, 31, 84366.0f},
+        {1985, 9, 16, 1985259.0f}, {0, 3, 1, 61.0f},
     };
     for (const Case& c : cases)
         EXPECT_EQ(dateTimeKey(c.year, c.month, c.day, 0), c.key) << c.year << "-" << c.month << "-" << c.day;
@@ -33,7 +30,7 @@ TEST(DateTimeKey, FourDigitYearKeepsOnlyEighthsOfADay)
         int hour;
         float key;
     } cases[] = {
-        {0, 1985259.0f},   {6, 1985259.0f},    {7, 1985259.125f},
+        {0, 1985259.0f},    {6, 1985259.0f},   {7, 1985259.125f},
         {18, 1985259.125f}, {19, 1985259.25f}, {24, 1985259.25f},
     };
     for (const Case& c : cases)

@@ -27,16 +27,16 @@ void writeSettings(const ScratchFolder& folder, std::string_view resultsPath, st
                    std::string_view masterPath)
 {
     folder.writeLines("Quorra_Belta.ini",
-                      {"[Files]", "Results_path=" + std::string(resultsPath), "Results_file=" + std::string(resultsFile),
-                       "Master_path=" + std::string(masterPath)});
+                      {"[Files]", "Results_path=" + std::string(resultsPath),
+                       "Results_file=" + std::string(resultsFile), "Master_path=" + std::string(masterPath)});
 }
 
 struct CollidingName {
     const char* label;
     const char* resultsPath;
     const char* resultsFile;
-    const char* level;  // the answer to the quality question
-    bool resultFile;    // a result file of that level, which is checked once the level is known
+    const char* level; // the answer to the quality question
+    bool resultFile;   // a result file of that level, which is checked once the level is known
     const char* shown;
 };
 
@@ -51,7 +51,8 @@ TEST_P(InputThatIsAlsoAnOutput, StopsBeforeWritingIt)
     ScratchFolder folder;
     writeIndianapolisInputs(folder, modelRecords, observationRecords);
     writeSettings(folder, c.resultsPath, c.resultsFile, "master");
-    folder.write(std::string(c.resultsPath) + "/" + c.resultsFile, crlfLines({" YR", "85 9 16 11 1.0 200.0"}));
+    folder.write(std::string(c.resultsPath) + "/" + c.resultsFile,
+                 crlfLines({" YR", "85 9 16 11 1.0 200.0"}));
     Files expected = folder.files();
     std::vector<std::string> lines = kBannerLines;
     if (c.resultFile) {
@@ -75,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CollidingName{"IN_HDR_DAT", ".", "IN_HDR.DAT", "2", false, "IN_HDR.DAT"},
                     CollidingName{"IN2_INP", "results", "IN2.INP", "2", true, "results\\IN2.INP"},
                     CollidingName{"IN0_DAT", "results", "IN0.DAT", "0", true, "results\\IN0.DAT"},
-                    CollidingName{"INSCAT3_DAT", "results", "INSCAT3.DAT", "3", true, "results\\INSCAT3.DAT"}),
+                    CollidingName{"INSCAT3_DAT", "results", "INSCAT3.DAT", "3", true,
+                                  "results\\INSCAT3.DAT"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // A result name of a level other than the chosen one is not written by the run: a model results
@@ -92,14 +94,15 @@ TEST(BeltaHostileUse, ResultNameOfAnotherLevelIsNoOutput)
     EXPECT_EQ(r.out, crlfLines(completedRunLines("results\\IN2.INP", "results\\INSCAT2.DAT", 2)));
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(folder.read("results/IN0.DAT"), folder.read("results/model.txt"));
-    EXPECT_EQ(folder.list("results"), (std::vector<std::string>{"IN0.DAT", "IN2.INP", "INSCAT2.DAT", "model.txt"}));
+    EXPECT_EQ(folder.list("results"),
+              (std::vector<std::string>{"IN0.DAT", "IN2.INP", "INSCAT2.DAT", "model.txt"}));
 }
 
 struct QuotedName {
     const char* label;
     const char* resultsPath;
     const char* masterPath;
-    const char* misreadTrailer;  // the trailer the misread command would join, made so that it could
+    const char* misreadTrailer; // the trailer the misread command would join, made so that it could
     const char* shown;
 };
 
@@ -133,7 +136,8 @@ TEST_P(NameWithADoubleQuote, StopsBeforeWritingAnything)
 INSTANTIATE_TEST_SUITE_P(Names, NameWithADoubleQuote,
                          testing::Values(QuotedName{"ThatWouldNameAnotherDestination", "r\"victim", "\"m",
                                                     "m/IND.BTT r", "\"m\\IND.BTT"},
-                                         QuotedName{"ThatIsNeverClosed", "\"r", "master", nullptr, "\"r\\IN0.INP"}),
+                                         QuotedName{"ThatIsNeverClosed", "\"r", "master", nullptr,
+                                                    "\"r\\IN0.INP"}),
                          [](const auto& info) { return std::string(info.param.label); });
 
 TEST(BeltaHostileUse, PlantedLinksInThePiecesPlacesAreNotFollowed)
@@ -195,8 +199,8 @@ TEST(BeltaHostileUse, FolderThatCannotBeLockedStopsTheRun)
     writeIndianapolisInputs(folder, modelRecords, observationRecords);
     const Files before = folder.files();
 
-    const ProgramRun r =
-        runProgram({.program = BELTA_BINARY, .folder = folder.path(), .input = "2\nid\n", .openFileLimit = 4});
+    const ProgramRun r = runProgram(
+        {.program = BELTA_BINARY, .folder = folder.path(), .input = "2\nid\n", .openFileLimit = 4});
 
     EXPECT_EQ(r.out, crlfLines(folderNotLockedLines("Too many open files")));
     EXPECT_EQ(r.err, kEndOfRun);
@@ -226,18 +230,20 @@ TEST(BeltaHostileUse, WriteProtectedResultIsNotReplaced)
     writeIndianapolisInputs(folder, modelRecords, observationRecords);
     folder.write("results/INSCAT2.DAT", "the result of an earlier run");
     folder.handOver();
-    fs::permissions(folder / "results/INSCAT2.DAT", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(folder / "results/INSCAT2.DAT",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
 
-    const ProgramRun r =
-        runProgram({.program = BELTA_BINARY, .folder = folder.path(), .input = "2\nid\n", .unprivileged = true});
+    const ProgramRun r = runProgram(
+        {.program = BELTA_BINARY, .folder = folder.path(), .input = "2\nid\n", .unprivileged = true});
 
     EXPECT_NE(r.out.find("\r\n Error: the file INSCAT2.DAT could not be made in the folder results\r\n"),
               std::string::npos);
     EXPECT_EQ(r.err, "COPY: cannot create results\\INSCAT2.DAT: Permission denied\n" + kEndOfRun);
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(folder.read("results/INSCAT2.DAT"), "the result of an earlier run");
-    EXPECT_EQ(folder.list(), (std::vector<std::string>{"BODY1", "BODY2", "IN_HDR.DAT", "IN_HDR.INP", "Quorra_Belta.ini",
-                                                       "master", "results"}));
+    EXPECT_EQ(folder.list(),
+              (std::vector<std::string>{"BODY1", "BODY2", "IN_HDR.DAT", "IN_HDR.INP", "Quorra_Belta.ini",
+                                        "master", "results"}));
 }
 
 // The quality answer counts up to its value: a 100 MB answer line is passed over as it is read.

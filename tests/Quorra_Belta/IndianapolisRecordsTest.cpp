@@ -41,7 +41,8 @@ TEST(IndianapolisRecords, PairAndScatterRecords)
     kit::Record line;
     for (const RecordCase& c : recordCases) {
         EXPECT_EQ(formatPairRecord(line, c.obs, c.model), c.pairRecord) << c.what;
-        EXPECT_EQ(formatScatterRecord(line, c.obs, c.model), std::string_view(c.pairRecord).substr(1)) << c.what;
+        EXPECT_EQ(formatScatterRecord(line, c.obs, c.model), std::string_view(c.pairRecord).substr(1))
+            << c.what;
     }
 }
 
@@ -67,9 +68,10 @@ TEST_F(InScratchFolder, HeaderFilesCarryCountAndTitle)
     for (const Case& c : cases) {
         writeHeaderFiles(c.N_REC, kit::Text<12>(c.ID_STR));
         const std::string count = c.countField;
-        EXPECT_EQ(folder_.read("IN_HDR.INP"), " " + count + "   2   1   4\r\n " + count +
-                                          "\r\n 'C_OBS' 'C_MOD' DIST     u*     HR  zmix  YR MO DY HR QUAL\r\n"
-                                          " 'Block of all data'\r\n")
+        EXPECT_EQ(folder_.read("IN_HDR.INP"),
+                  " " + count + "   2   1   4\r\n " + count +
+                      "\r\n 'C_OBS' 'C_MOD' DIST     u*     HR  zmix  YR MO DY HR QUAL\r\n"
+                      " 'Block of all data'\r\n")
             << c.N_REC;
         EXPECT_EQ(folder_.read("IN_HDR.DAT"),
                   std::string(c.title) + "\r\n c\\sub{obs}\r\n c\\sub{mod}\r\n" + count + " 1\r\n' '\r\n")

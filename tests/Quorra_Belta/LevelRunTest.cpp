@@ -30,7 +30,7 @@ const std::vector<std::string> pairByQuality = {
 
 struct LevelCase {
     const char* input;
-    const char* title;  // the scatter title line
+    const char* title; // the scatter title line
     const char* pairData;
     const char* scatter;
     int level;
@@ -48,8 +48,9 @@ TEST_P(LevelRun, WritesResultFilesNamedByLevelAndClearsPieces)
 
     const int N_REC = 4 - c.level;
     const std::vector<std::string> pairs(pairByQuality.begin() + c.level, pairByQuality.end());
-    EXPECT_EQ(r.out, crlfLines(completedRunLines(std::string("results\\") + c.pairData,
-                                                   std::string("results\\") + c.scatter, N_REC)));
+    EXPECT_EQ(r.out,
+              crlfLines(completedRunLines(std::string("results\\") + c.pairData,
+                                          std::string("results\\") + c.scatter, N_REC)));
     EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(folder.read(std::string("results/") + c.pairData), pairDataFile(N_REC, pairs));
@@ -66,9 +67,10 @@ INSTANTIATE_TEST_SUITE_P(
         LevelCase{"1 and more\nABCDEFGHIJKLMNOP\n", " Indianapolis scatter  -  ABCDEFGHIJKL", "IN1.INP",
                   "INSCAT1.DAT", 1},
         // Empty and blank lines before the level are passed over; CR LF answers read alike.
-        LevelCase{"\r\n   \r\n2\r\nrun 7\r\n", " Indianapolis scatter  -  run 7       ", "IN2.INP", "INSCAT2.DAT",
-                  2},
-        LevelCase{"3,\n  lead blanks\n", " Indianapolis scatter  -    lead blank", "IN3.INP", "INSCAT3.DAT", 3}));
+        LevelCase{"\r\n   \r\n2\r\nrun 7\r\n", " Indianapolis scatter  -  run 7       ", "IN2.INP",
+                  "INSCAT2.DAT", 2},
+        LevelCase{"3,\n  lead blanks\n", " Indianapolis scatter  -    lead blank", "IN3.INP", "INSCAT3.DAT",
+                  3}));
 
 } // namespace
 } // namespace kit_test

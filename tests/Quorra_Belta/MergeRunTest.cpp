@@ -76,10 +76,7 @@ const MergeCase mergeCases[] = {
      {"85 9 16 11 1.0 200.0", "85 9 16 13 1.0 400.0"},
      {"85 9 16 12 1.0 290.0 3 0.4 -1 500"},
      {}},
-    {"inputs holding only their heading lines",
-     {},
-     {},
-     {}},
+    {"inputs holding only their heading lines", {}, {}, {}},
     {"a dropped low-quality observation leaves the model record where it was",
      {"85 9 16 11 1.0 200.0", "85 9 16 11 2.0 300.0"},
      {"85 9 16 11 2.0 290.0 1 0.4 -1 500", "85 9 16 11 1.0 190.0 2 0.4 -1 500"},
@@ -99,8 +96,9 @@ TEST_P(MergeRun, PairsWhatMatches)
 
     const int N_REC = static_cast<int>(c.pairs.size());
     const auto names = c.level == 0 ? std::pair{"IN0.INP", "IN0.DAT"} : std::pair{"IN2.INP", "INSCAT2.DAT"};
-    EXPECT_EQ(r.out, crlfLines(completedRunLines(std::string("results\\") + names.first,
-                                                   std::string("results\\") + names.second, N_REC)));
+    EXPECT_EQ(r.out,
+              crlfLines(completedRunLines(std::string("results\\") + names.first,
+                                          std::string("results\\") + names.second, N_REC)));
     EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(folder.read(std::string("results/") + names.first), pairDataFile(N_REC, c.pairs));

@@ -25,11 +25,11 @@ const std::vector<std::string> dialogueLines = lines({kBannerLines, kQualityProm
 
 struct StopCase {
     const char* what;
-    std::function<void(const ScratchFolder&)> arrange;  // after the standard layout is written
+    std::function<void(const ScratchFolder&)> arrange; // after the standard layout is written
     const char* input;
     std::vector<std::string> console;
-    std::vector<std::string> listing;  // of the folder after the run
-    std::string BODY1 = "";            // its contents, when it is listed
+    std::vector<std::string> listing; // of the folder after the run
+    std::string BODY1 = "";           // its contents, when it is listed
 };
 
 void PrintTo(const StopCase& c, std::ostream* os)
@@ -68,14 +68,19 @@ const StopCase stopCases[] = {
              " Edit the file Quorra_Belta.INI to specify where it is located.", " "}}),
      untouched},
     {"a missing Master_path key leaves the name beginning with the separator",
-     [](const ScratchFolder& folder) { settings(folder, {"[Files]", "Results_path=results", "Results_file=model.txt"}); },
+     [](const ScratchFolder& folder) {
+         settings(folder, {"[Files]", "Results_path=results", "Results_file=model.txt"});
+     },
      "2\nid\n",
      lines({kBannerLines,
-            {" ", " Error opening file " + field("\\MASTER.IND", 256), " This file is supplied with the Tarnwick.",
+            {" ", " Error opening file " + field("\\MASTER.IND", 256),
+             " This file is supplied with the Tarnwick.",
              " Edit the file Quorra_Belta.INI to specify where it is located.", " "}}),
      untouched},
     {"a missing Results_file key names the folder itself, which cannot be read",
-     [](const ScratchFolder& folder) { settings(folder, {"[Files]", "Results_path=results", "Master_path=master"}); },
+     [](const ScratchFolder& folder) {
+         settings(folder, {"[Files]", "Results_path=results", "Master_path=master"});
+     },
      "2\nid\n",
      lines({kBannerLines,
             {" File results\\ cannot be opened.", " It is expected to contain modelled results.",
@@ -87,38 +92,34 @@ const StopCase stopCases[] = {
      lines({kBannerLines,
             {" ", " Error opening file master\\IND.BTT", " This file is supplied with the Tarnwick.",
              " Edit the file Quorra_Belta.INI to specify where it is located.", " "}}),
-     withBodies,
+     withBodies, ""},
+    {"quality level above 3: no ID dialogue", [](const ScratchFolder&) {}, "4\nid\n",
+     lines({kBannerLines, kQualityPromptLines, {" This value is not a valid quality level!"}}), withBodies,
      ""},
-    {"quality level above 3: no ID dialogue",
-     [](const ScratchFolder&) {},
-     "4\nid\n",
-     lines({kBannerLines, kQualityPromptLines, {" This value is not a valid quality level!"}}),
-     withBodies,
-     ""},
-    {"quality level below 0",
-     [](const ScratchFolder&) {},
-     "-1\n",
-     lines({kBannerLines, kQualityPromptLines, {" This value is not a valid quality level!"}}),
-     withBodies,
+    {"quality level below 0", [](const ScratchFolder&) {}, "-1\n",
+     lines({kBannerLines, kQualityPromptLines, {" This value is not a valid quality level!"}}), withBodies,
      ""},
     {"read error in the observations: the records paired so far stay in BODY1",
      [](const ScratchFolder& folder) {
-         folder.writeLines("master/MASTER.IND", {"heading", "85 9 16 11 1.0 190.0 3 0.4 -1 500", "85 9 16 1x 1.0"});
+         folder.writeLines("master/MASTER.IND",
+                           {"heading", "85 9 16 11 1.0 190.0 3 0.4 -1 500", "85 9 16 1x 1.0"});
      },
      "2\nid\n",
      lines({dialogueLines,
             {" ", " Error while reading file " + field("master\\MASTER.IND", 256),
-             " This file is supplied with the Tarnwick.", " Check that it contains what it is supposed to.", " "}}),
-     withBodies,
-     "1  190.0  200.0   1.00  0.400     11   500. 85  9 16 11  3\r\n"},
+             " This file is supplied with the Tarnwick.", " Check that it contains what it is supposed to.",
+             " "}}),
+     withBodies, "1  190.0  200.0   1.00  0.400     11   500. 85  9 16 11  3\r\n"},
     {"read error in the model results",
-     [](const ScratchFolder& folder) { folder.writeLines("results/model.txt", {"heading", "85 9 16 11 1.0 abc"}); },
+     [](const ScratchFolder& folder) {
+         folder.writeLines("results/model.txt", {"heading", "85 9 16 11 1.0 abc"});
+     },
      "2\nid\n",
      lines({dialogueLines,
-            {" ", " Error while reading the file results\\model.txt", " This is a file containing model results.",
+            {" ", " Error while reading the file results\\model.txt",
+             " This is a file containing model results.",
              " Check that it conforms with the format specifications.", " "}}),
-     withBodies,
-     ""},
+     withBodies, ""},
 };
 
 class StopRun : public testing::TestWithParam<StopCase> {};
@@ -165,41 +166,20 @@ void PrintTo(const FailureCase& c, std::ostream* os)
 }
 
 const FailureCase failureCases[] = {
-    {"no answer to the quality prompt",
-     [](const ScratchFolder&) {},
-     "\n\n",
+    {"no answer to the quality prompt", [](const ScratchFolder&) {}, "\n\n",
      lines({kBannerLines, kQualityPromptLines}),
-     "run-time error: standard input: end of file before the quality level\n",
-     2,
-     withBodies},
-    {"a quality level that is not an integer",
-     [](const ScratchFolder&) {},
-     "two\n",
+     "run-time error: standard input: end of file before the quality level\n", 2, withBodies},
+    {"a quality level that is not an integer", [](const ScratchFolder&) {}, "two\n",
      lines({kBannerLines, kQualityPromptLines}),
-     "run-time error: standard input: the quality level is not an integer\n",
-     3,
-     withBodies},
-    {"no answer to the ID prompt",
-     [](const ScratchFolder&) {},
-     "2",
-     dialogueLines,
-     "run-time error: standard input: end of file before the ID string\n",
-     2,
-     withBodies},
+     "run-time error: standard input: the quality level is not an integer\n", 3, withBodies},
+    {"no answer to the ID prompt", [](const ScratchFolder&) {}, "2", dialogueLines,
+     "run-time error: standard input: end of file before the ID string\n", 2, withBodies},
     {"an observation file without its heading line",
-     [](const ScratchFolder& folder) { folder.write("master/MASTER.IND", ""); },
-     "2\nid\n",
-     dialogueLines,
-     "run-time error: master\\MASTER.IND: end of file before the heading line\n",
-     2,
-     withBodies},
+     [](const ScratchFolder& folder) { folder.write("master/MASTER.IND", ""); }, "2\nid\n", dialogueLines,
+     "run-time error: master\\MASTER.IND: end of file before the heading line\n", 2, withBodies},
     {"a model results file without its heading line",
-     [](const ScratchFolder& folder) { folder.write("results/model.txt", ""); },
-     "2\nid\n",
-     dialogueLines,
-     "run-time error: results\\model.txt: end of file before the heading line\n",
-     2,
-     withBodies},
+     [](const ScratchFolder& folder) { folder.write("results/model.txt", ""); }, "2\nid\n", dialogueLines,
+     "run-time error: results\\model.txt: end of file before the heading line\n", 2, withBodies},
 };
 
 class FailureRun : public testing::TestWithParam<FailureCase> {};

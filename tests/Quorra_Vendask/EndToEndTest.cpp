@@ -10,7 +10,8 @@ std::string copenhagenHeaderMax(int n)
 {
     const std::string count = rightAligned(n, 4);
     return crlfLines({" " + count + "   2   1   4", " " + count,
-                      "   'C_OBS'   'C_MOD'   DIST     u*    h/L  zmix  YR MO DY  HRE ", " 'Block of all data'"});
+                      "   'C_OBS'   'C_MOD'   DIST     u*    h/L  zmix  YR MO DY  HRE ",
+                      " 'Block of all data'"});
 }
 
 TEST(VendaskRun, CopenhagenRunMakesTheFourResultFilesAndRemovesThePieces)
@@ -19,23 +20,26 @@ TEST(VendaskRun, CopenhagenRunMakesTheFourResultFilesAndRemovesThePieces)
     writeCopenhagenInputs(folder);
     const ProgramRun r = runVendask(folder, "Run 7\r\n");
 
-    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(true) + idPromptLines(true) +
-                               Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " "} +
-                               resultLines(true, "runs") + summaryLines(3)));
+    EXPECT_EQ(r.out,
+              crlfLines(kBannerLines + locationLines(true) + idPromptLines(true) +
+                        Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " "} +
+                        resultLines(true, "runs") + summaryLines(3)));
     EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
 
     EXPECT_EQ(folder.read("runs/CP.INP"), copenhagenHeaderMax(3) + crlfLines(kBody1Cph) + kTrailerCph);
     EXPECT_EQ(folder.read("runs/CPY.INP"),
               crlfLines({"    3   2   1   4", "    3",
-                         "   'CY_OBS'   'CY_MOD' DIST     u*    h/L  zmix  YR MO DY  HRE ", " 'Block of all data'"}) +
+                         "   'CY_OBS'   'CY_MOD' DIST     u*    h/L  zmix  YR MO DY  HRE ",
+                         " 'Block of all data'"}) +
                   crlfLines(kBodyY1Cph) + kTrailerCph);
-    EXPECT_EQ(folder.read("runs/CPSCAT.DAT"),
-              crlfLines({" Copenhagen scatter  -  Run 7       ", " c\\sub{obs}", " c\\sub{mod}", "   3 1", "' '"}) +
-                  crlfLines(withoutBlockNumber(kBody1Cph)));
+    EXPECT_EQ(
+        folder.read("runs/CPSCAT.DAT"),
+        crlfLines({" Copenhagen scatter  -  Run 7       ", " c\\sub{obs}", " c\\sub{mod}", "   3 1", "' '"}) +
+            crlfLines(withoutBlockNumber(kBody1Cph)));
     EXPECT_EQ(folder.read("runs/CPYSCAT.DAT"),
-              crlfLines({" Copenhagen CWI scatter  -  Run 7       ", " cy\\sub{obs}", " cy\\sub{mod}", "   3 1",
-                         "' '"}) +
+              crlfLines({" Copenhagen CWI scatter  -  Run 7       ", " cy\\sub{obs}", " cy\\sub{mod}",
+                         "   3 1", "' '"}) +
                   crlfLines(withoutBlockNumber(kBodyY1Cph)));
 
     EXPECT_EQ(folder.list(), (Lines{"Quorra_Vendask.ini", "kit", "runs"}));
@@ -48,25 +52,29 @@ TEST(VendaskRun, LillestromRunMakesTheFourResultFilesAndRemovesThePieces)
     writeLillestromInputs(folder);
     const ProgramRun r = runVendask(folder, "Winter\n");
 
-    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(false) + idPromptLines(false) +
-                               resultLines(false, "runs") + summaryLines(2)));
+    EXPECT_EQ(r.out,
+              crlfLines(kBannerLines + locationLines(false) + idPromptLines(false) +
+                        resultLines(false, "runs") + summaryLines(2)));
     EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
 
     EXPECT_EQ(folder.read("runs/LI.INP"),
               crlfLines({"    2   2   1   2", "    2",
-                         "      'C_OBS'      'C_MOD'   DIST     u*     L  YR MO DY  HRE ", " 'Block of all data'"}) +
+                         "      'C_OBS'      'C_MOD'   DIST     u*     L  YR MO DY  HRE ",
+                         " 'Block of all data'"}) +
                   crlfLines(kBody1Lil) + kTrailerLil);
     EXPECT_EQ(folder.read("runs/LIY.INP"),
               crlfLines({"    2   2   1   4", "    2",
-                         "      'CY_OBS'      'CY_MOD' DIST     u*     L  YR MO DY  HRE ", " 'Block of all data'"}) +
+                         "      'CY_OBS'      'CY_MOD' DIST     u*     L  YR MO DY  HRE ",
+                         " 'Block of all data'"}) +
                   crlfLines(kBodyY1Lil) + kTrailerLil);
-    EXPECT_EQ(folder.read("runs/LISCAT.DAT"),
-              crlfLines({" Lillestrom scatter  -  Winter      ", " c\\sub{obs}", " c\\sub{mod}", "   2 1", "' '"}) +
-                  crlfLines(withoutBlockNumber(kBody1Lil)));
+    EXPECT_EQ(
+        folder.read("runs/LISCAT.DAT"),
+        crlfLines({" Lillestrom scatter  -  Winter      ", " c\\sub{obs}", " c\\sub{mod}", "   2 1", "' '"}) +
+            crlfLines(withoutBlockNumber(kBody1Lil)));
     EXPECT_EQ(folder.read("runs/LIYSCAT.DAT"),
-              crlfLines({" Lillestrom CWI scatter  -  Winter      ", " cy\\sub{obs}", " cy\\sub{mod}", "   2 1",
-                         "' '"}) +
+              crlfLines({" Lillestrom CWI scatter  -  Winter      ", " cy\\sub{obs}", " cy\\sub{mod}",
+                         "   2 1", "' '"}) +
                   crlfLines(withoutBlockNumber(kBodyY1Lil)));
 
     EXPECT_EQ(folder.list(), (Lines{"Quorra_Vendask.ini", "kit", "runs"}));
@@ -90,10 +98,10 @@ TEST_P(LocationSpelling, ChoosesTheLocationWhateverTheCase)
     else
         writeLillestromInputs(folder, c.value);
     const ProgramRun r = runVendask(folder);
-    const Lines copyLine =
-        c.cph ? Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " "} : Lines{};
-    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(c.cph) + idPromptLines(c.cph) + copyLine +
-                               resultLines(c.cph, "runs") + summaryLines(c.cph ? 3 : 2)));
+    const Lines copyLine = c.cph ? Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " "} : Lines{};
+    EXPECT_EQ(r.out,
+              crlfLines(kBannerLines + locationLines(c.cph) + idPromptLines(c.cph) + copyLine +
+                        resultLines(c.cph, "runs") + summaryLines(c.cph ? 3 : 2)));
     EXPECT_EQ(r.exitCode, 0);
 }
 
@@ -106,10 +114,10 @@ INSTANTIATE_TEST_SUITE_P(Values, LocationSpelling,
 // of the Copenhagen set-up, so each case gives what follows and the result files to compare.
 struct NormalEndCase {
     const char* name;
-    const char* model;   // runs/MODEL.TXT, CR LF lines joined by "|"
-    const char* input;   // what the user types
+    const char* model; // runs/MODEL.TXT, CR LF lines joined by "|"
+    const char* input; // what the user types
     int pairs;
-    const char* scatterTitle;  // line 1 of CPSCAT.DAT
+    const char* scatterTitle; // line 1 of CPSCAT.DAT
     Lines body1;
 };
 
@@ -133,31 +141,47 @@ TEST_P(NormalEnd, WritesTheResultFilesOfThePairsFound)
     folder.write("runs/MODEL.TXT", fromBars(c.model));
     const ProgramRun r = runVendask(folder, c.input);
 
-    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(true) + idPromptLines(true) +
-                               Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " "} +
-                               resultLines(true, "runs") + summaryLines(c.pairs)));
+    EXPECT_EQ(r.out,
+              crlfLines(kBannerLines + locationLines(true) + idPromptLines(true) +
+                        Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " "} +
+                        resultLines(true, "runs") + summaryLines(c.pairs)));
     EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(folder.read("runs/CP.INP"), copenhagenHeaderMax(c.pairs) + crlfLines(c.body1) + kTrailerCph);
-    EXPECT_EQ(folder.read("runs/CPSCAT.DAT"), crlfLines({c.scatterTitle, " c\\sub{obs}", " c\\sub{mod}"}) +
-                                                  crlfLines({rightAligned(c.pairs, 4) + " 1", "' '"}) +
-                                                  crlfLines(withoutBlockNumber(c.body1)));
+    EXPECT_EQ(folder.read("runs/CPSCAT.DAT"),
+              crlfLines({c.scatterTitle, " c\\sub{obs}", " c\\sub{mod}"}) +
+                  crlfLines({rightAligned(c.pairs, 4) + " 1", "' '"}) +
+                  crlfLines(withoutBlockNumber(c.body1)));
     EXPECT_EQ(folder.list(), (Lines{"Quorra_Vendask.ini", "kit", "runs"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, NormalEnd,
-    ::testing::Values(
-        NormalEndCase{"ModelFileWithOnlyItsHeading", "YR MO DY HRE DIST C C", "x\n", 0,
-                      " Copenhagen scatter  -  x           ", {}},
-        NormalEndCase{"ModelFileEndsBeforeTheObservations",
-                      "YR MO DY HRE DIST C C|78 10 19 1200 1.9 987.6 2400000.04|78 10 19 1200 3.7 500.25", "\n", 1,
-                      " Copenhagen scatter  -              ", {kBody1Cph[0]}},
-        NormalEndCase{"LongIdKeepsItsFirstTwelveCharacters",
-                      "YR MO DY HRE DIST C C|78 10 19 1200 1.9 987.6 2400000.04", "ABCDEFGHIJKLMNOP\n", 1,
-                      " Copenhagen scatter  -  ABCDEFGHIJKL", {kBody1Cph[0]}},
-        NormalEndCase{"AnswerWithoutLineEnd", "YR MO DY HRE DIST C C|78 10 19 1200 1.9 987.6 2400000.04",
-                      "  Lead", 1, " Copenhagen scatter  -    Lead      ", {kBody1Cph[0]}}),
+    ::testing::Values(NormalEndCase{"ModelFileWithOnlyItsHeading",
+                                    "YR MO DY HRE DIST C C",
+                                    "x\n",
+                                    0,
+                                    " Copenhagen scatter  -  x           ",
+                                    {}},
+                      NormalEndCase{
+                          "ModelFileEndsBeforeTheObservations",
+                          "YR MO DY HRE DIST C C|78 10 19 1200 1.9 987.6 2400000.04|78 10 19 1200 3.7 500.25",
+                          "\n",
+                          1,
+                          " Copenhagen scatter  -              ",
+                          {kBody1Cph[0]}},
+                      NormalEndCase{"LongIdKeepsItsFirstTwelveCharacters",
+                                    "YR MO DY HRE DIST C C|78 10 19 1200 1.9 987.6 2400000.04",
+                                    "ABCDEFGHIJKLMNOP\n",
+                                    1,
+                                    " Copenhagen scatter  -  ABCDEFGHIJKL",
+                                    {kBody1Cph[0]}},
+                      NormalEndCase{"AnswerWithoutLineEnd",
+                                    "YR MO DY HRE DIST C C|78 10 19 1200 1.9 987.6 2400000.04",
+                                    "  Lead",
+                                    1,
+                                    " Copenhagen scatter  -    Lead      ",
+                                    {kBody1Cph[0]}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct SplittingFolderNames {
@@ -180,9 +204,11 @@ TEST_P(FolderNamesThatWouldSplit, AreQuotedInTheCopyCommands)
     folder.write(results + "/MODEL.TXT", kModelCph);
     const ProgramRun r = runVendask(folder);
 
-    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(true) + idPromptLines(true) +
-                               Lines{"copy HDR.MAX+BODY1+\"" + kit + "\\cph.BTT\" \"" + results + "\\CP.INP\"", " "} +
-                               resultLines(true, results) + summaryLines(3)));
+    EXPECT_EQ(
+        r.out,
+        crlfLines(kBannerLines + locationLines(true) + idPromptLines(true) +
+                  Lines{"copy HDR.MAX+BODY1+\"" + kit + "\\cph.BTT\" \"" + results + "\\CP.INP\"", " "} +
+                  resultLines(true, results) + summaryLines(3)));
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(folder.read(results + "/CP.INP"), copenhagenHeaderMax(3) + crlfLines(kBody1Cph) + kTrailerCph);
     EXPECT_EQ(folder.list(results), (Lines{"CP.INP", "CPSCAT.DAT", "CPY.INP", "CPYSCAT.DAT", "MODEL.TXT"}));
@@ -200,9 +226,10 @@ TEST(VendaskRun, FolderEndingInABackslashGetsASecondOne)
     folder.write("Quorra_Vendask.ini", settings("cph", "runs\\", "kit\\"));
     const ProgramRun r = runVendask(folder);
 
-    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(true) + idPromptLines(true) +
-                               Lines{"copy HDR.MAX+BODY1+kit\\\\cph.BTT runs\\\\CP.INP", " "} +
-                               resultLines(true, "runs\\") + summaryLines(3)));
+    EXPECT_EQ(r.out,
+              crlfLines(kBannerLines + locationLines(true) + idPromptLines(true) +
+                        Lines{"copy HDR.MAX+BODY1+kit\\\\cph.BTT runs\\\\CP.INP", " "} +
+                        resultLines(true, "runs\\") + summaryLines(3)));
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(folder.read("runs/CP.INP"), copenhagenHeaderMax(3) + crlfLines(kBody1Cph) + kTrailerCph);
 }
@@ -233,20 +260,21 @@ TEST_P(Example, RunsInACopyOfItsFolder)
     const ProgramRun r = runVendask(folder, "Demo\n");
 
     const Lines copyLine = c.cph ? Lines{"copy HDR.MAX+BODY1+.\\cph.BTT .\\CP.INP", " "} : Lines{};
-    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(c.cph) + idPromptLines(c.cph) + copyLine +
-                               resultLines(c.cph, ".") + summaryLines(c.pairs)));
+    EXPECT_EQ(r.out,
+              crlfLines(kBannerLines + locationLines(c.cph) + idPromptLines(c.cph) + copyLine +
+                        resultLines(c.cph, ".") + summaryLines(c.pairs)));
     EXPECT_EQ(r.exitCode, 0);
     Lines after = before + c.made;
     std::sort(after.begin(), after.end());
     EXPECT_EQ(folder.list(), after);
 }
 
-INSTANTIATE_TEST_SUITE_P(Folders, Example,
-                         ::testing::Values(ExampleCase{"copenhagen", true, 39,
-                                                       {"CP.INP", "CPY.INP", "CPSCAT.DAT", "CPYSCAT.DAT"}},
-                                           ExampleCase{"lillestrom", false, 30,
-                                                       {"LI.INP", "LIY.INP", "LISCAT.DAT", "LIYSCAT.DAT"}}),
-                         [](const auto& info) { return std::string(info.param.folder); });
+INSTANTIATE_TEST_SUITE_P(
+    Folders, Example,
+    ::testing::Values(ExampleCase{"copenhagen", true, 39, {"CP.INP", "CPY.INP", "CPSCAT.DAT", "CPYSCAT.DAT"}},
+                      ExampleCase{
+                          "lillestrom", false, 30, {"LI.INP", "LIY.INP", "LISCAT.DAT", "LIYSCAT.DAT"}}),
+    [](const auto& info) { return std::string(info.param.folder); });
 
 } // namespace
 } // namespace kit_test

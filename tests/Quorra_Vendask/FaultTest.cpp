@@ -18,21 +18,24 @@ TEST(VendaskRun, ResultFileThatCannotBeMadeIsNamedAndThePiecesStay)
     std::filesystem::create_directory(folder / "runs/CP.INP");
     const ProgramRun r = runVendask(folder);
 
-    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(true) + idPromptLines(true) +
-                               Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " ",
-                                     " Error: the file CP.INP could not be made in the folder runs"} +
-                               resultLines(true, "runs", {"CPY.INP", "CPSCAT.DAT", "CPYSCAT.DAT"}) +
-                               summaryLines(3)));
+    EXPECT_EQ(r.out,
+              crlfLines(kBannerLines + locationLines(true) + idPromptLines(true) +
+                        Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " ",
+                              " Error: the file CP.INP could not be made in the folder runs"} +
+                        resultLines(true, "runs", {"CPY.INP", "CPSCAT.DAT", "CPYSCAT.DAT"}) +
+                        summaryLines(3)));
     EXPECT_EQ(r.err, "COPY: runs\\CP.INP is a folder\n" + kEndOfRun);
     EXPECT_EQ(r.exitCode, 1);
 
     // No DEL ran: every piece is still there, whole.
-    EXPECT_EQ(folder.list(), Lines({"BODY1", "BODY2", "BODYY1", "BODYY2", "HDR.CWI", "HDR.MAX", "HDRDAT.CWI",
-                                    "HDRDAT.MAX", "Quorra_Vendask.ini", "kit", "runs"}));
+    EXPECT_EQ(folder.list(),
+              Lines({"BODY1", "BODY2", "BODYY1", "BODYY2", "HDR.CWI", "HDR.MAX", "HDRDAT.CWI", "HDRDAT.MAX",
+                     "Quorra_Vendask.ini", "kit", "runs"}));
     EXPECT_EQ(folder.read("BODY1"), crlfLines(kBody1Cph));
     EXPECT_EQ(folder.read("HDR.MAX"),
               crlfLines({"    3   2   1   4", "    3",
-                         "   'C_OBS'   'C_MOD'   DIST     u*    h/L  zmix  YR MO DY  HRE ", " 'Block of all data'"}));
+                         "   'C_OBS'   'C_MOD'   DIST     u*    h/L  zmix  YR MO DY  HRE ",
+                         " 'Block of all data'"}));
     EXPECT_EQ(folder.read("runs/CPY.INP"), folder.read("HDR.CWI") + folder.read("BODYY1") + kTrailerCph);
     EXPECT_EQ(folder.read("runs/CPYSCAT.DAT"), folder.read("HDRDAT.CWI") + folder.read("BODYY2"));
 }
@@ -40,12 +43,13 @@ TEST(VendaskRun, ResultFileThatCannotBeMadeIsNamedAndThePiecesStay)
 Lines noneMadeLines()
 {
     Lines l = kBannerLines + locationLines(true) + idPromptLines(true) +
-              Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " "};
+        Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " "};
     for (const char* name : {"CP.INP", "CPY.INP", "CPSCAT.DAT", "CPYSCAT.DAT"})
         l.push_back(std::string(" Error: the file ") + name + " could not be made in the folder runs");
-    return l + Lines{" ", "  ", " The files with extension .INP can be used as input for HAVK and MORVANTE.",
-                     " The files with extension .DAT can be used as input for TESSARY.", " "} +
-           summaryLines(3);
+    return l +
+        Lines{" ", "  ", " The files with extension .INP can be used as input for HAVK and MORVANTE.",
+              " The files with extension .DAT can be used as input for TESSARY.", " "} +
+        summaryLines(3);
 }
 
 Lines piecesAndInputs()
@@ -66,11 +70,12 @@ TEST(VendaskRun, ResultsThatCannotBeSyncedAreNotMadeAndThePiecesStay)
     const ProgramRun r = runVendask(folder, "Test run\n", faultEnvironment({.failingSyncs = true}));
 
     EXPECT_EQ(r.out, crlfLines(noneMadeLines()));
-    EXPECT_EQ(r.err, "COPY: cannot create runs\\CP.INP: Input/output error\n"
-                     "COPY: cannot create runs\\CPY.INP: Input/output error\n"
-                     "COPY: cannot create runs\\CPSCAT.DAT: Input/output error\n"
-                     "COPY: cannot create runs\\CPYSCAT.DAT: Input/output error\n" +
-                         kEndOfRun);
+    EXPECT_EQ(r.err,
+              "COPY: cannot create runs\\CP.INP: Input/output error\n"
+              "COPY: cannot create runs\\CPY.INP: Input/output error\n"
+              "COPY: cannot create runs\\CPSCAT.DAT: Input/output error\n"
+              "COPY: cannot create runs\\CPYSCAT.DAT: Input/output error\n" +
+                  kEndOfRun);
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(folder.read("runs/CP.INP"), "the result of an earlier run");
     EXPECT_EQ(folder.list("runs"), (Lines{"CP.INP", "MODEL.TXT"}));
@@ -99,9 +104,10 @@ protected:
     }
     ProgramRun runThroughInterpreter(bool makeFiles, Environment faults = {})
     {
-        faults.insert(faults.end(), {{"COMSPEC", (tools / "interpreter").string()},
-                                     {"VENDASK_LOG", (tools / "log").string()},
-                                     {"MAKE_FILES", makeFiles ? "yes" : "no"}});
+        faults.insert(faults.end(),
+                      {{"COMSPEC", (tools / "interpreter").string()},
+                       {"VENDASK_LOG", (tools / "log").string()},
+                       {"MAKE_FILES", makeFiles ? "yes" : "no"}});
         return runVendask(folder, "id\n", faults);
     }
     ScratchFolder folder;
@@ -114,20 +120,22 @@ TEST_F(ThroughComspec, EveryCommandGoesToTheInterpreterAtItsExactLength)
     const ProgramRun r = runThroughInterpreter(true);
 
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(tools.read("log"), "/c|COPY  HDR.MAX+BODY1+kit\\lil.BTT runs\\LI.INP\n"
-                                 "/c|COPY  HDR.CWI+BODYY1+kit\\lil.BTT runs\\LIY.INP\n"
-                                 "/c|COPY  HDRDAT.MAX+BODY2 runs\\LISCAT.DAT\n"
-                                 "/c|COPY  HDRDAT.CWI+BODYY2 runs\\LIYSCAT.DAT\n"
-                                 "/c|DEL BODY1\n/c|DEL BODY2\n/c|DEL BODYY1\n/c|DEL BODYY2\n"
-                                 "/c|DEL HDRDAT.MAX\n/c|DEL HDRDAT.CWI\n/c|DEL HDR.MAX\n/c|DEL HDR.CWI\n");
+    EXPECT_EQ(tools.read("log"),
+              "/c|COPY  HDR.MAX+BODY1+kit\\lil.BTT runs\\LI.INP\n"
+              "/c|COPY  HDR.CWI+BODYY1+kit\\lil.BTT runs\\LIY.INP\n"
+              "/c|COPY  HDRDAT.MAX+BODY2 runs\\LISCAT.DAT\n"
+              "/c|COPY  HDRDAT.CWI+BODYY2 runs\\LIYSCAT.DAT\n"
+              "/c|DEL BODY1\n/c|DEL BODY2\n/c|DEL BODYY1\n/c|DEL BODYY2\n"
+              "/c|DEL HDRDAT.MAX\n/c|DEL HDRDAT.CWI\n/c|DEL HDR.MAX\n/c|DEL HDR.CWI\n");
     EXPECT_EQ(folder.list(), (Lines{"Quorra_Vendask.ini", "kit", "runs"}));
     EXPECT_EQ(folder.read("runs/LI.INP"),
               crlfLines({"    2   2   1   2", "    2",
-                         "      'C_OBS'      'C_MOD'   DIST     u*     L  YR MO DY  HRE ", " 'Block of all data'"}) +
+                         "      'C_OBS'      'C_MOD'   DIST     u*     L  YR MO DY  HRE ",
+                         " 'Block of all data'"}) +
                   crlfLines(kBody1Lil) + kTrailerLil);
     EXPECT_EQ(folder.read("runs/LIYSCAT.DAT"),
-              crlfLines({" Lillestrom CWI scatter  -  id          ", " cy\\sub{obs}", " cy\\sub{mod}", "   2 1",
-                         "' '"}) +
+              crlfLines({" Lillestrom CWI scatter  -  id          ", " cy\\sub{obs}", " cy\\sub{mod}",
+                         "   2 1", "' '"}) +
                   crlfLines(withoutBlockNumber(kBodyY1Lil)));
 }
 
@@ -138,19 +146,22 @@ TEST_F(ThroughComspec, NamesWithBlanksAreQuotedAndNothingMadeMeansNoDeletion)
     folder.write("my runs/MODEL.TXT", kModelCph);
     const ProgramRun r = runThroughInterpreter(false);
 
-    EXPECT_EQ(tools.read("log"), "/c|COPY  HDR.MAX+BODY1+kit\\cph.BTT \"my runs\\CP.INP\"\n"
-                                 "/c|COPY  HDR.CWI+BODYY1+kit\\cph.BTT \"my runs\\CPY.INP\"\n"
-                                 "/c|COPY  HDRDAT.MAX+BODY2 \"my runs\\CPSCAT.DAT\"\n"
-                                 "/c|COPY  HDRDAT.CWI+BODYY2 \"my runs\\CPYSCAT.DAT\"\n");
+    EXPECT_EQ(tools.read("log"),
+              "/c|COPY  HDR.MAX+BODY1+kit\\cph.BTT \"my runs\\CP.INP\"\n"
+              "/c|COPY  HDR.CWI+BODYY1+kit\\cph.BTT \"my runs\\CPY.INP\"\n"
+              "/c|COPY  HDRDAT.MAX+BODY2 \"my runs\\CPSCAT.DAT\"\n"
+              "/c|COPY  HDRDAT.CWI+BODYY2 \"my runs\\CPYSCAT.DAT\"\n");
     Lines notMade;
     for (const char* name : {"CP.INP", "CPY.INP", "CPSCAT.DAT", "CPYSCAT.DAT"})
-        notMade.push_back(std::string(" Error: the file ") + name + " could not be made in the folder my runs");
-    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(true) + idPromptLines(true) +
-                               Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT \"my runs\\CP.INP\"", " "} + notMade +
-                               Lines{" ", "  ",
-                                     " The files with extension .INP can be used as input for HAVK and MORVANTE.",
-                                     " The files with extension .DAT can be used as input for TESSARY.", " "} +
-                               summaryLines(3)));
+        notMade.push_back(std::string(" Error: the file ") + name +
+                          " could not be made in the folder my runs");
+    EXPECT_EQ(r.out,
+              crlfLines(kBannerLines + locationLines(true) + idPromptLines(true) +
+                        Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT \"my runs\\CP.INP\"", " "} + notMade +
+                        Lines{" ", "  ",
+                              " The files with extension .INP can be used as input for HAVK and MORVANTE.",
+                              " The files with extension .DAT can be used as input for TESSARY.", " "} +
+                        summaryLines(3)));
     EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 1);
     Lines left = kTemporaries + Lines{"Quorra_Vendask.ini", "kit", "my runs", "runs"};

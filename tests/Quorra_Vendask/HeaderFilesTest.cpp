@@ -21,10 +21,12 @@ TEST(HeaderFiles, CountAbove9999ShowsAsAsterisksInAllThreePlaces)
 
     EXPECT_EQ(folder.read("HDR.MAX"),
               crlfLines({" ****   2   1   2", " ****",
-                         "      'C_OBS'      'C_MOD'   DIST     u*     L  YR MO DY  HRE ", " 'Block of all data'"}));
+                         "      'C_OBS'      'C_MOD'   DIST     u*     L  YR MO DY  HRE ",
+                         " 'Block of all data'"}));
     EXPECT_EQ(folder.read("HDR.CWI").substr(0, 26), " ****   2   1   4\r\n ****\r\n");
-    EXPECT_EQ(folder.read("HDRDAT.CWI"), crlfLines({" Lillestrom CWI scatter  -  lil-12345678", " cy\\sub{obs}",
-                                                    " cy\\sub{mod}", "**** 1", "' '"}));
+    EXPECT_EQ(folder.read("HDRDAT.CWI"),
+              crlfLines({" Lillestrom CWI scatter  -  lil-12345678", " cy\\sub{obs}", " cy\\sub{mod}",
+                         "**** 1", "' '"}));
     EXPECT_EQ(folder.list(), (std::vector<std::string>{"HDR.CWI", "HDR.MAX", "HDRDAT.CWI", "HDRDAT.MAX"}));
 }
 

@@ -30,7 +30,8 @@ namespace fs = std::filesystem;
 Lines copenhagenRunLines()
 {
     return kBannerLines + locationLines(true) + idPromptLines(true) +
-           Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " "} + resultLines(true, "runs") + summaryLines(3);
+        Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " "} + resultLines(true, "runs") +
+        summaryLines(3);
 }
 
 Lines inputWrittenLines(const std::string& name)
@@ -40,9 +41,9 @@ Lines inputWrittenLines(const std::string& name)
 
 struct CollidingName {
     const char* label;
-    const char* resultsPath;  // where the model results file is looked for
-    const char* resultsFile;  // its name there
-    const char* shown;        // the written file the stop names
+    const char* resultsPath; // where the model results file is looked for
+    const char* resultsFile; // its name there
+    const char* shown;       // the written file the stop names
 };
 
 class InputThatIsAlsoAnOutput : public ::testing::TestWithParam<CollidingName> {};
@@ -68,22 +69,24 @@ TEST_P(InputThatIsAlsoAnOutput, StopsBeforeWritingAnything)
     EXPECT_EQ(folder.files(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, InputThatIsAlsoAnOutput,
-    ::testing::Values(CollidingName{"BODY1", ".", "BODY1", "BODY1"}, CollidingName{"BODY2", ".", "BODY2", "BODY2"},
-                      CollidingName{"BODYY1", ".", "BODYY1", "BODYY1"}, CollidingName{"BODYY2", ".", "BODYY2", "BODYY2"},
-                      CollidingName{"HDR_MAX", ".", "HDR.MAX", "HDR.MAX"},
-                      CollidingName{"HDR_CWI", ".", "HDR.CWI", "HDR.CWI"},
-                      CollidingName{"HDRDAT_MAX", ".", "HDRDAT.MAX", "HDRDAT.MAX"},
-                      CollidingName{"HDRDAT_CWI", ".", "HDRDAT.CWI", "HDRDAT.CWI"},
-                      CollidingName{"CP_INP", "runs", "CP.INP", "runs\\CP.INP"},
-                      CollidingName{"CPYSCAT_DAT", "runs", "CPYSCAT.DAT", "runs\\CPYSCAT.DAT"}),
-    [](const auto& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Names, InputThatIsAlsoAnOutput,
+                         ::testing::Values(CollidingName{"BODY1", ".", "BODY1", "BODY1"},
+                                           CollidingName{"BODY2", ".", "BODY2", "BODY2"},
+                                           CollidingName{"BODYY1", ".", "BODYY1", "BODYY1"},
+                                           CollidingName{"BODYY2", ".", "BODYY2", "BODYY2"},
+                                           CollidingName{"HDR_MAX", ".", "HDR.MAX", "HDR.MAX"},
+                                           CollidingName{"HDR_CWI", ".", "HDR.CWI", "HDR.CWI"},
+                                           CollidingName{"HDRDAT_MAX", ".", "HDRDAT.MAX", "HDRDAT.MAX"},
+                                           CollidingName{"HDRDAT_CWI", ".", "HDRDAT.CWI", "HDRDAT.CWI"},
+                                           CollidingName{"CP_INP", "runs", "CP.INP", "runs\\CP.INP"},
+                                           CollidingName{"CPYSCAT_DAT", "runs", "CPYSCAT.DAT",
+                                                         "runs\\CPYSCAT.DAT"}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 struct SecondName {
     const char* label;
-    const char* input;   // a file the run reads
-    const char* linked;  // a file the run would write, made another name of it
+    const char* input;  // a file the run reads
+    const char* linked; // a file the run would write, made another name of it
     const char* shown;
 };
 
@@ -104,18 +107,18 @@ TEST_P(InputUnderASecondName, StopsTheRun)
     EXPECT_EQ(folder.files(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(HardLinks, InputUnderASecondName,
-                         ::testing::Values(SecondName{"PieceOfTheObservations", "kit/MASTER.cph", "BODYY2", "BODYY2"},
-                                           SecondName{"ResultFileOfTheTrailer", "kit/cph.BTT", "runs/CPY.INP",
-                                                      "runs\\CPY.INP"}),
-                         [](const auto& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(
+    HardLinks, InputUnderASecondName,
+    ::testing::Values(SecondName{"PieceOfTheObservations", "kit/MASTER.cph", "BODYY2", "BODYY2"},
+                      SecondName{"ResultFileOfTheTrailer", "kit/cph.BTT", "runs/CPY.INP", "runs\\CPY.INP"}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 struct QuotedName {
     const char* label;
     const char* resultsPath;
     const char* masterPath;
-    const char* misreadTrailer;     // the trailer the misread command would join, made so that it could
-    bool observationsAreTheVictim;  // the observation file is a link to the file COPY would hit
+    const char* misreadTrailer;    // the trailer the misread command would join, made so that it could
+    bool observationsAreTheVictim; // the observation file is a link to the file COPY would hit
     const char* shown;
 };
 
@@ -145,20 +148,22 @@ TEST_P(NameWithADoubleQuote, StopsBeforeWritingAnything)
 
     const ProgramRun r = runVendask(folder);
 
-    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(true) +
-                               nameNotWritableLines(c.shown, "Quorra_Vendask.ini")));
+    EXPECT_EQ(
+        r.out,
+        crlfLines(kBannerLines + locationLines(true) + nameNotWritableLines(c.shown, "Quorra_Vendask.ini")));
     EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(folder.files(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, NameWithADoubleQuote,
-    ::testing::Values(
-        QuotedName{"ThatWouldNameAnotherDestination", "r\"victim", "\"m", "m/cph.BTT r", false, "\"m\\cph.BTT"},
-        QuotedName{"ThatWouldOverwriteTheObservations", "r\"victim", "\"m", "m/cph.BTT r", true, "\"m\\cph.BTT"},
-        QuotedName{"ThatIsNeverClosed", "\"r", "kit", nullptr, false, "\"r\\CP.INP"}),
-    [](const auto& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Names, NameWithADoubleQuote,
+                         ::testing::Values(QuotedName{"ThatWouldNameAnotherDestination", "r\"victim", "\"m",
+                                                      "m/cph.BTT r", false, "\"m\\cph.BTT"},
+                                           QuotedName{"ThatWouldOverwriteTheObservations", "r\"victim", "\"m",
+                                                      "m/cph.BTT r", true, "\"m\\cph.BTT"},
+                                           QuotedName{"ThatIsNeverClosed", "\"r", "kit", nullptr, false,
+                                                      "\"r\\CP.INP"}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 class PlantedLink : public ::testing::TestWithParam<const char*> {};
 
@@ -184,8 +189,8 @@ TEST_P(PlantedLink, IsNotFollowed)
 }
 
 INSTANTIATE_TEST_SUITE_P(Pieces, PlantedLink,
-                         ::testing::Values("BODY1", "BODY2", "BODYY1", "BODYY2", "HDR.MAX", "HDR.CWI", "HDRDAT.MAX",
-                                           "HDRDAT.CWI"),
+                         ::testing::Values("BODY1", "BODY2", "BODYY1", "BODYY2", "HDR.MAX", "HDR.CWI",
+                                           "HDRDAT.MAX", "HDRDAT.CWI"),
                          [](const auto& info) {
                              std::string name = info.param;
                              std::replace(name.begin(), name.end(), '.', '_');
@@ -194,11 +199,11 @@ INSTANTIATE_TEST_SUITE_P(Pieces, PlantedLink,
 
 struct ResultInTheWay {
     const char* label;
-    const char* result;                            // the result file that is refused
-    std::function<void(ScratchFolder&)> plant;      // what stands in its place
-    bool unprivileged;                              // the refusal bites only for an ordinary user
+    const char* result;                        // the result file that is refused
+    std::function<void(ScratchFolder&)> plant; // what stands in its place
+    bool unprivileged;                         // the refusal bites only for an ordinary user
     const char* err;
-    const char* kept;  // the file whose bytes stay "precious"
+    const char* kept; // the file whose bytes stay "precious"
 };
 
 class ResultFileInTheWay : public ::testing::TestWithParam<ResultInTheWay> {};
@@ -216,13 +221,17 @@ TEST_P(ResultFileInTheWay, IsKeptAndTheResultNotMade)
         if (name != std::string_view(c.result))
             made.push_back(name);
 
-    const ProgramRun r = runProgram(
-        {.program = VENDASK_BINARY, .folder = folder.path(), .input = "Test run\n", .unprivileged = c.unprivileged});
+    const ProgramRun r = runProgram({.program = VENDASK_BINARY,
+                                     .folder = folder.path(),
+                                     .input = "Test run\n",
+                                     .unprivileged = c.unprivileged});
 
-    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(true) + idPromptLines(true) +
-                               Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " ",
-                                     std::string(" Error: the file ") + c.result + " could not be made in the folder runs"} +
-                               resultLines(true, "runs", made) + summaryLines(3)));
+    EXPECT_EQ(r.out,
+              crlfLines(kBannerLines + locationLines(true) + idPromptLines(true) +
+                        Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " ",
+                              std::string(" Error: the file ") + c.result +
+                                  " could not be made in the folder runs"} +
+                        resultLines(true, "runs", made) + summaryLines(3)));
     EXPECT_EQ(r.err, c.err + kEndOfRun);
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(folder.read(c.kept), "precious");
@@ -242,11 +251,12 @@ INSTANTIATE_TEST_SUITE_P(
                                      [](ScratchFolder& f) {
                                          f.write("runs/CP.INP", "precious");
                                          f.handOver();
-                                         fs::permissions(f / "runs/CP.INP", fs::perms::owner_read |
-                                                                                fs::perms::group_read |
-                                                                                fs::perms::others_read);
+                                         fs::permissions(f / "runs/CP.INP",
+                                                         fs::perms::owner_read | fs::perms::group_read |
+                                                             fs::perms::others_read);
                                      },
-                                     true, "COPY: cannot create runs\\CP.INP: Permission denied\n", "runs/CP.INP"}),
+                                     true, "COPY: cannot create runs\\CP.INP: Permission denied\n",
+                                     "runs/CP.INP"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // A run holds its folder: a second run there stops at once and makes nothing.
@@ -276,8 +286,7 @@ TEST(VendaskRun, UnlistableFolderIsHeldAsWell)
     ScratchFolder folder;
     writeCopenhagenInputs(folder);
 
-    const RunsAtOnce r =
-        runWhileAnotherWaits(folder, {.program = VENDASK_BINARY}, "Test run\n");
+    const RunsAtOnce r = runWhileAnotherWaits(folder, {.program = VENDASK_BINARY}, "Test run\n");
 
     EXPECT_EQ(r.second.out, crlfLines(folderInUseLines()));
     EXPECT_EQ(r.second.err, kEndOfRun);
@@ -285,7 +294,8 @@ TEST(VendaskRun, UnlistableFolderIsHeldAsWell)
     EXPECT_EQ(r.waiting.out, crlfLines(copenhagenRunLines()));
     EXPECT_EQ(r.waiting.exitCode, 0);
     EXPECT_EQ(folder.list(), (Lines{"Quorra_Vendask.ini", "kit", "runs"}));
-    EXPECT_TRUE(folder.read("runs/CP.INP").ends_with(crlfLines(kBody1Cph) + kTrailerCph)) << "the first run's pairs";
+    EXPECT_TRUE(folder.read("runs/CP.INP").ends_with(crlfLines(kBody1Cph) + kTrailerCph))
+        << "the first run's pairs";
 }
 
 // A folder that cannot be locked (here for want of a free descriptor) is no folder to run in.
@@ -316,14 +326,16 @@ TEST(VendaskRun, JoinThatFailsHalfWayKeepsTheOlderResult)
     const ProgramRun r = runProgram(
         {.program = VENDASK_BINARY, .folder = folder.path(), .input = "Test run\n", .fileSizeLimit = 6000});
 
-    EXPECT_EQ(r.out, crlfLines(kBannerLines + locationLines(true) + idPromptLines(true) +
-                               Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " ",
-                                     " Error: the file CP.INP could not be made in the folder runs",
-                                     " Error: the file CPY.INP could not be made in the folder runs"} +
-                               resultLines(true, "runs", {"CPSCAT.DAT", "CPYSCAT.DAT"}) + summaryLines(3)));
-    EXPECT_EQ(r.err, "COPY: cannot copy kit\\cph.BTT to runs\\CP.INP: File too large\n"
-                     "COPY: cannot copy kit\\cph.BTT to runs\\CPY.INP: File too large\n" +
-                         kEndOfRun);
+    EXPECT_EQ(r.out,
+              crlfLines(kBannerLines + locationLines(true) + idPromptLines(true) +
+                        Lines{"copy HDR.MAX+BODY1+kit\\cph.BTT runs\\CP.INP", " ",
+                              " Error: the file CP.INP could not be made in the folder runs",
+                              " Error: the file CPY.INP could not be made in the folder runs"} +
+                        resultLines(true, "runs", {"CPSCAT.DAT", "CPYSCAT.DAT"}) + summaryLines(3)));
+    EXPECT_EQ(r.err,
+              "COPY: cannot copy kit\\cph.BTT to runs\\CP.INP: File too large\n"
+              "COPY: cannot copy kit\\cph.BTT to runs\\CPY.INP: File too large\n" +
+                  kEndOfRun);
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(folder.read("runs/CP.INP"), "the result of an earlier run");
     EXPECT_EQ(folder.list("runs"), (Lines{"CP.INP", "CPSCAT.DAT", "CPYSCAT.DAT", "MODEL.TXT"}));
@@ -332,7 +344,7 @@ TEST(VendaskRun, JoinThatFailsHalfWayKeepsTheOlderResult)
 struct Interruption {
     const char* label;
     int signal;
-    bool unnamedFiles;  // whether the file system can make files without a name
+    bool unnamedFiles; // whether the file system can make files without a name
 };
 
 class SignalDuringAJoin : public ::testing::TestWithParam<Interruption> {};
@@ -347,15 +359,15 @@ TEST_P(SignalDuringAJoin, LeavesTheOlderResultAndNoTemporary)
     const Interruption& c = GetParam();
     const fs::path held = folder.aside("held");
 
-    const ProgramRun r = runProgram({.program = VENDASK_BINARY,
-                                     .folder = folder.path(),
-                                     .input = "Test run\n",
-                                     .environment = faultEnvironment(
-                                         {.noUnnamedFiles = !c.unnamedFiles, .holdInFirstCopy = held}),
-                                     .whileRunning = [&](pid_t run) {
-                                         awaitHeld(held);
-                                         ::kill(run, c.signal);
-                                     }});
+    const ProgramRun r = runProgram(
+        {.program = VENDASK_BINARY,
+         .folder = folder.path(),
+         .input = "Test run\n",
+         .environment = faultEnvironment({.noUnnamedFiles = !c.unnamedFiles, .holdInFirstCopy = held}),
+         .whileRunning = [&](pid_t run) {
+             awaitHeld(held);
+             ::kill(run, c.signal);
+         }});
 
     EXPECT_EQ(r.signal, c.signal);
     EXPECT_EQ(folder.read("runs/CP.INP"), "the result of an earlier run");
@@ -363,7 +375,8 @@ TEST_P(SignalDuringAJoin, LeavesTheOlderResultAndNoTemporary)
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, SignalDuringAJoin,
-                         ::testing::Values(Interruption{"Term", SIGTERM, true}, Interruption{"Kill", SIGKILL, true},
+                         ::testing::Values(Interruption{"Term", SIGTERM, true},
+                                           Interruption{"Kill", SIGKILL, true},
                                            Interruption{"TermWithNamedTemporaries", SIGTERM, false},
                                            Interruption{"IntWithNamedTemporaries", SIGINT, false},
                                            Interruption{"HupWithNamedTemporaries", SIGHUP, false}),
@@ -387,16 +400,17 @@ TEST(VendaskRun, TemporariesOfEndedRunsAreRemoved)
     writeCopenhagenInputs(folder);
     const std::string ended = std::to_string(endedProcess());
     const std::string running = std::to_string(::getpid());
-    for (const std::string& name : {"CP.INP.part" + ended + "-0", "CPSCAT.DAT.part" + ended + "-3",
-                                    "CP.INP.part" + running + "-0", "NOTES.part" + ended + "-0", std::string("CP.INP.part")})
+    for (const std::string& name :
+         {"CP.INP.part" + ended + "-0", "CPSCAT.DAT.part" + ended + "-3", "CP.INP.part" + running + "-0",
+          "NOTES.part" + ended + "-0", std::string("CP.INP.part")})
         folder.write("runs/" + name, "left behind");
 
     const ProgramRun r = runVendask(folder);
 
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(folder.list("runs"),
-              (Lines{"CP.INP", "CP.INP.part", "CP.INP.part" + running + "-0", "CPSCAT.DAT", "CPY.INP", "CPYSCAT.DAT",
-                     "MODEL.TXT", "NOTES.part" + ended + "-0"}));
+              (Lines{"CP.INP", "CP.INP.part", "CP.INP.part" + running + "-0", "CPSCAT.DAT", "CPY.INP",
+                     "CPYSCAT.DAT", "MODEL.TXT", "NOTES.part" + ended + "-0"}));
 }
 
 struct LongLine {
@@ -434,7 +448,8 @@ TEST_P(LineLongerThanWhatCounts, IsPassedOverAsItIsRead)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, LineLongerThanWhatCounts,
-                         ::testing::Values(LongLine{"SettingsLine", "settings"}, LongLine{"ModelHeading", "heading"},
+                         ::testing::Values(LongLine{"SettingsLine", "settings"},
+                                           LongLine{"ModelHeading", "heading"},
                                            LongLine{"IdAnswer", "answer"}),
                          [](const auto& info) { return std::string(info.param.label); });
 

@@ -54,17 +54,21 @@ TEST_P(PairDataRecords, FillTheirColumnsAndTheScatterRecordDropsTheBlockNumber)
 
 INSTANTIATE_TEST_SUITE_P(
     Layouts, PairDataRecords,
-    ::testing::Values(
-        RecordCase{"CopenhagenMax", true, Concentration::Max, observation(1234.5f, 5.0f), model(987.6f, 6.0f, 78),
-                   "1    1234.5     987.6   1.90  0.370  -12.3   810. 78 10 19  1200"},
-        RecordCase{"CopenhagenCwi", true, Concentration::Cwi, observation(5.0f, 0.04f), model(6.0f, -0.04f, 78),
-                   "1       0.0       0.0   1.90  0.370  -12.3   810. 78 10 19  1200"},
-        RecordCase{"CopenhagenTooWide", true, Concentration::Max, observation(1.0e8f, 0), model(99999999.9f, 0, 1978),
-                   "1" + std::string(20, '*') + "   1.90  0.370  -12.3   810.*** 10 19  1200"},
-        RecordCase{"LillestromMax", false, Concentration::Max, observation(1.0e8f, 0), model(0.25f, 0, 87),
-                   "1  100000000.0          0.3   1.90  0.370   -45. 87 10 19  1200"},
-        RecordCase{"LillestromCwi", false, Concentration::Cwi, observation(0, 4980050.0f),
-                   model(0, -12.25f, 87), "1    4980050.0        -12.3   1.90  0.370   -45. 87 10 19  1200"}),
+    ::testing::Values(RecordCase{"CopenhagenMax", true, Concentration::Max, observation(1234.5f, 5.0f),
+                                 model(987.6f, 6.0f, 78),
+                                 "1    1234.5     987.6   1.90  0.370  -12.3   810. 78 10 19  1200"},
+                      RecordCase{"CopenhagenCwi", true, Concentration::Cwi, observation(5.0f, 0.04f),
+                                 model(6.0f, -0.04f, 78),
+                                 "1       0.0       0.0   1.90  0.370  -12.3   810. 78 10 19  1200"},
+                      RecordCase{"CopenhagenTooWide", true, Concentration::Max, observation(1.0e8f, 0),
+                                 model(99999999.9f, 0, 1978),
+                                 "1" + std::string(20, '*') + "   1.90  0.370  -12.3   810.*** 10 19  1200"},
+                      RecordCase{"LillestromMax", false, Concentration::Max, observation(1.0e8f, 0),
+                                 model(0.25f, 0, 87),
+                                 "1  100000000.0          0.3   1.90  0.370   -45. 87 10 19  1200"},
+                      RecordCase{"LillestromCwi", false, Concentration::Cwi, observation(0, 4980050.0f),
+                                 model(0, -12.25f, 87),
+                                 "1    4980050.0        -12.3   1.90  0.370   -45. 87 10 19  1200"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -12,7 +12,8 @@ Lines withoutBlockNumber(const Lines& lines)
     return out;
 }
 
-std::string settings(const std::string& location, const std::string& resultsPath, const std::string& masterPath)
+std::string settings(const std::string& location, const std::string& resultsPath,
+                     const std::string& masterPath)
 {
     return crlfLines({"[Files]", "Location=" + location, "Results_path=" + resultsPath,
                       "Results_file=MODEL.TXT", "Master_path=" + masterPath});

@@ -44,15 +44,13 @@ inline const Lines kBodyY1Cph = {
 };
 
 // LF line ends here: the readers take either.
-inline const std::string kObservationsLil =
-    "YR MO DY HRE DIST C_OBS CY_OBS USTAR L\n"
-    "87 2 5 1400 1.0 52733.3 18349850 0.33 -330\n"
-    "87 2 5 1500 2.0 12099.5 4980050 0.35 120\n";
-inline const std::string kModelLil =
-    "YR MO DY HRE DIST C_MAX C_CWI\n"
-    "87 2 5 1400 0.5 1 1\n"
-    "87 2 5 1400 1.0 41910.4 20000000\n"
-    "87 2 5 1500 2.0 6489.2 5100000\n";
+inline const std::string kObservationsLil = "YR MO DY HRE DIST C_OBS CY_OBS USTAR L\n"
+                                            "87 2 5 1400 1.0 52733.3 18349850 0.33 -330\n"
+                                            "87 2 5 1500 2.0 12099.5 4980050 0.35 120\n";
+inline const std::string kModelLil = "YR MO DY HRE DIST C_MAX C_CWI\n"
+                                     "87 2 5 1400 0.5 1 1\n"
+                                     "87 2 5 1400 1.0 41910.4 20000000\n"
+                                     "87 2 5 1500 2.0 6489.2 5100000\n";
 inline const Lines kBody1Lil = {
     "1      52733.3      41910.4   1.00  0.330  -330. 87  2  5  1400",
     "1      12099.5       6489.2   2.00  0.350   120. 87  2  5  1500",
@@ -66,8 +64,8 @@ inline const Lines kBannerLines = {" This program produces several output files.
                                    " They are for use by HAVK, MORVANTE and TESSARY.", " ",
                                    " Settings from the file Quorra_Vendask.ini are used.", " "};
 
-inline const Lines kTemporaries = {"BODY1",      "BODY2",      "BODYY1",  "BODYY2",
-                                   "HDR.CWI",    "HDR.MAX",    "HDRDAT.CWI", "HDRDAT.MAX"};
+inline const Lines kTemporaries = {"BODY1",   "BODY2",   "BODYY1",     "BODYY2",
+                                   "HDR.CWI", "HDR.MAX", "HDRDAT.CWI", "HDRDAT.MAX"};
 
 // Lines without their first column: the scatter records of the same pairs.
 Lines withoutBlockNumber(const Lines& lines);
@@ -81,7 +79,8 @@ void writeLillestromInputs(const ScratchFolder& folder, const std::string& locat
 
 // Runs the program in the folder with `input` on standard input and `environment` on top of the
 // test's own.
-ProgramRun runVendask(const ScratchFolder& folder, std::string input = "Test run\n", Environment environment = {});
+ProgramRun runVendask(const ScratchFolder& folder, std::string input = "Test run\n",
+                      Environment environment = {});
 
 Lines locationLines(bool cph);
 Lines idPromptLines(bool cph);

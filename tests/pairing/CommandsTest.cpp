@@ -65,12 +65,8 @@ TEST_F(Commands, CopyFailsWithoutWritingWhenItCannot)
         const char* command;
         const char* destination;
     } cases[] = {
-        {"COPY h+missing r", "r"},
-        {"COPY h folder", nullptr},
-        {"COPY h+ r", nullptr},
-        {"COPY h", nullptr},
-        {"COPY h+h h", nullptr},
-        {"COPY \"h r", nullptr},
+        {"COPY h+missing r", "r"}, {"COPY h folder", nullptr}, {"COPY h+ r", nullptr},
+        {"COPY h", nullptr},       {"COPY h+h h", nullptr},    {"COPY \"h r", nullptr},
     };
     for (const Case& c : cases) {
         EXPECT_NE(kit::runCommand(c.command), 0) << c.command;

@@ -29,10 +29,14 @@ bool contains(const std::string& text, const std::string& piece)
 const char* outcomeName(Outcome o)
 {
     switch (o) {
-    case Outcome::Ended: return "stop or normal end";
-    case Outcome::RuntimeFailure: return "run-time failure";
-    case Outcome::NotMade: return "could not be made";
-    case Outcome::Fault: return "fault";
+    case Outcome::Ended:
+        return "stop or normal end";
+    case Outcome::RuntimeFailure:
+        return "run-time failure";
+    case Outcome::NotMade:
+        return "could not be made";
+    case Outcome::Fault:
+        return "fault";
     }
     return "?";
 }
@@ -44,17 +48,20 @@ Outcome classify(const kit_test::ProgramRun& run, EndOfRun end, std::string& sto
         return Outcome::Fault;
     std::vector<std::string> err = linesOf(run.err);
 
-    if (run.exitCode >= 1 && run.exitCode <= 16 && err.size() == 1 && err[0].rfind("run-time error: ", 0) == 0)
+    if (run.exitCode >= 1 && run.exitCode <= 16 && err.size() == 1 &&
+        err[0].rfind("run-time error: ", 0) == 0)
         return Outcome::RuntimeFailure;
 
     // Every other end goes through the normal end of run.
     if (end == EndOfRun::Prompt) {
-        if (err.size() < 2 || err[err.size() - 2] != "Program Completed" || err.back() != "Press Enter to Continue.")
+        if (err.size() < 2 || err[err.size() - 2] != "Program Completed" ||
+            err.back() != "Press Enter to Continue.")
             return Outcome::Fault;
         err.resize(err.size() - 2);
     }
-    if (run.exitCode == 1 && end == EndOfRun::Prompt && contains(run.out, " could not be made in the folder "))
-        return Outcome::NotMade;  // what the failed COPY said on standard error may stand before
+    if (run.exitCode == 1 && end == EndOfRun::Prompt &&
+        contains(run.out, " could not be made in the folder "))
+        return Outcome::NotMade; // what the failed COPY said on standard error may stand before
     if (run.exitCode != 0)
         return Outcome::Fault;
     // A stop text (such as "16") is the only line a stop may add.

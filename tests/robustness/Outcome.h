@@ -9,10 +9,10 @@
 namespace robust {
 
 enum class Outcome {
-    Ended,           // a stop with the program's own message, or a complete run: exit code 0
-    RuntimeFailure,  // one diagnostic line on standard error, exit code 1 to 16
-    NotMade,         // a pairing program's "could not be made" report, exit code 1
-    Fault,           // none of the above
+    Ended,          // a stop with the program's own message, or a complete run: exit code 0
+    RuntimeFailure, // one diagnostic line on standard error, exit code 1 to 16
+    NotMade,        // a pairing program's "could not be made" report, exit code 1
+    Fault,          // none of the above
 };
 
 const char* outcomeName(Outcome o);

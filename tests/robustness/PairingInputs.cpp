@@ -58,24 +58,29 @@ std::vector<SweepCase> rowsOfEveryPairingProgram(const PairingInputs& inputs, co
     const char* const notFound = "cannot be found.";
     return {
         ends("GoodInputsComplete", files(inputs), answers, "Number of data records: "),
-        ends("NoSettingsFile", [](SweepFolder&) {}, answers, notFound),
-        ends("SettingsFileIsAFolder", [inputs](SweepFolder& f) { f.makeFolder(inputs.settingsName); }, answers,
-             notFound),
-        unreadable(ends("SettingsUnreadable",
-                        [inputs](SweepFolder& f) { f.writeUnreadable(inputs.settingsName, *inputs.settings); },
-                        answers, notFound)),
-        unreadable(ends("ModelUnreadable",
-                        [inputs](SweepFolder& f) {
-                            files(inputs)(f);
-                            f.writeUnreadable(inputs.modelName, *inputs.model);
-                        },
-                        answers, "cannot be opened.")),
-        ends("ObservationsAreAFolder",
-             [inputs](SweepFolder& f) {
-                 files(inputs.withoutObservations())(f);
-                 f.makeFolder(inputs.observationsName);
-             },
-             answers, " Error opening file "),
+        ends(
+            "NoSettingsFile", [](SweepFolder&) {}, answers, notFound),
+        ends(
+            "SettingsFileIsAFolder", [inputs](SweepFolder& f) { f.makeFolder(inputs.settingsName); }, answers,
+            notFound),
+        unreadable(ends(
+            "SettingsUnreadable",
+            [inputs](SweepFolder& f) { f.writeUnreadable(inputs.settingsName, *inputs.settings); }, answers,
+            notFound)),
+        unreadable(ends(
+            "ModelUnreadable",
+            [inputs](SweepFolder& f) {
+                files(inputs)(f);
+                f.writeUnreadable(inputs.modelName, *inputs.model);
+            },
+            answers, "cannot be opened.")),
+        ends(
+            "ObservationsAreAFolder",
+            [inputs](SweepFolder& f) {
+                files(inputs.withoutObservations())(f);
+                f.makeFolder(inputs.observationsName);
+            },
+            answers, " Error opening file "),
         fails("EmptyModelFile", files(inputs.withModel("")), answers),
         fails("EmptyObservationFile", files(inputs.withObservations("")), answers),
         // Nothing may be read from an input file in place of the answer.

@@ -29,13 +29,16 @@ void checkSweepCase(const std::string& program, EndOfRun end, const SweepCase& c
     std::string stopText;
     const Outcome outcome = classify(run, end, stopText);
     EXPECT_EQ(outcomeName(outcome), std::string(outcomeName(c.expected)))
-        << "exit code " << run.exitCode << "\nstandard output:\n" << run.out << "\nstandard error:\n" << run.err;
+        << "exit code " << run.exitCode << "\nstandard output:\n"
+        << run.out << "\nstandard error:\n"
+        << run.err;
     if (outcome == Outcome::RuntimeFailure) {
         EXPECT_NE(run.err.find(c.errorHolds), std::string::npos) << run.err;
     }
     if (!c.outputHolds.empty()) {
         EXPECT_NE(run.out.find(c.outputHolds), std::string::npos)
-            << "standard output lacks \"" << c.outputHolds << "\":\n" << run.out;
+            << "standard output lacks \"" << c.outputHolds << "\":\n"
+            << run.out;
     }
     if (outcome == Outcome::Ended) {
         EXPECT_EQ(stopText, c.stopText);
@@ -66,7 +69,8 @@ SweepCase fails(std::string name, SetUp setUp, std::optional<std::string> input,
 
 SweepCase notMade(std::string name, SetUp setUp, std::optional<std::string> input)
 {
-    SweepCase c = ends(std::move(name), std::move(setUp), std::move(input), " could not be made in the folder ");
+    SweepCase c =
+        ends(std::move(name), std::move(setUp), std::move(input), " could not be made in the folder ");
     c.expected = Outcome::NotMade;
     return c;
 }

@@ -16,16 +16,16 @@ namespace robust {
 using SetUp = std::function<void(SweepFolder&)>;
 
 struct SweepCase {
-    std::string name;                               // test name: letters, digits and _
+    std::string name; // test name: letters, digits and _
     SetUp setUp;
-    std::optional<std::string> input;               // standard input (nullopt: empty)
+    std::optional<std::string> input; // standard input (nullopt: empty)
     Outcome expected = Outcome::Ended;
-    std::string outputHolds;                        // a text standard output must hold
-    std::string stopText;                           // the stop text on standard error, if any
-    std::string errorHolds;                         // a text the run-time diagnostic must hold
+    std::string outputHolds; // a text standard output must hold
+    std::string stopText;    // the stop text on standard error, if any
+    std::string errorHolds;  // a text the run-time diagnostic must hold
     std::vector<std::string> arguments;
-    bool needsUnreadableFile = false;               // meaningless for root, who reads anything
-    bool noStandardInput = false;                   // started with descriptor 0 closed
+    bool needsUnreadableFile = false; // meaningless for root, who reads anything
+    bool noStandardInput = false;     // started with descriptor 0 closed
 };
 
 // The rows as the tables write them.

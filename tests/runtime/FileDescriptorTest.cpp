@@ -27,11 +27,13 @@ TEST(FileDescriptor, ClosesOnceWhicheverWayItGoes)
     } cases[] = {
         {"owner ends", [](kit::FileDescriptor&& fd) { kit::FileDescriptor ending(std::move(fd)); }, false},
         {"closed early", [](kit::FileDescriptor&& fd) { EXPECT_EQ(fd.close(), 0); }, false},
-        {"moved on", [](kit::FileDescriptor&& fd) {
+        {"moved on",
+         [](kit::FileDescriptor&& fd) {
              kit::FileDescriptor kept;
              kept = std::move(fd);
              kept.release();
-         }, true},
+         },
+         true},
     };
     for (const Case& c : cases) {
         kit::FileDescriptor fd(::open("/dev/null", O_RDONLY | O_CLOEXEC));

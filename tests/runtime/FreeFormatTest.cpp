@@ -100,7 +100,7 @@ TEST(FreeFormat, CommasAndNullValues)
         s.next(v[i]);
     EXPECT_EQ(v[0], 1);
     EXPECT_EQ(v[1], 2);
-    EXPECT_EQ(v[2], 30);  // null: keeps its value
+    EXPECT_EQ(v[2], 30); // null: keeps its value
     EXPECT_EQ(v[3], 4);
     EXPECT_EQ(v[4], 50);
     EXPECT_EQ(v[5], 6);
@@ -140,7 +140,7 @@ TEST(FreeFormat, RecordsContinueOnTheNextLineAndDropTheRestOfTheLast)
     EXPECT_EQ(c, 3.5f);
     EXPECT_EQ(reader.read(a, b, c), kit::ReadStatus::Ok);
     EXPECT_EQ(c, 6.5f);
-    EXPECT_EQ(reader.read(a, b, c), kit::ReadStatus::End);  // ends in the middle of a record
+    EXPECT_EQ(reader.read(a, b, c), kit::ReadStatus::End); // ends in the middle of a record
     EXPECT_EQ(a, 7);
 }
 

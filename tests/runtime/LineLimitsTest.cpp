@@ -59,7 +59,9 @@ TEST(LineLimits, LinesAreKeptUpToWhatTheReaderUses)
         {"an empty line is not cut", "\r\n\n", 0, {{"", false}, {"", false}}},
         {"last line without a line end", "abc\nabcdefgh", 5, {{"abc", false}, {"abcde", true}}},
         {"a line far beyond the buffer", longLine + "\nnext\n", 4, {{"yyyy", true}, {"next", false}}},
-        {"a line far beyond the buffer, kept whole", longLine + "\r\nz", kit::TextInput::kWholeLine,
+        {"a line far beyond the buffer, kept whole",
+         longLine + "\r\nz",
+         kit::TextInput::kWholeLine,
          {{longLine, false}, {"z", false}}},
     };
     for (const Case& c : cases)

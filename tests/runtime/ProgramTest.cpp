@@ -20,7 +20,8 @@ TEST(Program, RunEndsWithTheExitCodeOfHowItEnded)
     CapturedConsole console;
     EXPECT_EQ(kit::runConsoleProgram([] { return 1; }, kit::EndOfRun::Silent), 1);
     EXPECT_EQ(kit::runConsoleProgram([]() -> int { throw kit::Stop{}; }, kit::EndOfRun::Silent), 0);
-    EXPECT_EQ(kit::runConsoleProgram([]() -> int { throw kit::RuntimeFailure(kit::FailureCode::EndOfFile, "x"); },
-                                     kit::EndOfRun::Silent),
-              2);
+    EXPECT_EQ(
+        kit::runConsoleProgram([]() -> int { throw kit::RuntimeFailure(kit::FailureCode::EndOfFile, "x"); },
+                               kit::EndOfRun::Silent),
+        2);
 }

@@ -70,7 +70,7 @@ TEST(TextInput, FoldersAndMissingFilesCannotBeOpened)
     EXPECT_FALSE(in.open("sub"));
     EXPECT_FALSE(in.open("missing"));
     EXPECT_FALSE(in.open(std::string_view("sub\\f\0x", 7)));
-    EXPECT_TRUE(in.open("sub\\f"));  // the backslash stands for the folder separator
+    EXPECT_TRUE(in.open("sub\\f")); // the backslash stands for the folder separator
 }
 
 TEST(TextOutput, WritesFromTheStartAndCutsAnOldFile)

@@ -20,7 +20,7 @@ TEST(Text, ComparisonIgnoresTrailingButNotLeadingBlanks)
         bool equal;
     } cases[] = {
         {"cph", "cph     ", true}, {"cph", " cph", false}, {"", "   ", true},
-        {"CPH", "cph", false},     {"a b", "a b ", true}, {"ab", "a", false},
+        {"CPH", "cph", false},     {"a b", "a b ", true},  {"ab", "a", false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(kit::textEquals(c.a, c.b), c.equal) << '"' << c.a << "\" vs \"" << c.b << '"';

@@ -67,23 +67,25 @@ TEST_F(SettingsTest, LookupsFollowFileLayout)
         std::string file;
         std::string_view section, kwd;
         std::size_t width;
-        std::string value;   // without its padding; "none" (cut to width) when not found
+        std::string value; // without its padding; "none" (cut to width) when not found
         bool found;
     };
     const Case cases[] = {
         {"empty file", "", "Files", "Results_path", 20, "none", false},
-        {"blank after the equals sign is kept", "[Files]\nResults_path = C:\\data\n",
-         "Files", "Results_path", 20, " C:\\data", true},
-        {"key before its section header", "Results_path=x\n[Files]\n", "Files", "Results_path", 20, "none", false},
+        {"blank after the equals sign is kept", "[Files]\nResults_path = C:\\data\n", "Files", "Results_path",
+         20, " C:\\data", true},
+        {"key before its section header", "Results_path=x\n[Files]\n", "Files", "Results_path", 20, "none",
+         false},
         {"section case counts", "[files]\nk=v\n", "Files", "k", 20, "none", false},
         {"later header keeps the section open", "[Files]\n[Other]\nk=v\n", "Files", "k", 20, "v", true},
         {"key under the later header", "[Files]\n[Other]\nk=v\n", "Other", "k", 20, "v", true},
         {"key before the asked header", "[Files]\nk=v\n[Other]\n", "Other", "k", 20, "none", false},
-        {"blank value, later duplicate", "[Files]\nResults_path=\nResults_path=C:\\data\n",
-         "Files", "Results_path", 20, "C:\\data", true},
-        {"blank value, no duplicate", "[Files]\nResults_path=   \n", "Files", "Results_path", 20, "none", false},
-        {"blank value never borrows the next line", "[Files]\nResults_path=\nMaster_path=C:\\m\n",
-         "Files", "Results_path", 20, "none", false},
+        {"blank value, later duplicate", "[Files]\nResults_path=\nResults_path=C:\\data\n", "Files",
+         "Results_path", 20, "C:\\data", true},
+        {"blank value, no duplicate", "[Files]\nResults_path=   \n", "Files", "Results_path", 20, "none",
+         false},
+        {"blank value never borrows the next line", "[Files]\nResults_path=\nMaster_path=C:\\m\n", "Files",
+         "Results_path", 20, "none", false},
         {"first equals sign", "[Files]\na=b=c\n", "Files", "a", 20, "b=c", true},
         {"second equals sign", "[Files]\na=b=c\n", "Files", "a=b", 20, "c", true},
         {"header is never a key line", "[Files]Results_path=x\n", "Files", "Results_path", 20, "none", false},
@@ -130,7 +132,7 @@ TEST_F(SettingsTest, HundredLinesLoadAndOneMoreStops)
         lines += "filler" + std::to_string(i) + "=x\n";
     lines += "last=here\n";
     write("full.ini", lines);
-    write("over.ini", lines + "\n");   // the 101st line is blank and still counts
+    write("over.ini", lines + "\n"); // the 101st line is blank and still counts
 
     bool exists = false;
     setIniFilename("full.ini", exists);
@@ -161,7 +163,7 @@ TEST_F(SettingsTest, MissingFileIsReportedThenCreatedByTheFirstLookup)
     bool exists = true;
     setIniFilename("absent.ini", exists);
     EXPECT_FALSE(exists);
-    EXPECT_FALSE(fs::exists("absent.ini"));   // the test alone creates nothing
+    EXPECT_FALSE(fs::exists("absent.ini")); // the test alone creates nothing
     EXPECT_FALSE(lookup("Files", "k").found);
     EXPECT_TRUE(fs::exists("absent.ini"));
 }
@@ -183,17 +185,17 @@ TEST_F(SettingsTest, NamesAreComparedWithCaseAndWithoutTrailingBlanks)
     write("a.ini", "[Files]\nk=lower\n");
     write("A.INI", "[Files]\nk=upper\n");
     bool exists = false;
-    setIniFilename("a.ini", exists);   // only stores the name: the first lookup reads
+    setIniFilename("a.ini", exists); // only stores the name: the first lookup reads
     write("a.ini", "[Files]\nk=first\n");
     EXPECT_EQ(lookup("Files", "k").value, padded("first", 20));
 
     write("a.ini", "[Files]\nk=edited\n");
-    EXPECT_EQ(lookup("Files", "k").value, padded("first", 20));   // lines are held, not re-read
+    EXPECT_EQ(lookup("Files", "k").value, padded("first", 20)); // lines are held, not re-read
     setIniFilename("a.ini    ", exists);
     EXPECT_TRUE(exists);
     EXPECT_EQ(lookup("Files", "k").value, padded("first", 20));
 
-    setIniFilename("A.INI", exists);   // a different name reloads at once
+    setIniFilename("A.INI", exists); // a different name reloads at once
     write("A.INI", "[Files]\nk=too late\n");
     EXPECT_EQ(lookup("Files", "k").value, padded("upper", 20));
 }
@@ -216,7 +218,7 @@ TEST_F(SettingsTest, FolderOrNameWithANulIsNotASettingsFile)
     write("s.ini", "[Files]\nk=v\n");
     struct Case {
         std::string name;
-        const char* failure;  // as the diagnostic line shows it: a name up to its NUL
+        const char* failure; // as the diagnostic line shows it: a name up to its NUL
     } cases[] = {
         {"folder.ini", "folder.ini: cannot open: Is a directory"},
         {std::string("s.ini\0x", 7), "s.ini"},
@@ -253,7 +255,7 @@ TEST_F(SettingsTest, OnOffAnswers)
         {"k=yes", true, true, false},
         {"k=1", false, false, false},
         {"other=on", true, true, false},
-        {"k=ON" + std::string(78, ' ') + "tail", false, true, true},   // cut at 80 characters
+        {"k=ON" + std::string(78, ' ') + "tail", false, true, true}, // cut at 80 characters
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);

@@ -15,12 +15,8 @@ TEST(TextHelpers, FirstAndLastNonBlank)
         int first, last;
     };
     const Case cases[] = {
-        {"  ab ", 3, 4},
-        {"x", 1, 1},
-        {"a  b", 1, 4},
-        {"\tz ", 1, 2},   // only code 32 is blank
-        {"   ", 0, 0},
-        {"", 0, 0},
+        {"  ab ", 3, 4}, {"x", 1, 1}, {"a  b", 1, 4}, {"\tz ", 1, 2}, // only code 32 is blank
+        {"   ", 0, 0},   {"", 0, 0},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(firstChar(c.text), c.first) << "'" << c.text << "'";
@@ -36,8 +32,8 @@ TEST(TextHelpers, ChangeCaseOfAsciiLettersOnly)
     const Case cases[] = {
         {"cph-1 \xC3\xB8", "CPH-1 \xC3\xB8", "cph-1 \xC3\xB8"},
         {"LIL", "LIL", "lil"},
-        {"\xF8\xD8\xE6", "\xF8\xD8\xE6", "\xF8\xD8\xE6"},   // single-byte accented letters
-        {"@AZ[`az{", "@AZ[`AZ{", "@az[`az{"},            // the neighbours of both ranges
+        {"\xF8\xD8\xE6", "\xF8\xD8\xE6", "\xF8\xD8\xE6"}, // single-byte accented letters
+        {"@AZ[`az{", "@AZ[`AZ{", "@az[`az{"},             // the neighbours of both ranges
         {"Mixed Case  ", "MIXED CASE  ", "mixed case  "},
         {"    ", "    ", "    "},
         {"", "", ""},

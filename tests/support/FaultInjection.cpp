@@ -15,8 +15,9 @@ Environment faultEnvironment(const Faults& faults)
 {
     // A sanitized program wants its run-time library loaded first; the shim goes in front of it.
     const char* asan = std::getenv("ASAN_OPTIONS");
-    Environment environment{{"LD_PRELOAD", FAULT_SHIM_PATH},
-                            {"ASAN_OPTIONS", std::string(asan != nullptr ? asan : "") + ":verify_asan_link_order=0"}};
+    Environment environment{
+        {"LD_PRELOAD", FAULT_SHIM_PATH},
+        {"ASAN_OPTIONS", std::string(asan != nullptr ? asan : "") + ":verify_asan_link_order=0"}};
     if (faults.failingSyncs)
         environment.emplace_back("KIT_FAIL_SYNC", "1");
     if (faults.noUnnamedFiles)

@@ -28,11 +28,11 @@ std::vector<std::string> nameNotWritableLines(std::string_view name, std::string
     return {" ",
             " Error: the name " + shown + " holds a double quote and cannot be written into a COPY command.",
             " Nothing has been written. Edit the file " + settings + " so that its folder names hold none.",
-            " Execution stopped.",
-            " "};
+            " Execution stopped.", " "};
 }
 
-std::vector<std::string> inputWrittenLines(std::string_view name, std::string_view settingsName, bool piecesMade)
+std::vector<std::string> inputWrittenLines(std::string_view name, std::string_view settingsName,
+                                           bool piecesMade)
 {
     return {" ",
             " Error: the file " + std::string(name) + " would be written by this run,",

@@ -75,8 +75,7 @@ int awaitChild(pid_t pid, std::chrono::milliseconds limit, ProgramRun& run)
         if (std::chrono::steady_clock::now() >= deadline) {
             run.timedOut = true;
             ::kill(pid, SIGKILL);
-            while (::wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
-            }
+            while (::wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {}
             run.peakMemoryKiB = usage.ru_maxrss;
             return status;
         }
@@ -133,13 +132,15 @@ ProgramRun runProgram(const RunRequest& request)
     if (pid < 0)
         throw std::runtime_error("fork failed");
     if (pid == 0) {
-        const int in = ::open(request.inputFile.empty() ? inPath.c_str() : request.inputFile.c_str(), O_RDONLY);
+        const int in =
+            ::open(request.inputFile.empty() ? inPath.c_str() : request.inputFile.c_str(), O_RDONLY);
         const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (in < 0 || out < 0 || err < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0)
             ::_exit(127);
         // Root's rights go before the run enters its folder, so that even that is the user's own doing.
-        if (programFd >= 0 && (::setgroups(0, nullptr) != 0 || ::setgid(user->gid) != 0 || ::setuid(user->uid) != 0))
+        if (programFd >= 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(user->gid) != 0 || ::setuid(user->uid) != 0))
             ::_exit(127);
         if (::chdir(request.folder.c_str()) != 0)
             ::_exit(127);
@@ -149,7 +150,9 @@ ProgramRun runProgram(const RunRequest& request)
             ::signal(s, SIG_DFL);
         if (request.fileSizeLimit != 0) {
             // An ignored SIGXFSZ stays ignored across exec: the write fails with EFBIG instead.
-            const struct rlimit size{request.fileSizeLimit, request.fileSizeLimit};
+            const struct rlimit size {
+                request.fileSizeLimit, request.fileSizeLimit
+            };
             if (::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &size) != 0)
                 ::_exit(127);
         }
@@ -157,7 +160,9 @@ ProgramRun runProgram(const RunRequest& request)
         for (int fd = STDERR_FILENO + 1; fd < 1024; ++fd)
             ::fcntl(fd, F_SETFD, FD_CLOEXEC);
         if (request.openFileLimit != 0) {
-            const struct rlimit open{request.openFileLimit, request.openFileLimit};
+            const struct rlimit open {
+                request.openFileLimit, request.openFileLimit
+            };
             if (::setrlimit(RLIMIT_NOFILE, &open) != 0)
                 ::_exit(127);
         }

@@ -21,9 +21,9 @@ using Environment = std::vector<std::pair<std::string, std::string>>;
 struct RunRequest {
     std::filesystem::path program = {};
     std::vector<std::string> arguments = {};
-    std::filesystem::path folder = {};  // the current folder of the run
-    std::string input = {};             // all of standard input
-    std::filesystem::path inputFile = {};  // standard input from this file instead, when named
+    std::filesystem::path folder = {};    // the current folder of the run
+    std::string input = {};               // all of standard input
+    std::filesystem::path inputFile = {}; // standard input from this file instead, when named
     // Set in the child on top of the test's own environment. COMSPEC is taken out unless it is
     // named here, so that the programs' COPY and DEL run built in.
     Environment environment = {};
@@ -55,13 +55,13 @@ struct UnprivilegedUser {
 std::optional<UnprivilegedUser> unprivilegedUser();
 
 struct ProgramRun {
-    std::string out;  // standard output
-    std::string err;  // standard error
+    std::string out; // standard output
+    std::string err; // standard error
     // The exit status; when a signal ended the run, 128 + the signal, as a shell reports it.
     int exitCode = -1;
     int signal = 0;         // the signal that ended the run, 0 when it exited
     bool timedOut = false;  // killed (SIGKILL) because it outlived the limit
-    long peakMemoryKiB = 0;  // the largest resident size the run reached
+    long peakMemoryKiB = 0; // the largest resident size the run reached
 };
 
 ProgramRun runProgram(const RunRequest& request);

@@ -29,7 +29,7 @@ TEST(ProgramRun, CapturesBothStreamsTheExitCodeAndFeedsTheInput)
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_EQ(run.signal, 0);
     EXPECT_FALSE(run.timedOut);
-    EXPECT_EQ(folder.list(), std::vector<std::string>{});  // the captured streams lie elsewhere
+    EXPECT_EQ(folder.list(), std::vector<std::string>{}); // the captured streams lie elsewhere
 }
 
 TEST(ProgramRun, RunsInTheGivenFolder)
@@ -91,9 +91,9 @@ TEST(ProgramRun, AnUnprivilegedRunIsAnOrdinaryUserInAFolderOfItsOwn)
 {
     ScratchFolder folder;
     folder.write("protected", "kept");
-    std::filesystem::permissions(folder / "protected", std::filesystem::perms::owner_read |
-                                                            std::filesystem::perms::group_read |
-                                                            std::filesystem::perms::others_read);
+    std::filesystem::permissions(folder / "protected",
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                     std::filesystem::perms::others_read);
     folder.handOver();
     RunRequest request = shell(folder, "id -u; echo made > new; echo over > protected || echo refused");
     request.unprivileged = true;
@@ -109,7 +109,7 @@ TEST(ProgramRun, ARunStartsWithItsStandardDescriptorsAloneAndTheirLimit)
     ScratchFolder folder;
     RunRequest request = shell(folder, "ulimit -n; exec ls /proc/self/fd");
     request.openFileLimit = 8;
-    EXPECT_EQ(runProgram(request).out, "8\n0\n1\n2\n3\n");  // 3: the folder ls lists
+    EXPECT_EQ(runProgram(request).out, "8\n0\n1\n2\n3\n"); // 3: the folder ls lists
 }
 
 TEST(ProgramRun, AProgramThatCannotStartEndsWith127)

@@ -10,7 +10,7 @@
 
 namespace kit_test {
 
-using Files = std::map<std::string, std::string>;  // relative path -> bytes
+using Files = std::map<std::string, std::string>; // relative path -> bytes
 
 // The bytes of any file; one that cannot be read gives "<missing PATH>", which no expected text
 // equals and which names the file in the failure message.

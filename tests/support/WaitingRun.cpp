@@ -99,7 +99,8 @@ private:
 // its end, so that the test can look at what is in it.
 class Unlistable {
 public:
-    explicit Unlistable(fs::path folder) : folder_(std::move(folder)), mode_(fs::status(folder_).permissions())
+    explicit Unlistable(fs::path folder)
+        : folder_(std::move(folder)), mode_(fs::status(folder_).permissions())
     {
         fs::permissions(folder_, fs::perms::owner_write | fs::perms::owner_exec);
     }

@@ -9,8 +9,8 @@
 namespace kit_test {
 
 struct RunsAtOnce {
-    ProgramRun waiting;  // the first run
-    ProgramRun second;   // the run made while the first waited
+    ProgramRun waiting; // the first run
+    ProgramRun second;  // the run made while the first waited
 };
 
 // Both runs are `request`, made as the ordinary user in `folder` (handed over to that user), which

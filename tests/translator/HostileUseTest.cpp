@@ -20,8 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kPlot = eps({"%!PS-Adobe-3.0 EPSF-3.0", "0 0 M", "100 200 L", "stroke gsave showpage grestore",
-                               "%%Trailer"});
+const std::string kPlot =
+    eps({"%!PS-Adobe-3.0 EPSF-3.0", "0 0 M", "100 200 L", "stroke gsave showpage grestore", "%%Trailer"});
 const std::string kFirstPage = kPrologue + "PU1046,-1046;PD;PA1308,-523;" + kEpilogue;
 
 std::string oneCompletePage()
@@ -31,13 +31,13 @@ std::string oneCompletePage()
 
 struct InputUnderAPageName {
     const char* what;
-    const char* link;  // a page file's name, made a second name of the input
+    const char* link; // a page file's name, made a second name of the input
     std::string out;
-    Files made;  // page files the run makes
+    Files made; // page files the run makes
 };
 
-const std::string kRefusedAsPage2 =
-    crlfLines({"The page file FIG002.hgl is the input file FIG.eps under another name.", "Execution aborts."});
+const std::string kRefusedAsPage2 = crlfLines(
+    {"The page file FIG002.hgl is the input file FIG.eps under another name.", "Execution aborts."});
 
 // A page file that is the input under another name would cut the input while it is read: the run
 // stops when it comes to that page, keeping the pages made before; a name that no page of the run
@@ -45,10 +45,14 @@ const std::string kRefusedAsPage2 =
 TEST(TraxoHostileUse, InputUnderAPageFileNameIsRefusedWhenThatPageComes)
 {
     const InputUnderAPageName cases[] = {
-        {"the first page", "FIG001.hgl",
-         crlfLines({"The page file FIG001.hgl is the input file FIG.eps under another name.", "Execution aborts."}),
+        {"the first page",
+         "FIG001.hgl",
+         crlfLines(
+             {"The page file FIG001.hgl is the input file FIG.eps under another name.", "Execution aborts."}),
          {}},
-        {"the page that never comes", "FIG002.hgl", progressLines(1) + "\r\n" + kRefusedAsPage2,
+        {"the page that never comes",
+         "FIG002.hgl",
+         progressLines(1) + "\r\n" + kRefusedAsPage2,
          {{"FIG001.hgl", kFirstPage}}},
         {"a page the document does not reach", "FIG999.hgl", oneCompletePage(), {{"FIG001.hgl", kFirstPage}}},
     };
@@ -75,7 +79,7 @@ TEST(TraxoHostileUse, LinksInThePageFilesPlacesAreNotFollowed)
     const fs::path victim = folder.aside("victim");
     std::ofstream(victim, std::ios::binary) << "precious";
     fs::create_symlink(victim, folder / "FIG001.hgl");
-    fs::create_symlink(victim, folder / "FIG002.hgl");  // the page that never comes
+    fs::create_symlink(victim, folder / "FIG002.hgl"); // the page that never comes
 
     const ProgramRun r = runTraxo(folder, {"FIG"});
 
@@ -98,9 +102,9 @@ struct UnwritablePage {
     std::function<void(ScratchFolder&)> setUp;
     Environment environment;
     std::uint64_t fileSizeLimit;
-    bool unprivileged;  // the fault library is loaded only where root's run finds it
+    bool unprivileged; // the fault library is loaded only where root's run finds it
     const char* err;
-    Files files;  // the folder's files after the run (not looked at when empty)
+    Files files; // the folder's files after the run (not looked at when empty)
 };
 
 class PageThatCannotBeWritten : public ::testing::TestWithParam<UnwritablePage> {};
@@ -137,20 +141,27 @@ INSTANTIATE_TEST_SUITE_P(
                            f.write("FIG002.hgl", kOlderPage);
                            f.handOver();
                        },
-                       {}, 4096, true, "run-time error: FIG002.hgl: write failed: File too large\n",
+                       {},
+                       4096,
+                       true,
+                       "run-time error: FIG002.hgl: write failed: File too large\n",
                        Files{{"FIG.eps", kTwoPages}, {"FIG001.hgl", kFirstPage}, {"FIG002.hgl", kOlderPage}}},
         UnwritablePage{"WriteProtectedPage",
                        [](ScratchFolder& f) {
                            f.write("FIG001.hgl", kOlderPage);
                            f.handOver();
-                           fs::permissions(f / "FIG001.hgl", fs::perms::owner_read | fs::perms::group_read |
-                                                                  fs::perms::others_read);
+                           fs::permissions(f / "FIG001.hgl",
+                                           fs::perms::owner_read | fs::perms::group_read |
+                                               fs::perms::others_read);
                        },
-                       {}, 0, true, "run-time error: FIG001.hgl: cannot open for writing: Permission denied\n",
+                       {},
+                       0,
+                       true,
+                       "run-time error: FIG001.hgl: cannot open for writing: Permission denied\n",
                        Files{{"FIG.eps", kTwoPages}, {"FIG001.hgl", kOlderPage}}},
-        UnwritablePage{"DiskThatCannotTakeThePages", [](ScratchFolder&) {}, faultEnvironment({.failingSyncs = true}), 0, false,
-                       "run-time error: FIG002.hgl: write failed: Input/output error\n",
-                       Files{}}),
+        UnwritablePage{"DiskThatCannotTakeThePages", [](ScratchFolder&) {},
+                       faultEnvironment({.failingSyncs = true}), 0, false,
+                       "run-time error: FIG002.hgl: write failed: Input/output error\n", Files{}}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // In a sticky folder the user may write another user's page file but not replace it: the page
@@ -166,9 +177,9 @@ TEST(TraxoHostileUse, PageOfAnotherUserInAStickyFolderIsOverwrittenInPlace)
     for (const char* name : {".", "FIG.eps", "FIG001.hgl"})
         ASSERT_EQ(::lchown((folder / name).c_str(), 0, 0), 0);
     fs::permissions(folder.path(), fs::perms::all | fs::perms::sticky_bit);
-    fs::permissions(folder / "FIG001.hgl", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                                               fs::perms::group_write | fs::perms::others_read |
-                                               fs::perms::others_write);
+    fs::permissions(folder / "FIG001.hgl",
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                        fs::perms::group_write | fs::perms::others_read | fs::perms::others_write);
 
     const ProgramRun r = runProgram(
         {.program = TRAXO_PATH, .arguments = {"FIG"}, .folder = folder.path(), .unprivileged = true});
@@ -182,7 +193,7 @@ TEST(TraxoHostileUse, PageOfAnotherUserInAStickyFolderIsOverwrittenInPlace)
 struct Interruption {
     const char* label;
     int signal;
-    bool unnamedFiles;  // whether the file system can make files without a name
+    bool unnamedFiles; // whether the file system can make files without a name
 };
 
 class SignalInAPage : public ::testing::TestWithParam<Interruption> {};
@@ -196,17 +207,16 @@ TEST_P(SignalInAPage, LeavesTheOlderPageAndNoTemporary)
     folder.write("FIG001.hgl", kOlderPage);
     FifoWriter plot(folder / "FIG.eps");
 
-    const ProgramRun r = runProgram(
-        {.program = TRAXO_PATH,
-         .arguments = {"FIG"},
-         .folder = folder.path(),
-         .environment = faultEnvironment({.noUnnamedFiles = !c.unnamedFiles}),
-         .whileRunning = [&](pid_t run) {
-             plot.feed("%!PS-Adobe-3.0 EPSF-3.0\n0 0 M\n100 200 L\n");
-             // Read only once page 1 is begun: the run now waits inside it.
-             plot.feed("100 300 L\n");
-             ::kill(run, c.signal);
-         }});
+    const ProgramRun r = runProgram({.program = TRAXO_PATH,
+                                     .arguments = {"FIG"},
+                                     .folder = folder.path(),
+                                     .environment = faultEnvironment({.noUnnamedFiles = !c.unnamedFiles}),
+                                     .whileRunning = [&](pid_t run) {
+                                         plot.feed("%!PS-Adobe-3.0 EPSF-3.0\n0 0 M\n100 200 L\n");
+                                         // Read only once page 1 is begun: the run now waits inside it.
+                                         plot.feed("100 300 L\n");
+                                         ::kill(run, c.signal);
+                                     }});
 
     EXPECT_EQ(r.signal, c.signal);
     EXPECT_EQ(folder.list(), (std::vector<std::string>{"FIG.eps", "FIG001.hgl"}));
@@ -228,7 +238,8 @@ TEST(TraxoHostileUse, EmptyWordsInFrontOfTheNameAreNotPartOfIt)
         folder.write("FIG.eps", kPlot);
         const ProgramRun r = runTraxo(folder, args);
         EXPECT_EQ(r.out, oneCompletePage()) << args.size() << " words";
-        EXPECT_EQ(folder.files(), (Files{{"FIG.eps", kPlot}, {"FIG001.hgl", kFirstPage}})) << args.size() << " words";
+        EXPECT_EQ(folder.files(), (Files{{"FIG.eps", kPlot}, {"FIG001.hgl", kFirstPage}}))
+            << args.size() << " words";
     }
 }
 

@@ -23,7 +23,7 @@ TEST(LineTranslator, AnswersAndPenCommandsInSequence)
         {"stroke", Answer::Skipped, ""},
         {"%%Page: 2 2", Answer::Skipped, ""},
         {"10 20 M", Answer::Command, "PU1072,-994;"},
-        {",30,M", Answer::Command, "PU1072,-968;"},  // an empty first value keeps the last one
+        {",30,M", Answer::Command, "PU1072,-968;"}, // an empty first value keeps the last one
         {"-10 -20 M lineto", Answer::Command, "PU1020,-1098;"},
         {"-400 400 translate", Answer::TranslationApplied, ""},
         {"0 0 M", Answer::Command, "PU   0,   0;"},
@@ -80,14 +80,24 @@ TEST(LineTranslator, LineAsReadActsAsItsFortyCharacters)
 {
     const std::string indent(36, ' ');
     const std::string lines[] = {
-        "1 2 M", "1 2 M   ", "1,2,L", "1 2", "1", "", "   ", "12 34 translate", ",,M", "5 6 lineto",
-        indent + "1 2 M",             // cut after the second value: no word
+        "1 2 M",
+        "1 2 M   ",
+        "1,2,L",
+        "1 2",
+        "1",
+        "",
+        "   ",
+        "12 34 translate",
+        ",,M",
+        "5 6 lineto",
+        indent + "1 2 M", // cut after the second value: no word
         indent + "12 M",
-        std::string(35, ' ') + "1 2 Mx",   // the word cut to "M"
+        std::string(35, ' ') + "1 2 Mx", // the word cut to "M"
         std::string(35, ' ') + "1 2 L 7",
-        "1 2 " + std::string(40, 'w'),     // a word longer than the line
+        "1 2 " + std::string(40, 'w'), // a word longer than the line
         "1 2 M" + std::string(40, ' ') + "9 9 L",
-        "%%Trailer" + std::string(40, 'x'), "stroke" + std::string(40, ' '),
+        "%%Trailer" + std::string(40, 'x'),
+        "stroke" + std::string(40, ' '),
     };
     LineTranslator padded;
     LineTranslator asRead;

@@ -19,20 +19,22 @@ std::string completeRun(int pages)
 TEST(TraxoPages, ThreePagesAndTheirBytes)
 {
     ScratchFolder folder;
-    folder.write("FIG.eps", eps({"%!PS-Adobe-3.0 EPSF-3.0", "%%BoundingBox: 0 0 612 792", "0 0 M", "100 200 L",
-                                 "stroke", kPageEnd, "%%Page: 2 2", "100 100 M", "strokes", kPageEnd,
-                                 "% wider than four columns", "5000 0 L", kPageEnd, "0 0 M", "%%Trailer", "%%EOF"}));
-    folder.write("FIG001.hgl", std::string(500, 'x'));  // an old, longer first page is cut
-    folder.write("FIG004.hgl", "old");                  // the page that never came is removed
+    folder.write("FIG.eps",
+                 eps({"%!PS-Adobe-3.0 EPSF-3.0", "%%BoundingBox: 0 0 612 792", "0 0 M", "100 200 L", "stroke",
+                      kPageEnd, "%%Page: 2 2", "100 100 M", "strokes", kPageEnd, "% wider than four columns",
+                      "5000 0 L", kPageEnd, "0 0 M", "%%Trailer", "%%EOF"}));
+    folder.write("FIG001.hgl", std::string(500, 'x')); // an old, longer first page is cut
+    folder.write("FIG004.hgl", "old");                 // the page that never came is removed
     const ProgramRun r = runTraxo(folder, {"FIG"});
     EXPECT_EQ(r.out, completeRun(3));
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.exitCode, 0);
     const std::string input = folder.files().at("FIG.eps");
-    EXPECT_EQ(folder.files(), (Files{{"FIG.eps", input},
-                                     {"FIG001.hgl", page(kFirstMove + "PD;PA1308,-523;")},
-                                     {"FIG002.hgl", page("PU1308,-785;")},
-                                     {"FIG003.hgl", page("PD;PA14121,-1046;")}}));
+    EXPECT_EQ(folder.files(),
+              (Files{{"FIG.eps", input},
+                     {"FIG001.hgl", page(kFirstMove + "PD;PA1308,-523;")},
+                     {"FIG002.hgl", page("PU1308,-785;")},
+                     {"FIG003.hgl", page("PD;PA14121,-1046;")}}));
 }
 
 TEST(TraxoPages, DocumentEndRightAfterTheMarker)
@@ -48,8 +50,8 @@ TEST(TraxoPages, TranslationsAddUpAndCarryToTheNextPage)
 {
     ScratchFolder folder;
     folder.write("FIG.eps",
-                 eps({"0 0 M", "10 0 translate", "10,0,translate", "0 0 M", kPageEnd,
-                      "0 0 M", "10,20,M", "10 20 M more words", "-20 0 translate", "0 0 L",
+                 eps({"0 0 M", "10 0 translate", "10,0,translate", "0 0 M", kPageEnd, "0 0 M", "10,20,M",
+                      "10 20 M more words", "-20 0 translate", "0 0 L",
                       // The M stands in column 40: what follows it is not part of the line.
                       "1" + std::string(36, ' ') + "2 Mzzz", kPageEnd, "%%Trailer"}));
     const ProgramRun r = runTraxo(folder, {"FIG"});
@@ -64,7 +66,7 @@ struct Naming {
     std::vector<std::string> args;
     std::string input;
     std::string firstPage;
-    std::vector<std::string> bystanders;  // files a careless removal of the last page file would hit
+    std::vector<std::string> bystanders; // files a careless removal of the last page file would hit
 };
 
 const std::string k33(33, 'a');
@@ -107,8 +109,8 @@ std::string manyPages(int pages, const std::string& after)
 
 struct AfterPage999 {
     const char* what;
-    std::string rest;  // the input after the page end of page 999
-    bool reported;     // the pages left out are reported
+    std::string rest; // the input after the page end of page 999
+    bool reported;    // the pages left out are reported
 };
 
 // The loop ends after page 999; the pages after it are reported only when, before the document
@@ -133,8 +135,9 @@ TEST(TraxoPages, StopsAfterPage999)
         ScratchFolder folder;
         folder.write("F.eps", manyPages(999, c.rest));
         const ProgramRun r = runTraxo(folder, {"F"});
-        EXPECT_EQ(r.out, progressLines(999) + totalLine(999) +
-                             (c.reported ? "\r\nThe pages after page 999 were not translated." : "") + "\r\n");
+        EXPECT_EQ(r.out,
+                  progressLines(999) + totalLine(999) +
+                      (c.reported ? "\r\nThe pages after page 999 were not translated." : "") + "\r\n");
         EXPECT_EQ(r.err, "");
         EXPECT_EQ(r.exitCode, 0);
         EXPECT_EQ(folder.files().size(), 1000u);

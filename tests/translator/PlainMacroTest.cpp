@@ -25,7 +25,7 @@ GeneralRead generalRead(std::string_view line)
     kit::Text<20> word;
     using Result = kit::FieldScanner::Result;
     read.complete = scanner.next(read.first) == Result::Value && scanner.next(read.second) == Result::Value &&
-                    scanner.next(word) == Result::Value;
+        scanner.next(word) == Result::Value;
     read.word = word.trimmed();
     return read;
 }
@@ -40,11 +40,11 @@ TEST(PlainMacro, TakesThePlainShapeAsTheGeneralReadDoes)
         "+5 -0 M",
         "007 -0009 L",
         "999999999 -999999999 M",
-        "1 2 M,30",                                 // a comma after the word ends it
+        "1 2 M,30", // a comma after the word ends it
         "1 2 L\t3",
-        "1 2 averyveryverylongmacroword",           // longer than the 20 characters kept
-        "1 2 \x01M\x7f",                            // only blanks, commas and tabs end a word
-        "                                   1 2 Mzzz",  // cut at column 40 to "M"
+        "1 2 averyveryverylongmacroword",              // longer than the 20 characters kept
+        "1 2 \x01M\x7f",                               // only blanks, commas and tabs end a word
+        "                                   1 2 Mzzz", // cut at column 40 to "M"
     };
     for (const char* text : lines) {
         SCOPED_TRACE(text);
@@ -62,20 +62,20 @@ TEST(PlainMacro, TakesThePlainShapeAsTheGeneralReadDoes)
 TEST(PlainMacro, LeavesEveryOtherShapeToTheGeneralRead)
 {
     const char* const lines[] = {
-        "",                    // no values
-        "1 2",                 // no word
+        "",    // no values
+        "1 2", // no word
         "1",
-        "1,2,M",               // commas, tabs and empty values
+        "1,2,M", // commas, tabs and empty values
         "1 ,2 M",
         "1 2 ,M",
         ",30,M",
         "1\t2 M",
         "1 2\tM",
         "\t1 2 M",
-        "1000000000 0 M",      // ten digits: the range is the general read's to judge
+        "1000000000 0 M", // ten digits: the range is the general read's to judge
         "2147483648 0 M",
         "0 -2147483649 M",
-        "1.5 2 M",             // not integers
+        "1.5 2 M", // not integers
         "1e3 2 M",
         "- 2 M",
         "+ 2 M",

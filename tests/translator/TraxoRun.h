@@ -11,14 +11,15 @@
 namespace kit_test {
 
 inline const std::string kPrologue = "\x1b%0BIN;SP1;PW0.2;";
-inline const std::string kEpilogue = "\x1b%0A\x1b" "E";
+inline const std::string kEpilogue = "\x1b%0A\x1b"
+                                     "E";
 
 // Runs the program in the folder with `arguments` on its command line.
 ProgramRun runTraxo(const ScratchFolder& folder, std::vector<std::string> arguments);
 
 // Console lines as TRAXO shows them when standard output is no terminal.
-std::string progressLines(int pages);  // "Translating page    1\rTranslating page    2..."
-std::string totalLine(int pages);      // "\rTotal number of pages translated:    3"
+std::string progressLines(int pages); // "Translating page    1\rTranslating page    2..."
+std::string totalLine(int pages);     // "\rTotal number of pages translated:    3"
 
 // A page of macro lines as TRAXO writes it.
 std::string page(const std::string& commands, bool complete = true);

@@ -33,7 +33,9 @@ MakeBadFile AFolder()
 
 MakeBadFile Bytes(std::string bytes)
 {
-    return [bytes = std::move(bytes)](const kit_test::ScratchFolder& folder, const std::string& name) { folder.write(name, bytes); };
+    return [bytes = std::move(bytes)](const kit_test::ScratchFolder& folder, const std::string& name) {
+        folder.write(name, bytes);
+    };
 }
 
 MakeBadFile Unreadable(std::string bytes)
@@ -45,16 +47,22 @@ MakeBadFile Unreadable(std::string bytes)
 }
 
 struct BadFile {
-    std::string name;     // test name
+    std::string name; // test name
     MakeBadFile make;
-    std::string boxText;  // the error box's text; empty when no box may come up
-    Lines read;           // what the reader leaves: the date list, or the stored meteorological lines
+    std::string boxText; // the error box's text; empty when no box may come up
+    Lines read;          // what the reader leaves: the date list, or the stored meteorological lines
     bool needsUnreadableFile = false;
 };
 
-void PrintTo(const BadFile& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const BadFile& row, std::ostream* os)
+{
+    *os << row.name;
+}
 
-std::string RowName(const ::testing::TestParamInfo<BadFile>& info) { return info.param.name; }
+std::string RowName(const ::testing::TestParamInfo<BadFile>& info)
+{
+    return info.param.name;
+}
 
 std::vector<std::string> Texts(const std::vector<ShownBox>& boxes)
 {
@@ -70,11 +78,15 @@ std::vector<std::string> Texts(const std::vector<ShownBox>& boxes)
 Lines Dates()
 {
     Lines dates;
-    for (int i = 0; i < Form1->ComboBox1->ItemCount(); ++i) dates.push_back(Form1->ComboBox1->Item(i));
+    for (int i = 0; i < Form1->ComboBox1->ItemCount(); ++i)
+        dates.push_back(Form1->ComboBox1->Item(i));
     return dates;
 }
 
-Lines BoxTexts(const std::string& text) { return text.empty() ? Lines{} : Lines{text}; }
+Lines BoxTexts(const std::string& text)
+{
+    return text.empty() ? Lines{} : Lines{text};
+}
 
 // The program's answer after a bad file: a good data-set command lists its dates.
 void ExpectAGoodDataSetCommandStillListsItsDates(const kit_test::ScratchFolder& folder)
@@ -91,13 +103,16 @@ const std::string kLongMeteoLine = "80 5 3 1 " + std::string(100000, '9');
 // An SF6 file in which bytes of every kind stand between the CR line ends: a NUL, a lone LF
 // and bytes above 127 are parts of words; a pair count of 2 drops the four lines after it;
 // a byte 26 ends the file before a last header.
-const std::string kBinarySf6 = "\x7f" "ELF\x02\x01\x01\0\0\0 \x03\0>\0 \xff\xfe\r\n"
+const std::string kBinarySf6 = "\x7f"
+                               "ELF\x02\x01\x01\0\0\0 \x03\0>\0 \xff\xfe\r\n"
                                "\n\x80\x81\x82 1 2\r"
                                "\0\0\0\r\t\t\r9 9 9\r\xff\r"
-                               "\xc3\xa9t\xe9 \x01 -1\r\n\x1a" "80380 1 0\r\n"s;
+                               "\xc3\xa9t\xe9 \x01 -1\r\n\x1a"
+                               "80380 1 0\r\n"s;
 
 const std::string kBinaryMeteo = "\0\x01\x02 \xff\r\n"
-                                 "\n\x80 5 3\r\x1a" "80 5 3 1\r\n"s;
+                                 "\n\x80 5 3\r\x1a"
+                                 "80 5 3 1\r\n"s;
 
 // The data-set command "Kincaid Developement" on a bad "SF6_All.DAT", after the evaluation data
 // set has been listed.
@@ -121,7 +136,8 @@ protected:
 TEST_P(BadSf6File, TheCommandShowsTheErrorOrListsWhatTheFileHolds)
 {
     const BadFile& row = GetParam();
-    if (row.needsUnreadableFile && kit_test::runningAsRoot()) GTEST_SKIP() << "root reads every file";
+    if (row.needsUnreadableFile && kit_test::runningAsRoot())
+        GTEST_SKIP() << "root reads every file";
     row.make(folder, "SF6_All.DAT");
 
     EXPECT_EQ(Texts(BoxesShownBy([] { MainForm->Kincaid1->trigger(); })), BoxTexts(row.boxText));
@@ -145,8 +161,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"Binary",
                 Bytes(kBinarySf6),
                 "",
-                {"\x7f" "ELF\x02\x01\x01\0\0\0"s, "\n\x80\x81\x82", "\xc3\xa9t\xe9"}},
-        BadFile{"ALineOf100000Characters", Bytes("50380 " + kLongFlagWord + " 0\r\n52380 1 0\r\n"), "",
+                {"\x7f"
+                 "ELF\x02\x01\x01\0\0\0"s,
+                 "\n\x80\x81\x82", "\xc3\xa9t\xe9"}},
+        BadFile{"ALineOf100000Characters",
+                Bytes("50380 " + kLongFlagWord + " 0\r\n52380 1 0\r\n"),
+                "",
                 {"50380", "52380"}},
         // Far more pairs than lines: the reader stops at the end of the file.
         BadFile{"APairCountBeyondTheFile", Bytes("50380 1 2147483647\r\n1 2 3\r\n"), "", {"50380"}}),
@@ -161,7 +181,8 @@ protected:
 TEST_P(BadMeteoFile, StartUpShowsTheErrorOrStoresWhatTheFileHolds)
 {
     const BadFile& row = GetParam();
-    if (row.needsUnreadableFile && kit_test::runningAsRoot()) GTEST_SKIP() << "root reads every file";
+    if (row.needsUnreadableFile && kit_test::runningAsRoot())
+        GTEST_SKIP() << "root reads every file";
     row.make(folder, "MISC_KIN.DAT");
 
     ViewerForms forms;
@@ -175,18 +196,19 @@ TEST_P(BadMeteoFile, StartUpShowsTheErrorOrStoresWhatTheFileHolds)
 
 INSTANTIATE_TEST_SUITE_P(
     StartUp, BadMeteoFile,
-    ::testing::Values(
-        BadFile{"AFolder", AFolder(), "File access denied.", {}},
-        BadFile{"Unreadable", Unreadable(kMeteoFile), "File access denied.", {}, true},
-        BadFile{"Empty", Bytes(""), "", {}},
-        // Each line is stored behind the key that its first three words make, whatever bytes
-        // they are; nothing after the byte 26 is read.
-        BadFile{"Binary",
-                Bytes(kBinaryMeteo),
-                "",
-                {"\xff\0\x01\x02 \0\x01\x02 \xff"s, "503\n\x80 \n\x80 5 3"}},
-        BadFile{"ALineOf100000Characters", Bytes(kLongMeteoLine + "\r\n80 5 23 2\r\n"), "",
-                {"50380 " + kLongMeteoLine, "52380 80 5 23 2"}}),
+    ::testing::Values(BadFile{"AFolder", AFolder(), "File access denied.", {}},
+                      BadFile{"Unreadable", Unreadable(kMeteoFile), "File access denied.", {}, true},
+                      BadFile{"Empty", Bytes(""), "", {}},
+                      // Each line is stored behind the key that its first three words make, whatever bytes
+                      // they are; nothing after the byte 26 is read.
+                      BadFile{"Binary",
+                              Bytes(kBinaryMeteo),
+                              "",
+                              {"\xff\0\x01\x02 \0\x01\x02 \xff"s, "503\n\x80 \n\x80 5 3"}},
+                      BadFile{"ALineOf100000Characters",
+                              Bytes(kLongMeteoLine + "\r\n80 5 23 2\r\n"),
+                              "",
+                              {"50380 " + kLongMeteoLine, "52380 80 5 23 2"}}),
     RowName);
 
 } // namespace

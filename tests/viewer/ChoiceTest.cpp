@@ -20,8 +20,10 @@ std::string Sampler(int number, const std::string& x, const std::string& y, cons
 {
     std::string a = std::to_string(number) + " " + x + " " + y + " 0";
     std::string b;
-    for (int hour = 1; hour <= 12; ++hour) a += " " + prefix + std::to_string(hour);
-    for (int hour = 13; hour <= 24; ++hour) b += " " + prefix + std::to_string(hour);
+    for (int hour = 1; hour <= 12; ++hour)
+        a += " " + prefix + std::to_string(hour);
+    for (int hour = 13; hour <= 24; ++hour)
+        b += " " + prefix + std::to_string(hour);
     return a + "\r\n" + b + "\r\n";
 }
 
@@ -63,13 +65,15 @@ protected:
     static Lines Texts(const std::vector<ShownBox>& boxes)
     {
         Lines texts;
-        for (const ShownBox& box : boxes) texts.push_back(box.Text);
+        for (const ShownBox& box : boxes)
+            texts.push_back(box.Text);
         return texts;
     }
     static Lines MeteoColumn()
     {
         Lines column;
-        for (int row = 0; row < 13; ++row) column.push_back(Form1->StringGrid2->Cells(1, row));
+        for (int row = 0; row < 13; ++row)
+            column.push_back(Form1->StringGrid2->Cells(1, row));
         return column;
     }
 
@@ -77,8 +81,8 @@ protected:
     std::unique_ptr<ViewerForms> forms;
 };
 
-const std::string kThreeSamplers = std::string("50380 ") + kHours123 + " 3\r\n" + Sampler(1, "300", "4400", "1") +
-                                   Sampler(2, "290.26", "4390.1", "2") + Sampler(3, "280", "4380.6", "-");
+const std::string kThreeSamplers = std::string("50380 ") + kHours123 + " 3\r\n" +
+    Sampler(1, "300", "4400", "1") + Sampler(2, "290.26", "4390.1", "2") + Sampler(3, "280", "4380.6", "-");
 
 TEST_F(Choice, ADateListsItsSamplersRelativeToTheSourceForTheFirstHour)
 {
@@ -96,7 +100,7 @@ TEST_F(Choice, ACommaLocaleReadsAndWritesCoordinatesWithACommaAndKeepsTheValues)
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const std::string sf6 = std::string("50380 ") + kHours123 + " 3\r\n" + Sampler(1, "300", "4400", "00") +
-                            Sampler(2, "290,26", "4390,1", "2,") + Sampler(3, "280", "4380,6", "+");
+        Sampler(2, "290,26", "4390,1", "2,") + Sampler(3, "280", "4380,6", "+");
     Start(kMeteoFile, sf6);
     // The values are copied as the file writes them, not converted.
     EXPECT_TRUE(ChooseDate(0).empty());
@@ -106,13 +110,14 @@ TEST_F(Choice, ACommaLocaleReadsAndWritesCoordinatesWithACommaAndKeepsTheValues)
 TEST_F(Choice, TheMeteorologicalColumnShowsTheMatchingLineAndKeepsItWithoutAMatch)
 {
     const std::string meteo = std::string(kMeteoFile) +
-                              "80 5 3 2 1 2 3 4 5 6 7 8 9 10 11 12 13\r\n"  // a later line for hour 2 wins
-                              "80 5 3 03 9 9 9 9 9 9 9 9 9 9 9 9\r\n";        // "03" is not hour 3
+        "80 5 3 2 1 2 3 4 5 6 7 8 9 10 11 12 13\r\n" // a later line for hour 2 wins
+        "80 5 3 03 9 9 9 9 9 9 9 9 9 9 9 9\r\n";     // "03" is not hour 3
     Start(meteo, kThreeSamplers);
     EXPECT_EQ(MeteoColumn(), Lines(13, ""));
     ChooseDate(0);
     EXPECT_EQ(MeteoColumn(),
-              (Lines{"1200", "1100", "-0.5", "290.1", "5.1", "7.2", "240", "0.8", "0.4", "0.35", "1.2", "-55", ""}));
+              (Lines{"1200", "1100", "-0.5", "290.1", "5.1", "7.2", "240", "0.8", "0.4", "0.35", "1.2", "-55",
+                     ""}));
     ChooseHour(1);
     EXPECT_EQ(MeteoColumn(), (Lines{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", ""}));
     ChooseHour(2);
@@ -125,7 +130,7 @@ TEST_F(Choice, NoChosenHourListsNoSamplerAndKeepsTheMeteorologicalColumn)
     Start(kMeteoFile, kThreeSamplers);
     ChooseDate(0);
     const Lines column = MeteoColumn();
-    Form1->ComboBox2->SetText("12");  // typed: no item selected
+    Form1->ComboBox2->SetText("12"); // typed: no item selected
     EXPECT_EQ(Form1->ComboBox2->ItemIndex(), -1);
     EXPECT_TRUE(ChooseHour(-1).empty());
     EXPECT_EQ(Form1->Memo2->Lines.Count(), 0);
@@ -135,7 +140,7 @@ TEST_F(Choice, NoChosenHourListsNoSamplerAndKeepsTheMeteorologicalColumn)
 TEST_F(Choice, ACoordinateThatIsNotANumberEndsTheListAtItsRow)
 {
     const std::string sf6 = std::string("50380 ") + kHours123 + " 3\r\n" + Sampler(1, "300", "4400", "1") +
-                            Sampler(2, "29O", "4390.1", "2") + Sampler(3, "280", "4380.6", "3");
+        Sampler(2, "29O", "4390.1", "2") + Sampler(3, "280", "4380.6", "3");
     Start(kMeteoFile, sf6);
     EXPECT_EQ(ChooseDate(0), (Lines{"'29O' is not a valid floating point value."}));
     EXPECT_EQ(Form1->Memo2->Lines.All(), (Lines{"14.34 14.9 11"}));
@@ -180,7 +185,7 @@ TEST_F(Choice, TheFilterTakesItsBoundsFromTheEditsWhileChosen)
     // Every change of an edit applies both edits again.
     Form1->Edit1->SetText("7.5");
     EXPECT_EQ(FilterMin, 7.5);
-    Form1->Edit1->SetText("");  // an empty edit keeps the bound
+    Form1->Edit1->SetText(""); // an empty edit keeps the bound
     EXPECT_EQ(FilterMin, 7.5);
 
     EXPECT_TRUE(ClickView(0).empty());
@@ -210,13 +215,13 @@ TEST_F(Choice, AFilterEditThatIsNotANumberEndsTheClickWhereItFails)
         double min, max;
     };
     const Row rows[] = {
-        {"-", "10", "'-' is not a valid floating point value.", 1, 2},   // the minimum fails first
-        {"7", "x", "'x' is not a valid floating point value.", 7, 2},    // the minimum is already taken
-        {"<b>7</b>", "9", "'<b>7</b>' is not a valid floating point value.", 1, 2},  // shown as typed
+        {"-", "10", "'-' is not a valid floating point value.", 1, 2}, // the minimum fails first
+        {"7", "x", "'x' is not a valid floating point value.", 7, 2},  // the minimum is already taken
+        {"<b>7</b>", "9", "'<b>7</b>' is not a valid floating point value.", 1, 2}, // shown as typed
         {"7", "9", nullptr, 7, 9},
     };
     for (const Row& row : rows) {
-        Form1->Edit1->SetText(row.edit1);  // "All data" is chosen: the edits' events keep 0 and 100
+        Form1->Edit1->SetText(row.edit1); // "All data" is chosen: the edits' events keep 0 and 100
         Form1->Edit2->SetText(row.edit2);
         FilterMin = 1;
         FilterMax = 2;

@@ -60,27 +60,27 @@ TEST_F(ComboBoxEvents, UserPicksAndTypingFireTheProgramsChangesDoNot)
     EXPECT_EQ(box->Text(), "52380");
 
     box->setFocus();
-    QTest::keyClick(box, Qt::Key_Up);  // arrow key in the closed box picks the item above
+    QTest::keyClick(box, Qt::Key_Up); // arrow key in the closed box picks the item above
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(indexSeen, 0);
     EXPECT_EQ(box->Text(), "50380");
 
     QTest::keyClick(box->lineEdit(), Qt::Key_Backspace);
     EXPECT_EQ(changes, 2);
-    EXPECT_EQ(indexSeen, -1);  // typing leaves no item selected
+    EXPECT_EQ(indexSeen, -1); // typing leaves no item selected
     QTest::keyClicks(box->lineEdit(), "12");
     EXPECT_EQ(changes, 4);
     EXPECT_EQ(box->Text(), "503812");
 
-    QTest::keyClick(box->lineEdit(), Qt::Key_Return);  // Enter chooses nothing
+    QTest::keyClick(box->lineEdit(), Qt::Key_Return); // Enter chooses nothing
     EXPECT_EQ(changes, 4);
     EXPECT_EQ(box->ItemIndex(), -1);
 
     box->ClearItems();
     EXPECT_EQ(changes, 4);
     EXPECT_EQ(box->ItemCount(), 0);
-    EXPECT_EQ(box->Text(), "503812");  // emptying the list keeps the text
-    box->SetItemIndex(0);              // nothing to select in an empty list
+    EXPECT_EQ(box->Text(), "503812"); // emptying the list keeps the text
+    box->SetItemIndex(0);             // nothing to select in an empty list
     EXPECT_EQ(box->ItemIndex(), -1);
     EXPECT_EQ(changes, 0 + 4);
 }
@@ -93,7 +93,7 @@ TEST_F(ComboBoxEvents, PickingTheSameItemAgainFiresAgain)
     box->AddItem("1");
     box->AddItem("2");
     Show();
-    emit box->activated(1);  // what the drop-down list emits when the user clicks an item
+    emit box->activated(1); // what the drop-down list emits when the user clicks an item
     emit box->activated(1);
     EXPECT_EQ(changes, 2);
     EXPECT_EQ(box->ItemIndex(), 1);
@@ -112,10 +112,10 @@ TEST_F(TrackBarEvents, ProgramSetsFireOnlyWhenThePositionChanges)
     EXPECT_EQ(changes, 1);
     bar->SetPosition(3);
     EXPECT_EQ(changes, 1);
-    bar->SetPosition(99);  // clamped to 15: a change
+    bar->SetPosition(99); // clamped to 15: a change
     EXPECT_EQ(bar->Position(), 15);
     EXPECT_EQ(changes, 2);
-    bar->SetPosition(20);  // clamped to 15 again: no change
+    bar->SetPosition(20); // clamped to 15 again: no change
     EXPECT_EQ(changes, 2);
 }
 
@@ -132,23 +132,23 @@ TEST_F(TrackBarEvents, EveryUserStepAndTheEndOfTheScrollFire)
     Show();
     bar->setFocus();
 
-    QTest::keyClick(bar, Qt::Key_Right);  // the step, then the end of the scroll
+    QTest::keyClick(bar, Qt::Key_Right); // the step, then the end of the scroll
     EXPECT_EQ(positions, (std::vector<int>{2, 2}));
     QTest::keyClick(bar, Qt::Key_PageUp);
     EXPECT_EQ(bar->Position(), -2);
     QTest::keyClick(bar, Qt::Key_End);
     EXPECT_EQ(bar->Position(), 15);
     changes = 0;
-    QTest::keyClick(bar, Qt::Key_Right);  // at the limit: nothing moves, both still fire
+    QTest::keyClick(bar, Qt::Key_Right); // at the limit: nothing moves, both still fire
     EXPECT_EQ(bar->Position(), 15);
     EXPECT_EQ(changes, 2);
     QTest::keyClick(bar, Qt::Key_Home);
     EXPECT_EQ(bar->Position(), -15);
-    QTest::keyClick(bar, Qt::Key_Up);  // Up moves towards Min
+    QTest::keyClick(bar, Qt::Key_Up); // Up moves towards Min
     EXPECT_EQ(bar->Position(), -15);
 
     changes = 0;
-    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(290, 14));  // on the channel: a page step
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(290, 14)); // on the channel: a page step
     EXPECT_EQ(bar->Position(), -11);
     EXPECT_EQ(changes, 2);
 }
@@ -162,7 +162,7 @@ TEST_F(TrackBarEvents, EachDragStepAndTheReleaseFire)
     Show();
     const QPoint thumb(155, 10);
     QTest::mousePress(bar, Qt::LeftButton, {}, thumb);
-    EXPECT_TRUE(positions.empty());  // pressing the thumb is no step
+    EXPECT_TRUE(positions.empty()); // pressing the thumb is no step
     QTest::mouseMove(bar, thumb + QPoint(50, 0));
     ASSERT_EQ(positions.size(), 1u);
     EXPECT_GT(positions.back(), 0);
@@ -179,7 +179,7 @@ TEST_F(TrackBarEvents, AVerticalBarHasItsMinimumAtTheTop)
     bar->setFocus();
     QTest::keyClick(bar, Qt::Key_Down);
     EXPECT_EQ(bar->Position(), 22);
-    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(14, 4));  // near the top: towards Min
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(14, 4)); // near the top: towards Min
     EXPECT_EQ(bar->Position(), 18);
 }
 
@@ -280,10 +280,10 @@ TEST_F(RadioGroupEvents, AClickOnTheChosenItemFiresNothing)
     group->OnClick = Count(clicks);
     group->SetItemIndex(0);
     Show();
-    QTest::mouseClick(group->Button(0), Qt::LeftButton);  // chosen by the program
+    QTest::mouseClick(group->Button(0), Qt::LeftButton); // chosen by the program
     EXPECT_EQ(clicks, 0);
     QTest::mouseClick(group->Button(1), Qt::LeftButton);
-    QTest::mouseClick(group->Button(1), Qt::LeftButton);  // chosen by the user
+    QTest::mouseClick(group->Button(1), Qt::LeftButton); // chosen by the user
     EXPECT_EQ(clicks, 1);
     group->Button(1)->setFocus();
     QTest::keyClick(group->Button(1), Qt::Key_Space);
@@ -332,9 +332,13 @@ TEST_F(MemoTyping, WhatTheUserTypesIsInTheLines)
     // LF included.
     memo->Lines.Clear();
     EXPECT_EQ(memo->Lines.Count(), 0);
-    memo->Lines.Add("a\xa0" "b\nc");
+    memo->Lines.Add("a\xa0"
+                    "b\nc");
     memo->Lines.Add("d");
-    EXPECT_EQ(memo->Lines.All(), (std::vector<std::string>{"a\xa0" "b\nc", "d"}));
+    EXPECT_EQ(memo->Lines.All(),
+              (std::vector<std::string>{"a\xa0"
+                                        "b\nc",
+                                        "d"}));
 }
 
 TEST(StringGrid, CellsFollowTheSizeAndKeepTheirTexts)

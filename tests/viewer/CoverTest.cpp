@@ -29,7 +29,8 @@ int PixelsOf(const QImage& image, QRgb colour)
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == colour) ++count;
+            if (image.pixel(x, y) == colour)
+                ++count;
     return count;
 }
 
@@ -61,7 +62,8 @@ public:
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         const int all = window.width() * window.height();
-        ASSERT_TRUE(QTest::qWaitFor([this, all] { return PixelsOf(ScreenArea(window.geometry()), CoverColour) == all; }));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [this, all] { return PixelsOf(ScreenArea(window.geometry()), CoverColour) == all; }));
     }
     void Remove()
     {
@@ -79,7 +81,8 @@ protected:
     void SetUp() override
     {
         StartWithTwoSamplers(folder, forms);
-        ASSERT_TRUE(QTest::qWaitFor([] { return PixelsOf(SurfaceOnScreen(), 0xffffffff) > 0; }));  // the first frame
+        ASSERT_TRUE(
+            QTest::qWaitFor([] { return PixelsOf(SurfaceOnScreen(), 0xffffffff) > 0; })); // the first frame
     }
     void TearDown() override { forms.reset(); }
 
@@ -89,7 +92,8 @@ protected:
     static QImage SurfaceOnScreen()
     {
         QGuiApplication::sync();
-        const QPixmap grab = QGuiApplication::primaryScreen()->grabWindow(Form1->GLPanel->winId(), 0, 0, 500, 500);
+        const QPixmap grab =
+            QGuiApplication::primaryScreen()->grabWindow(Form1->GLPanel->winId(), 0, 0, 500, 500);
         return grab.toImage().convertToFormat(QImage::Format_RGB32);
     }
     // A part of the form outside the surface, as the screen shows it.
@@ -120,9 +124,9 @@ TEST_F(CoverTest, AWindowOverTheSurfaceAloneLeavesItsPictureAndDrawsNoFrame)
 
 TEST_F(CoverTest, AWindowOverTheSurfaceAndTheBareFormPaintsTheFormOnceAndRestoresThePicture)
 {
-    Redraw();  // a green frame, as the form's paint draws it again
+    Redraw(); // a green frame, as the form's paint draws it again
     ASSERT_TRUE(QTest::qWaitFor([] { return PixelsOf(SurfaceOnScreen(), 0xff00ff00) > 0; }));
-    const QRect bare(505, 505, 25, 20);  // right of the pan bar, below the vertical one
+    const QRect bare(505, 505, 25, 20); // right of the pan bar, below the vertical one
     const QImage before = SurfaceOnScreen();
     const QImage formBefore = FormOnScreen(bare);
     ASSERT_GT(PixelsOf(before, 0xff00ff00), 0);
@@ -141,7 +145,7 @@ TEST_F(CoverTest, AWindowOverTheSurfaceAndTheBareFormPaintsTheFormOnceAndRestore
     EXPECT_EQ(PixelsOf(after, CoverColour), 0);
     EXPECT_TRUE(after == before);
     EXPECT_TRUE(FormOnScreen(bare) == formBefore);
-    EXPECT_EQ(FramesShown() - frames, 1);  // the form's paint, once
+    EXPECT_EQ(FramesShown() - frames, 1); // the form's paint, once
 }
 
 TEST_F(CoverTest, AMenuDroppedOverTheSurfaceLeavesItsPicture)
@@ -151,7 +155,8 @@ TEST_F(CoverTest, AMenuDroppedOverTheSurfaceLeavesItsPicture)
     MainForm->MainMenu1->setActiveAction(MainForm->File1->menuAction());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm->File1));
     ASSERT_TRUE(OnScreen({0, 0, 500, 500}).intersects(MainForm->File1->geometry()));
-    ASSERT_TRUE(QTest::qWaitFor([&before] { return !(SurfaceOnScreen() == before); }));  // the menu shows over it
+    ASSERT_TRUE(
+        QTest::qWaitFor([&before] { return !(SurfaceOnScreen() == before); })); // the menu shows over it
     MainForm->File1->hide();
 
     EXPECT_TRUE(QTest::qWaitFor([&before] { return SurfaceOnScreen() == before; }));
@@ -165,7 +170,8 @@ std::vector<std::string> BoxesReadByAPerson(const std::function<void()>& action)
     std::vector<std::string> texts;
     WhileModal(action, [&texts](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
-        if (!box) return;
+        if (!box)
+            return;
         texts.push_back(box->text().toStdString());
         QTimer::singleShot(300, box->button(QMessageBox::Ok), &QAbstractButton::click);
     });
@@ -177,9 +183,10 @@ TEST(FailingPick, AnHourPickedWithTheMouseFromTheDropDownListShowsItsBoxOnce)
     kit_test::CurrentScratchFolder folder;
     folder.write("MISC_KIN.DAT", kMeteoFile);
     // Hours 2 and 3; hour 3's values are no numbers.
-    folder.write("SF6_All.DAT", "50380 011 2\r\n"
-                                "1 300 4400 x 10 20 bad 40 50 60 70 80 90 100 110 120\r\n 13\r\n"
-                                "2 290.26 4390.1 x 11 21 bad 41 51 61 71 81 91 101 111 121\r\n 13\r\n");
+    folder.write("SF6_All.DAT",
+                 "50380 011 2\r\n"
+                 "1 300 4400 x 10 20 bad 40 50 60 70 80 90 100 110 120\r\n 13\r\n"
+                 "2 290.26 4390.1 x 11 21 bad 41 51 61 71 81 91 101 111 121\r\n 13\r\n");
     ViewerForms forms;
     ASSERT_TRUE(forms.startupBoxes.empty());
     MainForm->Kincaid1->trigger();
@@ -192,7 +199,8 @@ TEST(FailingPick, AnHourPickedWithTheMouseFromTheDropDownListShowsItsBoxOnce)
     QAbstractItemView* list = Form1->ComboBox2->view();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
     const QPoint hour3 = list->visualRect(list->model()->index(1, 0)).center();
-    const auto texts = BoxesReadByAPerson([&] { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, hour3); });
+    const auto texts =
+        BoxesReadByAPerson([&] { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, hour3); });
     EXPECT_EQ(texts, std::vector<std::string>{"'bad' is not a valid floating point value."});
     EXPECT_EQ(Form1->ComboBox2->ItemIndex(), 1);
 }

@@ -27,7 +27,8 @@ TEST(ErrorBoxText, AddsAFullStopUnlessTheLastCharacterSortsAtOrBeforeIt)
         {"\xe9", "\xe9."},
         {"", ""},
     };
-    for (const auto& [message, text] : rows) EXPECT_EQ(vcl::ErrorBoxText(message), text) << message;
+    for (const auto& [message, text] : rows)
+        EXPECT_EQ(vcl::ErrorBoxText(message), text) << message;
 }
 
 TEST(ApplicationTitle, IsTheProgramNameUpToTheFirstDotInLowerCaseAfterTheFirstLetter)

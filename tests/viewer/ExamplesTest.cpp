@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 class ExampleData : public ::testing::Test {
@@ -26,7 +25,7 @@ TEST_F(ExampleData, EveryLineEndsWithCrLfAndStaysWellWithinTheLineLimit)
         EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n") << name;
         std::size_t start = 0;
         for (std::size_t cr = bytes.find('\r'); cr != std::string::npos; cr = bytes.find('\r', start)) {
-            EXPECT_LE(cr - start, 240u) << name;  // a stored meteo line adds its key and a blank
+            EXPECT_LE(cr - start, 240u) << name; // a stored meteo line adds its key and a blank
             EXPECT_EQ(bytes[cr + 1], '\n') << name;
             start = cr + 2;
         }
@@ -50,11 +49,13 @@ TEST_F(ExampleData, ListsItsExperimentsAndFillsTheirTables)
             EXPECT_GE(Form1->ComboBox2->ItemCount(), 4) << SelectedDate;
             EXPECT_GE(grid.RowCount(), 40) << SelectedDate;
             for (int row = 1; row < grid.RowCount(); ++row) {
-                const double x = std::stod(grid.Cells(1, row)) - 285.66, y = std::stod(grid.Cells(2, row)) - 4385.1;
+                const double x = std::stod(grid.Cells(1, row)) - 285.66,
+                             y = std::stod(grid.Cells(2, row)) - 4385.1;
                 const double distance = std::hypot(x, y);
                 EXPECT_GT(distance, 0.4) << SelectedDate << " row " << row;
                 EXPECT_LT(distance, 50.1) << SelectedDate << " row " << row;
-                for (int col = 3; col < grid.ColCount(); ++col) EXPECT_FALSE(grid.Cells(col, row).empty());
+                for (int col = 3; col < grid.ColCount(); ++col)
+                    EXPECT_FALSE(grid.Cells(col, row).empty());
             }
         }
     }

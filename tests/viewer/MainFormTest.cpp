@@ -47,7 +47,8 @@ protected:
     std::vector<std::string> Dates() const
     {
         std::vector<std::string> dates;
-        for (int i = 0; i < Form1->ComboBox1->ItemCount(); ++i) dates.push_back(Form1->ComboBox1->Item(i));
+        for (int i = 0; i < Form1->ComboBox1->ItemCount(); ++i)
+            dates.push_back(Form1->ComboBox1->Item(i));
         return dates;
     }
     std::string Status() const { return MainForm->StatusBar->currentMessage().toStdString(); }
@@ -102,18 +103,21 @@ TEST_F(MainWindow, TheViewerCanBeNeitherClosedNorRestored)
 TEST_F(MainWindow, TheMenuHasTheDesignedItemsAndMnemonics)
 {
     std::vector<std::string> bar;
-    for (QAction* entry : MainForm->MainMenu1->actions()) bar.push_back(entry->text().toStdString());
+    for (QAction* entry : MainForm->MainMenu1->actions())
+        bar.push_back(entry->text().toStdString());
     EXPECT_EQ(bar, (std::vector<std::string>{"&Experiment", "Options", "&Help"}));
     std::vector<std::string> file;
-    for (QAction* item : MainForm->File1->actions()) file.push_back(item->isSeparator() ? "-" : item->text().toStdString());
+    for (QAction* item : MainForm->File1->actions())
+        file.push_back(item->isSeparator() ? "-" : item->text().toStdString());
     EXPECT_EQ(file, (std::vector<std::string>{"Kincaid Developement", "Kincaid Evaluation", "-", "E&xit"}));
     ASSERT_EQ(MainForm->Help1->actions().size(), 1);
     EXPECT_EQ(MainForm->HelpAboutItem->text().toStdString(), "&About...");
     EXPECT_EQ(MainForm->Options1->menu(), nullptr);
-    for (QAction* item : {MainForm->Kincaid1, MainForm->KincaidEvaluation1, MainForm->FileExitItem, MainForm->HelpAboutItem})
+    for (QAction* item :
+         {MainForm->Kincaid1, MainForm->KincaidEvaluation1, MainForm->FileExitItem, MainForm->HelpAboutItem})
         EXPECT_TRUE(item->shortcut().isEmpty());
 
-    MainForm->Options1->trigger();  // does nothing
+    MainForm->Options1->trigger(); // does nothing
     EXPECT_TRUE(MainForm->isVisible());
     EXPECT_EQ(Form1->Caption(), "Veltrana");
 }
@@ -126,7 +130,9 @@ TEST_F(MainWindow, TheStatusBarShowsTheLongHintOfTheHighlightedItem)
     EXPECT_EQ(vcl::GetLongHint(""), "");
 
     QMenuBar* bar = MainForm->MainMenu1;
-    const auto statusBecomes = [this](const std::string& text) { return QTest::qWaitFor([&] { return Status() == text; }); };
+    const auto statusBecomes = [this](const std::string& text) {
+        return QTest::qWaitFor([&] { return Status() == text; });
+    };
     bar->setActiveAction(MainForm->File1->menuAction());
     EXPECT_TRUE(statusBecomes("File related commands")) << Status();
     MainForm->File1->setActiveAction(MainForm->FileExitItem);
@@ -192,7 +198,9 @@ TEST_F(MainWindow, TheArrowKeysMoveAlongTheWholeBarAndNeverReachTheForm)
     }
     EXPECT_EQ(highlighted, (std::vector<QAction*>{options, help, experiment, help, options}));
     // The first item of an opened drop-down is highlighted; Options has no hint.
-    EXPECT_EQ(hints, (std::vector<std::string>{"", "Displays program information, version number, and copyright", "", "Displays program information, version number, and copyright", ""}));
+    EXPECT_EQ(hints,
+              (std::vector<std::string>{"", "Displays program information, version number, and copyright", "",
+                                        "Displays program information, version number, and copyright", ""}));
     EXPECT_FALSE(QApplication::activePopupWidget());
 
     // Enter on Options chooses it: nothing happens, and the loop ends.
@@ -222,7 +230,7 @@ TEST_F(MainWindow, TheDataSetCommandsSetCaptionFileAndDates)
     EXPECT_EQ(DataFileName, "SF6_All.DAT");
     EXPECT_EQ(Dates(), (DateList{"50380", "52380"}));
 
-    MainForm->Kincaid1->trigger();  // again: the same list, read anew
+    MainForm->Kincaid1->trigger(); // again: the same list, read anew
     EXPECT_EQ(Dates(), (DateList{"50380", "52380"}));
 
     MainForm->KincaidEvaluation1->trigger();
@@ -255,7 +263,8 @@ TEST_F(MainWindow, TheAboutBoxClosesWithEnterButNotWithEscape)
                [&](QWidget* modal) {
                    caption = modal->windowTitle().toStdString();
                    for (QLabel* label : modal->findChildren<QLabel*>())
-                       if (!label->text().isEmpty()) texts.push_back(label->text().toStdString());
+                       if (!label->text().isEmpty())
+                           texts.push_back(label->text().toStdString());
                    QTest::keyClick(modal, Qt::Key_Escape);
                    stillOpenAfterEscape = modal->isVisible();
                    QTest::keyClick(modal, Qt::Key_Return);
@@ -264,7 +273,8 @@ TEST_F(MainWindow, TheAboutBoxClosesWithEnterButNotWithEscape)
     EXPECT_TRUE(stillOpenAfterEscape);
     EXPECT_FALSE(AboutBox->isVisible());
     EXPECT_EQ(AboutBox->result(), QDialog::Accepted);
-    EXPECT_EQ(texts, (std::vector<std::string>{"Product Name", "Version", "Copyright", "Comments", "Quenlor"}));
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{"Product Name", "Version", "Copyright", "Comments", "Quenlor"}));
     EXPECT_EQ(AboutBox->size(), QSize(298, 218));
     EXPECT_EQ(AboutBox->ProgramIcon->pixmap().size(), QSize(32, 32));
 
@@ -301,7 +311,8 @@ ChildRun RunAsOrv(const char* mark, const char* test)
     if (!child.waitForFinished(120000)) {
         child.kill();
         child.waitForFinished();
-        return {QProcess::CrashExit, -1, "did not end: " + QString::fromLocal8Bit(child.readAll()).toStdString()};
+        return {QProcess::CrashExit, -1,
+                "did not end: " + QString::fromLocal8Bit(child.readAll()).toStdString()};
     }
     return {child.exitStatus(), child.exitCode(), QString::fromLocal8Bit(child.readAll()).toStdString()};
 }
@@ -318,19 +329,23 @@ void ExpectPassed(const ChildRun& run)
 std::string WindowProperty(QWidget* window, const char* name)
 {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11) return "(no X11)";
+    if (!x11)
+        return "(no X11)";
     xcb_connection_t* connection = x11->connection();
-    xcb_intern_atom_reply_t* atom =
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, static_cast<uint16_t>(strlen(name)), name), nullptr);
-    if (!atom) return "(no atom)";
-    xcb_get_property_reply_t* reply = xcb_get_property_reply(
-        connection,
-        xcb_get_property(connection, 0, static_cast<xcb_window_t>(window->winId()), atom->atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
-        nullptr);
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 1, static_cast<uint16_t>(strlen(name)), name), nullptr);
+    if (!atom)
+        return "(no atom)";
+    xcb_get_property_reply_t* reply =
+        xcb_get_property_reply(connection,
+                               xcb_get_property(connection, 0, static_cast<xcb_window_t>(window->winId()),
+                                                atom->atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
+                               nullptr);
     free(atom);
     std::string value;
-    if (reply) value.assign(static_cast<const char*>(xcb_get_property_value(reply)),
-                            static_cast<std::size_t>(xcb_get_property_value_length(reply)));
+    if (reply)
+        value.assign(static_cast<const char*>(xcb_get_property_value(reply)),
+                     static_cast<std::size_t>(xcb_get_property_value_length(reply)));
     free(reply);
     return value;
 }
@@ -374,7 +389,8 @@ const char* const ExitMark = "ORV_TEST_EXIT";
         bool shown = QTest::qWaitForWindowExposed(MainForm);
         const auto shownWindows = [] {
             int shown = 0;
-            for (QWidget* window : QApplication::topLevelWidgets()) shown += window->isVisible();
+            for (QWidget* window : QApplication::topLevelWidgets())
+                shown += window->isVisible();
             return shown;
         };
         const int before = shownWindows();
@@ -384,11 +400,14 @@ const char* const ExitMark = "ORV_TEST_EXIT";
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(MainForm->Options1).center());
         shown = shown && QTest::qWaitFor([&chosen] { return chosen; });
         optionsOpenedNothing = shown && shownWindows() == before && !QApplication::activePopupWidget() &&
-                               !QApplication::activeModalWidget() && Form1->Caption() == "Veltrana";
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(MainForm->File1->menuAction()).center());
+            !QApplication::activeModalWidget() && Form1->Caption() == "Veltrana";
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(MainForm->File1->menuAction()).center());
         // Should the menu not open, the click misses Exit and the run never ends.
         shown = QTest::qWaitForWindowExposed(MainForm->File1);
-        if (shown) QTest::mouseClick(MainForm->File1, Qt::LeftButton, {}, MainForm->File1->actionGeometry(MainForm->FileExitItem).center());
+        if (shown)
+            QTest::mouseClick(MainForm->File1, Qt::LeftButton, {},
+                              MainForm->File1->actionGeometry(MainForm->FileExitItem).center());
     });
     const int status = RunViewer();
     std::printf("the event loop ended; Options opened %s\n", optionsOpenedNothing ? "nothing" : "something");
@@ -398,11 +417,13 @@ const char* const ExitMark = "ORV_TEST_EXIT";
 
 TEST(ExitCommand, EndsTheEventLoopAndTheProcessWithStatusZeroWhileOptionsOpensNothing)
 {
-    if (qEnvironmentVariableIsSet(ExitMark)) RunAndExitFromTheMenu();
+    if (qEnvironmentVariableIsSet(ExitMark))
+        RunAndExitFromTheMenu();
     const ChildRun run = RunAsOrv(ExitMark, "ExitCommand.*");
     EXPECT_EQ(run.status, QProcess::NormalExit) << run.output;
     EXPECT_EQ(run.code, 0) << run.output;
-    EXPECT_NE(run.output.find("the event loop ended; Options opened nothing"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("the event loop ended; Options opened nothing"), std::string::npos)
+        << run.output;
 }
 
 TEST(StartUp, WithoutTheMeteoFileOneErrorBoxComesUpAndTheViewerIsShown)

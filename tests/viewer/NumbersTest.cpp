@@ -21,11 +21,12 @@ TEST(StrToFloat, ReadsDecimalNumbersWithThePointSeparator)
 {
     LocaleScope scope(Point);
     const std::pair<const char*, long double> rows[] = {
-        {"300", 300.0L},      {"  4390.1 ", 4390.1L}, {"-5.66", -5.66L}, {"+2", 2.0L},   {".5", 0.5L},
-        {"5.", 5.0L},         {"1E3", 1000.0L},       {"2.5e-2", 0.025L}, {"1e+2", 100.0L}, {"-0", 0.0L},
-        {"007", 7.0L},        {"1E4000", 1E4000L},
+        {"300", 300.0L},  {"  4390.1 ", 4390.1L}, {"-5.66", -5.66L}, {"+2", 2.0L},
+        {".5", 0.5L},     {"5.", 5.0L},           {"1E3", 1000.0L},  {"2.5e-2", 0.025L},
+        {"1e+2", 100.0L}, {"-0", 0.0L},           {"007", 7.0L},     {"1E4000", 1E4000L},
     };
-    for (const auto& [text, value] : rows) EXPECT_EQ(vcl::StrToFloat(text), value) << text;
+    for (const auto& [text, value] : rows)
+        EXPECT_EQ(vcl::StrToFloat(text), value) << text;
 }
 
 TEST(StrToFloat, KeepsExtendedPrecision)
@@ -39,14 +40,15 @@ TEST(StrToFloat, KeepsExtendedPrecision)
 TEST(StrToFloat, RefusesEverythingElseWithTheConversionMessage)
 {
     LocaleScope scope(Point);
-    const char* rows[] = {"",     " ",   "abc",  "-",      ".",     "1.2.3", "1,5",  "1 000", "1e",  "1e+",
-                          "e5",   "inf", "nan",  "0x10",   "1.5x",  "+-1",   "1E5.", "\t1",   "1d5", "1 e5"};
+    const char* rows[] = {"",   " ",   "abc", "-",    ".",    "1.2.3", "1,5",  "1 000", "1e",  "1e+",
+                          "e5", "inf", "nan", "0x10", "1.5x", "+-1",   "1E5.", "\t1",   "1d5", "1 e5"};
     for (const char* text : rows) {
         try {
             vcl::StrToFloat(text);
             ADD_FAILURE() << "accepted '" << text << "'";
         } catch (const vcl::EConvertError& error) {
-            EXPECT_EQ(std::string(error.what()), "'" + std::string(text) + "' is not a valid floating point value");
+            EXPECT_EQ(std::string(error.what()),
+                      "'" + std::string(text) + "' is not a valid floating point value");
         }
     }
 }
@@ -82,7 +84,8 @@ TEST(FloatToStr, WritesTheGeneralFormatWithFifteenDigits)
         {9.9999999999999999E-6L, "0.00001"},
         {1E-6L, "1E-6"},
     };
-    for (const auto& [value, text] : rows) EXPECT_EQ(vcl::FloatToStr(value), text) << static_cast<double>(value);
+    for (const auto& [value, text] : rows)
+        EXPECT_EQ(vcl::FloatToStr(value), text) << static_cast<double>(value);
 }
 
 TEST(FloatToStr, WritesTheLocaleSeparator)

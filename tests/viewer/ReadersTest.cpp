@@ -24,13 +24,15 @@ protected:
     std::vector<std::string> Items(const vcl::TComboBox& box) const
     {
         std::vector<std::string> items;
-        for (int i = 0; i < box.ItemCount(); ++i) items.push_back(box.Item(i));
+        for (int i = 0; i < box.ItemCount(); ++i)
+            items.push_back(box.Item(i));
         return items;
     }
     std::vector<std::string> Row(int row) const
     {
         std::vector<std::string> cells;
-        for (int col = 0; col < Form1->StringGrid1->ColCount(); ++col) cells.push_back(Form1->StringGrid1->Cells(col, row));
+        for (int col = 0; col < Form1->StringGrid1->ColCount(); ++col)
+            cells.push_back(Form1->StringGrid1->Cells(col, row));
         return cells;
     }
     // Reads experiment `key` of `data` the way a date choice does: empty hour list first.
@@ -57,8 +59,9 @@ TEST_F(Readers, MeteoLinesAreStoredBehindTheirDateKeys)
 
     folder.write("MISC_KIN.DAT", "80 5 23 7 a\r\n80 12 3 1\r\n  80 5 3 4 b\r\n\r\n81 1 123 2\r\n80 5\r\n");
     ReadMeteoFile();
-    EXPECT_EQ(MemoLines(*Form1->Memo1), (Lines{"52380 80 5 23 7 a", "120380 80 12 3 1", "50380   80 5 3 4 b", " ",
-                                               "112381 81 1 123 2", "580 80 5"}));
+    EXPECT_EQ(MemoLines(*Form1->Memo1),
+              (Lines{"52380 80 5 23 7 a", "120380 80 12 3 1", "50380   80 5 3 4 b", " ", "112381 81 1 123 2",
+                     "580 80 5"}));
 }
 
 TEST_F(Readers, AMissingMeteoFileLeavesTheMemoEmpty)
@@ -75,16 +78,17 @@ TEST_F(Readers, AMissingMeteoFileLeavesTheMemoEmpty)
 
 TEST_F(Readers, TheExperimentListHoldsEveryHeaderInFileOrder)
 {
-    const std::string data = "50380 111111111111111111111111 2\r\n"
-                             "1 290 4390 x 1 2 3 4 5 6 7 8 9 10 11 12\r\n 13 14 15 16 17 18 19 20 21 22 23 24\r\n"
-                             "2 291 4391 x 1 2 3 4 5 6 7 8 9 10 11 12\r\n 13 14 15 16 17 18 19 20 21 22 23 24\r\n"
-                             "52380 000000000000000000000000 0\r\n"   // no pairs: the next line is a header
-                             "52480 000000000000000000000000 -3\r\n"
-                             "52580 000000000000000000000000 abc\r\n"
-                             "52680 000000000000000000000000 1\r\n"   // fewer pairs than lines
-                             "1 290 4390\r\n 13\r\n"
-                             "9 290 4390.5\r\n 13\r\n"
-                             "\r\n";                                  // an empty line makes an empty entry
+    const std::string data =
+        "50380 111111111111111111111111 2\r\n"
+        "1 290 4390 x 1 2 3 4 5 6 7 8 9 10 11 12\r\n 13 14 15 16 17 18 19 20 21 22 23 24\r\n"
+        "2 291 4391 x 1 2 3 4 5 6 7 8 9 10 11 12\r\n 13 14 15 16 17 18 19 20 21 22 23 24\r\n"
+        "52380 000000000000000000000000 0\r\n" // no pairs: the next line is a header
+        "52480 000000000000000000000000 -3\r\n"
+        "52580 000000000000000000000000 abc\r\n"
+        "52680 000000000000000000000000 1\r\n" // fewer pairs than lines
+        "1 290 4390\r\n 13\r\n"
+        "9 290 4390.5\r\n 13\r\n"
+        "\r\n"; // an empty line makes an empty entry
     folder.write("SF6_All.DAT", data);
     DataFileName = "SF6_All.DAT";
     Form1->ComboBox1->SetText("Experiment Date");
@@ -99,7 +103,8 @@ TEST_F(Readers, TheExperimentListHoldsEveryHeaderInFileOrder)
 TEST_F(Readers, MoreThanThirtyExperimentsAreAllListed)
 {
     std::string data;
-    for (int i = 1; i <= 45; ++i) data += std::to_string(1000 + i) + " 1 1\r\na 1 2\r\n 3\r\n";
+    for (int i = 1; i <= 45; ++i)
+        data += std::to_string(1000 + i) + " 1 1\r\na 1 2\r\n 3\r\n";
     folder.write("SF6_All.DAT", data);
     DataFileName = "SF6_All.DAT";
     ReadExperimentList();
@@ -130,10 +135,11 @@ TEST_F(Readers, AnExperimentFillsTheHourListAndTheSf6Table)
 {
     EXPECT_TRUE(Form1->StringGrid1->isHidden());
     EXPECT_TRUE(Form1->StringGrid2->isHidden());
-    ReadExperiment("50380 000000011000000000001011 2\r\n"
-                   "1 300 4400 x a1 a2 a3 a4 a5 a6 a7 a8 a9 a10 a11 a12\r\n b13 b14 b15 b16 b17 b18 b19 b20 b21 b22 b23 b24\r\n"
-                   "2 280 4380.6 x -1 -2 -3 -4 -5 -6 -7 -8 -9 -10 -11 -12 extra\r\n -13 -14 -15 -16 -17 -18 -19 -20 -21 -22 -23 -24\r\n",
-                   "50380");
+    ReadExperiment(
+        "50380 000000011000000000001011 2\r\n"
+        "1 300 4400 x a1 a2 a3 a4 a5 a6 a7 a8 a9 a10 a11 a12\r\n b13 b14 b15 b16 b17 b18 b19 b20 b21 b22 b23 b24\r\n"
+        "2 280 4380.6 x -1 -2 -3 -4 -5 -6 -7 -8 -9 -10 -11 -12 extra\r\n -13 -14 -15 -16 -17 -18 -19 -20 -21 -22 -23 -24\r\n",
+        "50380");
     EXPECT_EQ(Items(*Form1->ComboBox2), (Lines{"8", "9", "21", "23", "24"}));
     const vcl::TStringGrid& grid = *Form1->StringGrid1;
     EXPECT_EQ(grid.RowCount(), 3);
@@ -148,23 +154,26 @@ TEST_F(Readers, AnExperimentFillsTheHourListAndTheSf6Table)
 
 TEST_F(Readers, ShortLinesAShortFlagWordAndAMissingBlankShiftTheHours)
 {
-    ReadExperiment("50380 100000000001100000000001 3\r\n"
-                   "1 1 2 x a1 a2 a3\r\n b13 b14 b15 b16 b17 b18 b19 b20 b21 b22 b23 b24\r\n"  // fewer than 16 words
-                   "2 1 2\r\n b1 b2 b3 b4 b5 b6 b7 b8 b9 b10 b11 b12 b13\r\n"                 // fewer than 5 words
-                   "3 1 2 x a1 a2 a3 a4 a5 a6 a7 a8 a9 a10 a11 a12\r\nb13 b14 b15 b16 b17 b18 b19 b20 b21 b22 b23 b24\r\n",
-                   "50380");
+    ReadExperiment(
+        "50380 100000000001100000000001 3\r\n"
+        "1 1 2 x a1 a2 a3\r\n b13 b14 b15 b16 b17 b18 b19 b20 b21 b22 b23 b24\r\n" // fewer than 16 words
+        "2 1 2\r\n b1 b2 b3 b4 b5 b6 b7 b8 b9 b10 b11 b12 b13\r\n"                 // fewer than 5 words
+        "3 1 2 x a1 a2 a3 a4 a5 a6 a7 a8 a9 a10 a11 a12\r\nb13 b14 b15 b16 b17 b18 b19 b20 b21 b22 b23 b24\r\n",
+        "50380");
     EXPECT_EQ(Items(*Form1->ComboBox2), (Lines{"1", "12", "13", "24"}));
     EXPECT_EQ(Row(1), (Lines{"1", "1", "2", "a1", "b21", "b22", ""}));
     EXPECT_EQ(Row(2), (Lines{"2", "1", "2", "b1", "b12", "b13", ""}));
     EXPECT_EQ(Row(3), (Lines{"3", "1", "2", "a1", "a12b13", "b14", ""}));
 
-    ReadExperiment("50380 0001 1\r\n1 1 2 x a1 a2 a3 a4\r\n\r\n", "50380");  // missing flag characters: no data
+    ReadExperiment("50380 0001 1\r\n1 1 2 x a1 a2 a3 a4\r\n\r\n",
+                   "50380"); // missing flag characters: no data
     EXPECT_EQ(Items(*Form1->ComboBox2), Lines{"4"});
 }
 
 TEST_F(Readers, NoHoursOrNoPairsGiveTheBareTable)
 {
-    ReadExperiment("50380 000000000000000000000000 2\r\n1 290 4390 x 1\r\n 13\r\n2 291 4391 x 1\r\n 13\r\n", "50380");
+    ReadExperiment("50380 000000000000000000000000 2\r\n1 290 4390 x 1\r\n 13\r\n2 291 4391 x 1\r\n 13\r\n",
+                   "50380");
     EXPECT_EQ(Form1->ComboBox2->ItemCount(), 0);
     EXPECT_EQ(Form1->StringGrid1->ColCount(), 3);
     EXPECT_EQ(Row(2), (Lines{"2", "291", "4391"}));
@@ -198,7 +207,8 @@ TEST_F(Readers, ABlockOfMoreThanTenThousandPairsIsReadWholeAndTheListAgrees)
     constexpr int pairs = 10050;
     std::string data = "50380 1 " + std::to_string(pairs) + "\r\n";
     for (int sampler = 1; sampler <= pairs; ++sampler)
-        data += std::to_string(sampler) + " " + std::to_string(280 + sampler % 10) + " 4390 x v" + std::to_string(sampler) + "\r\n 13\r\n";
+        data += std::to_string(sampler) + " " + std::to_string(280 + sampler % 10) + " 4390 x v" +
+            std::to_string(sampler) + "\r\n 13\r\n";
     data += "52380 1 1\r\n1 1 2 x n1\r\n 13\r\n";
     ReadExperiment(data, "50380");
     EXPECT_EQ(Form1->StringGrid1->RowCount(), pairs + 1);
@@ -224,7 +234,7 @@ TEST_F(Readers, EveryBlockWithTheKeyIsReadInFileOrder)
     EXPECT_EQ(Row(1), (Lines{"1", "295", "4395", "s1", "s2"}));
     EXPECT_EQ(Row(2), (Lines{"2", "296", "4396", "t1", "t2"}));
 
-    ReadExperiment("50380 1 0\r\n52380 1 0\r\n", "5038");  // keys compare whole and exact
+    ReadExperiment("50380 1 0\r\n52380 1 0\r\n", "5038"); // keys compare whole and exact
     EXPECT_EQ(Form1->ComboBox2->ItemCount(), 0);
 }
 
@@ -232,12 +242,15 @@ TEST_F(Readers, LinesLongerThan254CharactersAreSplitWhole)
 {
     std::string lineA = "1 290.123456789012345 4390.123456789012345 x";
     std::string lineB;
-    for (int h = 1; h <= 12; ++h) lineA += " " + std::string(20, 'a') + std::to_string(h);
-    for (int h = 13; h <= 24; ++h) lineB += " " + std::string(20, 'b') + std::to_string(h);
+    for (int h = 1; h <= 12; ++h)
+        lineA += " " + std::string(20, 'a') + std::to_string(h);
+    for (int h = 13; h <= 24; ++h)
+        lineB += " " + std::string(20, 'b') + std::to_string(h);
     ASSERT_GT(lineA.size() + lineB.size(), 500u);
     ReadExperiment("50380 100000000001000000000001 1\r\n" + lineA + "\r\n" + lineB + "\r\n", "50380");
-    EXPECT_EQ(Row(1), (Lines{"1", "290.123456789012345", "4390.123456789012345", std::string(20, 'a') + "1",
-                             std::string(20, 'a') + "12", std::string(20, 'b') + "24"}));
+    EXPECT_EQ(Row(1),
+              (Lines{"1", "290.123456789012345", "4390.123456789012345", std::string(20, 'a') + "1",
+                     std::string(20, 'a') + "12", std::string(20, 'b') + "24"}));
 }
 
 TEST_F(Readers, AMissingDataFileLeavesTheTableAsItWas)

@@ -21,7 +21,7 @@ void StartWithoutOpenGL()
     kit_test::CurrentScratchFolder folder;
     folder.write("MISC_KIN.DAT", kMeteoFile);
     ViewerForms forms;
-    ASSERT_EQ(forms.startupBoxes.size(), 1u);  // "SetPixelFormat failed." does not follow
+    ASSERT_EQ(forms.startupBoxes.size(), 1u); // "SetPixelFormat failed." does not follow
     EXPECT_EQ(forms.startupBoxes[0].Title, "Error");
     EXPECT_EQ(forms.startupBoxes[0].Text, "ChoosePixelFormat failed.");
     EXPECT_EQ(forms.startupBoxes[0].Icon, QMessageBox::Critical);

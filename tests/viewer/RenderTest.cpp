@@ -27,7 +27,10 @@ constexpr QRgb Green = 0xff00ff00;
 // that windows of other programs over the surface do not matter.
 class ShownFrames {
 public:
-    ShownFrames() { BeforeFrameShown = [this] { last = ReadBackBuffer(); }; }
+    ShownFrames()
+    {
+        BeforeFrameShown = [this] { last = ReadBackBuffer(); };
+    }
     ~ShownFrames() { BeforeFrameShown = nullptr; }
     QImage last;
 
@@ -56,7 +59,8 @@ int CountNear(const QImage& image, QPoint centre, int radius, QRgb colour)
     int count = 0;
     for (int y = centre.y() - radius; y <= centre.y() + radius; ++y)
         for (int x = centre.x() - radius; x <= centre.x() + radius; ++x)
-            if (image.valid(x, y) && image.pixel(x, y) == colour) ++count;
+            if (image.valid(x, y) && image.pixel(x, y) == colour)
+                ++count;
     return count;
 }
 
@@ -78,7 +82,8 @@ protected:
     Lines Draw(const Lines& samplers)
     {
         Form1->Memo2->Lines.Clear();
-        for (const std::string& line : samplers) Form1->Memo2->Lines.Add(line);
+        for (const std::string& line : samplers)
+            Form1->Memo2->Lines.Add(line);
         Lines texts;
         for (const ShownBox& box : BoxesShownBy([] { vcl::Fire(Form1->Button1->OnClick, Form1->Button1); }))
             texts.push_back(box.Text);
@@ -96,7 +101,7 @@ protected:
 TEST_F(Render, TheFirstFrameIsWhiteAndEveryLaterOneGreenOnBlack)
 {
     const QPoint frameLeft = PixelOf(-20, -10);
-    const QPoint empty = PixelOf(-10, 15);  // between the rings, away from axes and frame
+    const QPoint empty = PixelOf(-10, 15); // between the rings, away from axes and frame
     EXPECT_EQ(FramesShown() - framesBefore, 1);
     QImage first = Screen();
     EXPECT_GT(CountNear(first, frameLeft, 1, White), 0);
@@ -114,17 +119,29 @@ TEST_F(Render, TheTopDownViewShowsFrameRingsAndAxesWhereTheDesignPutsThem)
 {
     Draw({});
     const QImage image = Screen();
-    const double d = 1 / std::sqrt(2.0);  // a ring of radius R crosses the diagonal at R * d
+    const double d = 1 / std::sqrt(2.0); // a ring of radius R crosses the diagonal at R * d
     const QPoint lit[] = {
-        PixelOf(-20, -10), PixelOf(20, 10), PixelOf(10, 20), PixelOf(-10, -20),   // the 20 km frame
-        PixelOf(0, 15),    PixelOf(15, 0),  PixelOf(0, -22), PixelOf(-22, 0),     // the axes
-        PixelOf(5 * d, 5 * d), PixelOf(-7 * d, 7 * d), PixelOf(10 * d, -10 * d),  // rings
-        PixelOf(-15 * d, -15 * d), PixelOf(20 * d, 20 * d),
-        PixelOf(30 * d, 30 * d),  // the 30 km ring shows in the corners only
+        PixelOf(-20, -10),
+        PixelOf(20, 10),
+        PixelOf(10, 20),
+        PixelOf(-10, -20), // the 20 km frame
+        PixelOf(0, 15),
+        PixelOf(15, 0),
+        PixelOf(0, -22),
+        PixelOf(-22, 0), // the axes
+        PixelOf(5 * d, 5 * d),
+        PixelOf(-7 * d, 7 * d),
+        PixelOf(10 * d, -10 * d), // rings
+        PixelOf(-15 * d, -15 * d),
+        PixelOf(20 * d, 20 * d),
+        PixelOf(30 * d, 30 * d), // the 30 km ring shows in the corners only
     };
-    for (QPoint p : lit) EXPECT_GT(CountNear(image, p, 1, Green), 0) << p.x() << "," << p.y();
-    const QPoint dark[] = {PixelOf(-10, 15), PixelOf(12, -3), PixelOf(22, 5), PixelOf(22.5, 22.5), PixelOf(3.5, 1)};
-    for (QPoint p : dark) EXPECT_EQ(CountNear(image, p, 1, Black), 9) << p.x() << "," << p.y();
+    for (QPoint p : lit)
+        EXPECT_GT(CountNear(image, p, 1, Green), 0) << p.x() << "," << p.y();
+    const QPoint dark[] = {PixelOf(-10, 15), PixelOf(12, -3), PixelOf(22, 5), PixelOf(22.5, 22.5),
+                           PixelOf(3.5, 1)};
+    for (QPoint p : dark)
+        EXPECT_EQ(CountNear(image, p, 1, Black), 9) << p.x() << "," << p.y();
     // The 30 km ring crosses the axes beyond the picture's edge.
     EXPECT_EQ(PixelOf(30, 0).x(), 571);
 }
@@ -136,7 +153,7 @@ TEST_F(Render, ABarStandsForEachSamplerInsideTheStrictFilterWithANonNegativeValu
         const char* name;
         Lines samplers;
         double min, max;
-        bool top, cap;  // bar top at 1 GL unit; flat cap on the ground
+        bool top, cap; // bar top at 1 GL unit; flat cap on the ground
     };
     const Row rows[] = {
         {"inside", {"-8.75 8.75 100", "0 0 5"}, 0, 100, true, false},
@@ -203,7 +220,8 @@ TEST_F(Render, TheThreeDViewShowsTheBarsStandingUp)
     QRect box;
     for (int y = 0; y < standing.height(); ++y)
         for (int x = 0; x < standing.width(); ++x)
-            if (standing.pixel(x, y) != flat.pixel(x, y)) box |= QRect(x, y, 1, 1);
+            if (standing.pixel(x, y) != flat.pixel(x, y))
+                box |= QRect(x, y, 1, 1);
     ASSERT_FALSE(box.isEmpty());
     EXPECT_GT(box.height(), 3 * box.width()) << box.width() << "x" << box.height();
     EXPECT_GT(box.height(), 100);

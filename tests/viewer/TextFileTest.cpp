@@ -17,7 +17,8 @@ std::vector<std::string> LinesOf(const std::string& bytes)
     folder.write("f.txt", bytes);
     vcl::TextFile file("f.txt");
     std::vector<std::string> lines;
-    while (!file.Eof()) lines.push_back(file.ReadLn());
+    while (!file.Eof())
+        lines.push_back(file.ReadLn());
     return lines;
 }
 
@@ -27,18 +28,23 @@ TEST(TextFile, SplitsLinesAtCarriageReturns)
 {
     const std::pair<std::string, Lines> rows[] = {
         {"a\r\nb\r\n", {"a", "b"}},
-        {"a\r\nb", {"a", "b"}},            // a last line without line end still counts
-        {"a\rb\r", {"a", "b"}},            // CR alone ends a line
-        {"a\nb\r\n", {"a\nb"}},            // a lone LF is an ordinary character
-        {"a\r\n\nb\r\n", {"a", "\nb"}},    // only one LF belongs to the line end
+        {"a\r\nb", {"a", "b"}},         // a last line without line end still counts
+        {"a\rb\r", {"a", "b"}},         // CR alone ends a line
+        {"a\nb\r\n", {"a\nb"}},         // a lone LF is an ordinary character
+        {"a\r\n\nb\r\n", {"a", "\nb"}}, // only one LF belongs to the line end
         {"\r\n\r\n", {"", ""}},
         {"", {}},
-        {"a\r\nb\x1a" "c\r\nd\r\n", {"a", "b"}},  // byte 26 ends the file
-        {"\x1a" "a\r\n", {}},
+        {"a\r\nb\x1a"
+         "c\r\nd\r\n",
+         {"a", "b"}}, // byte 26 ends the file
+        {"\x1a"
+         "a\r\n",
+         {}},
         {"a\r\n\x1a", {"a"}},
         {std::string("a\0b\r\n", 5), {std::string("a\0b", 3)}},
     };
-    for (const auto& [bytes, expected] : rows) EXPECT_EQ(LinesOf(bytes), expected);
+    for (const auto& [bytes, expected] : rows)
+        EXPECT_EQ(LinesOf(bytes), expected);
 }
 
 TEST(TextFile, ReadingPastTheEndGivesEmptyLines)
@@ -81,10 +87,12 @@ TEST(TextFile, OpenFailuresRaiseTheFrameworkMessages)
 TEST(IoErrors, MapsSystemErrorsToMessages)
 {
     const std::pair<int, std::string> rows[] = {
-        {ENOENT, "File not found"},      {ENOTDIR, "File not found"},    {EACCES, "File access denied"},
-        {EPERM, "File access denied"},   {EISDIR, "File access denied"}, {EMFILE, "Too many open files"},
-        {ENFILE, "Too many open files"}, {ENAMETOOLONG, "Invalid filename"}, {ENOSPC, "Disk full"},
-        {EIO, "I/O error 5"},            {EROFS, "I/O error 30"},
+        {ENOENT, "File not found"},      {ENOTDIR, "File not found"},
+        {EACCES, "File access denied"},  {EPERM, "File access denied"},
+        {EISDIR, "File access denied"},  {EMFILE, "Too many open files"},
+        {ENFILE, "Too many open files"}, {ENAMETOOLONG, "Invalid filename"},
+        {ENOSPC, "Disk full"},           {EIO, "I/O error 5"},
+        {EROFS, "I/O error 30"},
     };
     for (const auto& [code, message] : rows) {
         EXPECT_EQ(vcl::IoErrorMessage(code), message);

@@ -43,9 +43,15 @@ protected:
         QMouseEvent event(type, at, Form1->GLPanel->mapToGlobal(at), button, held, Qt::NoModifier);
         QCoreApplication::sendEvent(Form1->GLPanel, &event);
     }
-    static void Press(Qt::MouseButton button, QPoint at) { Mouse(QEvent::MouseButtonPress, button, button, at); }
+    static void Press(Qt::MouseButton button, QPoint at)
+    {
+        Mouse(QEvent::MouseButtonPress, button, button, at);
+    }
     static void Move(Qt::MouseButtons held, QPoint at) { Mouse(QEvent::MouseMove, Qt::NoButton, held, at); }
-    static void Release(Qt::MouseButton button, QPoint at) { Mouse(QEvent::MouseButtonRelease, button, Qt::NoButton, at); }
+    static void Release(Qt::MouseButton button, QPoint at)
+    {
+        Mouse(QEvent::MouseButtonRelease, button, Qt::NoButton, at);
+    }
 
     QImage shown;
     kit_test::CurrentScratchFolder folder;
@@ -60,7 +66,7 @@ TEST_F(View, APresetDrawsAFrameForEachTrackBarItMovesAndOneForTheView)
         long frames;
     };
     const Row rows[] = {
-        {0, 0, 20, true, 2},  {0, 0, 15, true, 1},  {3, 4, 20, true, 4}, {3, 0, 15, true, 2},
+        {0, 0, 20, true, 2},  {0, 0, 15, true, 1},  {3, 4, 20, true, 4},  {3, 0, 15, true, 2},
         {0, 0, 20, false, 1}, {5, 0, 15, false, 3}, {-2, 7, 9, false, 4},
     };
     for (const Row& row : rows) {
@@ -129,10 +135,11 @@ TEST_F(View, OnlyTheLeftButtonDrags)
 
 TEST_F(View, BarsDownStopsAtAThousandthAndBarsUpHasNoLimit)
 {
-    const QPoint barTop(146, 146);  // the top of the sampler's bar at 100 x 0.01 GL units
+    const QPoint barTop(146, 146); // the top of the sampler's bar at 100 x 0.01 GL units
     Click(Form1->Button4);
     EXPECT_DOUBLE_EQ(BarScale, 0.009);
-    for (int press = 2; press <= 10; ++press) Click(Form1->Button4);
+    for (int press = 2; press <= 10; ++press)
+        Click(Form1->Button4);
     EXPECT_NEAR(BarScale, 0.0, 1e-15);
     QImage flat = Screen();
     EXPECT_NE(flat.pixel(barTop), Green);
@@ -152,7 +159,8 @@ TEST_F(View, BarsDownStopsAtAThousandthAndBarsUpHasNoLimit)
     int lit = 0;
     const QImage standing = Screen();
     for (int dy = -2; dy <= 2; ++dy)
-        for (int dx = -2; dx <= 2; ++dx) lit += standing.pixel(barTop + QPoint(dx, dy)) == Green;
+        for (int dx = -2; dx <= 2; ++dx)
+            lit += standing.pixel(barTop + QPoint(dx, dy)) == Green;
     EXPECT_GT(lit, 0);
 }
 
@@ -173,11 +181,13 @@ TEST_F(View, ThePanBarsMoveThePictureAndTheZoomBarSetsItsSize)
         Form1->TrackBar1->SetPosition(row.p1);
         Form1->TrackBar2->SetPosition(row.p2);
         Form1->TrackBar3->SetPosition(row.p3);
-        Form1->DrawScene();  // the first frame is white; this one is green
+        Form1->DrawScene(); // the first frame is white; this one is green
         const QImage image = Screen();
         int right = 0, top = 0;
-        for (int dx = -1; dx <= 1; ++dx) right += image.pixel(row.right + dx, 200 + row.top) == Green;
-        for (int dy = -1; dy <= 1; ++dy) top += image.pixel(300, row.top + dy) == Green;
+        for (int dx = -1; dx <= 1; ++dx)
+            right += image.pixel(row.right + dx, 200 + row.top) == Green;
+        for (int dy = -1; dy <= 1; ++dy)
+            top += image.pixel(300, row.top + dy) == Green;
         EXPECT_GT(right, 0) << row.p1 << " " << row.p2 << " " << row.p3;
         EXPECT_GT(top, 0) << row.p1 << " " << row.p2 << " " << row.p3;
     }

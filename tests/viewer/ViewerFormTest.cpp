@@ -52,18 +52,28 @@ TEST_F(ViewerForm, ControlsSitAtTheirDesignPlaces)
     };
     TForm1& f = *Form1;
     const Place places[] = {
-        {"Label1", f.Label1, &f, {211, 459, 233, 13}},      {"GroupBox1", f.GroupBox1, &f, {539, 19, 113, 145}},
-        {"TrackBar1", f.TrackBar1, &f, {0, 500, 500, 29}},  {"ComboBox2", f.ComboBox2, &f, {668, 179, 88, 21}},
-        {"Memo2", f.Memo2, &f, {11, 363, 446, 105}},        {"ComboBox1", f.ComboBox1, &f, {539, 179, 113, 21}},
-        {"Button1", f.Button1, &f, {363, 19, 75, 25}},      {"Button2", f.Button2, &f, {579, 67, 61, 25}},
-        {"TrackBar2", f.TrackBar2, &f, {500, 0, 29, 500}},  {"TrackBar3", f.TrackBar3, &f, {549, 35, 29, 121}},
-        {"Button3", f.Button3, &f, {579, 99, 61, 25}},      {"Button4", f.Button4, &f, {579, 131, 61, 25}},
-        {"Button5", f.Button5, &f, {579, 35, 61, 25}},      {"PageControl1", f.PageControl1, &f, {531, 211, 233, 305}},
+        {"Label1", f.Label1, &f, {211, 459, 233, 13}},
+        {"GroupBox1", f.GroupBox1, &f, {539, 19, 113, 145}},
+        {"TrackBar1", f.TrackBar1, &f, {0, 500, 500, 29}},
+        {"ComboBox2", f.ComboBox2, &f, {668, 179, 88, 21}},
+        {"Memo2", f.Memo2, &f, {11, 363, 446, 105}},
+        {"ComboBox1", f.ComboBox1, &f, {539, 179, 113, 21}},
+        {"Button1", f.Button1, &f, {363, 19, 75, 25}},
+        {"Button2", f.Button2, &f, {579, 67, 61, 25}},
+        {"TrackBar2", f.TrackBar2, &f, {500, 0, 29, 500}},
+        {"TrackBar3", f.TrackBar3, &f, {549, 35, 29, 121}},
+        {"Button3", f.Button3, &f, {579, 99, 61, 25}},
+        {"Button4", f.Button4, &f, {579, 131, 61, 25}},
+        {"Button5", f.Button5, &f, {579, 35, 61, 25}},
+        {"PageControl1", f.PageControl1, &f, {531, 211, 233, 305}},
         {"StringGrid2", f.StringGrid2, f.TabSheet1, {8, 8, 209, 265}},
         {"StringGrid1", f.StringGrid1, f.TabSheet2, {8, 4, 209, 269}},
-        {"Memo1", f.Memo1, &f, {27, 259, 697, 73}},         {"RadioGroup1", f.RadioGroup1, &f, {664, 20, 93, 65}},
-        {"GroupBox2", f.GroupBox2, &f, {664, 93, 93, 73}},  {"Label2", f.Label2, f.GroupBox2, {8, 22, 41, 13}},
-        {"Label3", f.Label3, f.GroupBox2, {7, 46, 40, 13}}, {"Edit1", f.Edit1, f.GroupBox2, {56, 18, 33, 21}},
+        {"Memo1", f.Memo1, &f, {27, 259, 697, 73}},
+        {"RadioGroup1", f.RadioGroup1, &f, {664, 20, 93, 65}},
+        {"GroupBox2", f.GroupBox2, &f, {664, 93, 93, 73}},
+        {"Label2", f.Label2, f.GroupBox2, {8, 22, 41, 13}},
+        {"Label3", f.Label3, f.GroupBox2, {7, 46, 40, 13}},
+        {"Edit1", f.Edit1, f.GroupBox2, {56, 18, 33, 21}},
         {"Edit2", f.Edit2, f.GroupBox2, {56, 42, 33, 21}},
     };
     for (const Place& place : places) {
@@ -114,7 +124,8 @@ QRect TextRoom(const QLineEdit* edit)
     constexpr int lineEditMargin = 2;
     QStyleOptionFrame option;
     option.initFrom(edit);
-    option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+    option.lineWidth =
+        edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
     const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
     return contents.marginsRemoved(edit->textMargins()).adjusted(lineEditMargin, 0, -lineEditMargin, 0);
 }
@@ -143,8 +154,10 @@ QRect TextRoom(const QGroupBox* box)
     option.text = box->title();
     option.lineWidth = 1;
     option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const QRect frame = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, box);
-    const QRect label = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+    const QRect frame =
+        box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, box);
+    const QRect label =
+        box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
     const int indent = label.left() - frame.left();
     return {label.left(), label.top(), frame.width() - 2 * indent, label.height()};
 }
@@ -152,7 +165,8 @@ QRect TextRoom(const QGroupBox* box)
 // A label's text has the whole label, inside the area of its parent that shows it.
 QRect TextRoom(const QLabel* label, const QWidget* area)
 {
-    return label->contentsRect() & QRect(label->mapFrom(area, area->contentsRect().topLeft()), area->contentsRect().size());
+    return label->contentsRect() &
+        QRect(label->mapFrom(area, area->contentsRect().topLeft()), area->contentsRect().size());
 }
 
 // The width and line height of the text in the font that the control uses.
@@ -183,8 +197,10 @@ TEST_F(ViewerForm, EveryCaptionAndTextIsShownWholeInsideItsControl)
         {"Button4", f.Button4, f.Button4->text(), TextRoom(f.Button4)},
         {"Button5", f.Button5, f.Button5->text(), TextRoom(f.Button5)},
         {"RadioGroup1", f.RadioGroup1, f.RadioGroup1->title(), TextRoom(f.RadioGroup1)},
-        {"RadioGroup1 item 0", f.RadioGroup1->Button(0), f.RadioGroup1->Button(0)->text(), TextRoom(f.RadioGroup1->Button(0))},
-        {"RadioGroup1 item 1", f.RadioGroup1->Button(1), f.RadioGroup1->Button(1)->text(), TextRoom(f.RadioGroup1->Button(1))},
+        {"RadioGroup1 item 0", f.RadioGroup1->Button(0), f.RadioGroup1->Button(0)->text(),
+         TextRoom(f.RadioGroup1->Button(0))},
+        {"RadioGroup1 item 1", f.RadioGroup1->Button(1), f.RadioGroup1->Button(1)->text(),
+         TextRoom(f.RadioGroup1->Button(1))},
         {"GroupBox2", f.GroupBox2, f.GroupBox2->title(), TextRoom(f.GroupBox2)},
         {"Label2", f.Label2, f.Label2->text(), TextRoom(f.Label2, f.GroupBox2)},
         {"Label3", f.Label3, f.Label3->text(), TextRoom(f.Label3, f.GroupBox2)},
@@ -200,7 +216,8 @@ TEST_F(ViewerForm, EveryCaptionAndTextIsShownWholeInsideItsControl)
     for (const Caption& caption : captions) {
         ASSERT_FALSE(caption.text.isEmpty()) << caption.name;
         const QSize text = TextSize(caption.control, caption.text);
-        EXPECT_LE(text.width(), caption.room.width()) << caption.name << " in " << QFontInfo(caption.control->font()).family().toStdString();
+        EXPECT_LE(text.width(), caption.room.width())
+            << caption.name << " in " << QFontInfo(caption.control->font()).family().toStdString();
         EXPECT_LE(text.height(), caption.room.height()) << caption.name;
     }
 }
@@ -224,7 +241,8 @@ TEST_F(ViewerForm, TheViewItemsStandClearOfTheirGroupsFrame)
         for (int dy = -1; dy <= 1; ++dy)
             for (int dx = -1; dx <= 1; ++dx) {
                 const QPoint p = at + QPoint(dx, dy);
-                if (frame.rect().contains(p) && qAlpha(frame.pixel(p)) > 16) return true;
+                if (frame.rect().contains(p) && qAlpha(frame.pixel(p)) > 16)
+                    return true;
             }
         return false;
     };
@@ -234,7 +252,8 @@ TEST_F(ViewerForm, TheViewItemsStandClearOfTheirGroupsFrame)
         int inked = 0, touching = 0;
         for (int y = 0; y < drawn.height(); ++y)
             for (int x = 0; x < drawn.width(); ++x) {
-                if (qAlpha(drawn.pixel(x, y)) == 0) continue;
+                if (qAlpha(drawn.pixel(x, y)) == 0)
+                    continue;
                 ++inked;
                 touching += nearFrame(item->pos() + QPoint(x, y));
             }
@@ -260,11 +279,13 @@ int InkWidth(const QImage& image)
 TEST_F(ViewerForm, TheScreenShowsTheDateBoxsTextWhole)
 {
     QLineEdit* edit = Form1->ComboBox1->lineEdit();
-    Form1->Button2->setFocus();  // no text cursor in the box
+    Form1->Button2->setFocus(); // no text cursor in the box
     ASSERT_TRUE(QTest::qWaitFor([edit] { return !edit->hasFocus(); }));
     QGuiApplication::sync();
     const QPoint at = edit->mapToGlobal(QPoint(0, 0));
-    const QImage shown = QGuiApplication::primaryScreen()->grabWindow(0, at.x(), at.y(), edit->width(), edit->height()).toImage();
+    const QImage shown = QGuiApplication::primaryScreen()
+                             ->grabWindow(0, at.x(), at.y(), edit->width(), edit->height())
+                             .toImage();
 
     // The same text in the same font, with room to spare.
     const QFontMetrics metrics(edit->font());
@@ -325,9 +346,11 @@ TEST_F(ViewerForm, TabAndShiftTabLeaveEachGridForItsNeighboursInTheTabOrder)
     // Behind the page control come the hidden Memo1 and then the view group's chosen item.
     const Row rows[] = {
         {"Tab from StringGrid2", f.StringGrid2, f.TabSheet1, Qt::NoModifier, f.RadioGroup1->Button(0)},
-        {"Shift+Tab from StringGrid2", f.StringGrid2, f.TabSheet1, Qt::ShiftModifier, f.PageControl1->tabBar()},
+        {"Shift+Tab from StringGrid2", f.StringGrid2, f.TabSheet1, Qt::ShiftModifier,
+         f.PageControl1->tabBar()},
         {"Tab from StringGrid1", f.StringGrid1, f.TabSheet2, Qt::NoModifier, f.RadioGroup1->Button(0)},
-        {"Shift+Tab from StringGrid1", f.StringGrid1, f.TabSheet2, Qt::ShiftModifier, f.PageControl1->tabBar()},
+        {"Shift+Tab from StringGrid1", f.StringGrid1, f.TabSheet2, Qt::ShiftModifier,
+         f.PageControl1->tabBar()},
     };
     for (const Row& row : rows) {
         f.PageControl1->setCurrentWidget(row.page);
@@ -356,7 +379,8 @@ TEST_F(ViewerForm, AFixedCellIsNeverTheCurrentOne)
         EXPECT_EQ(first.row(), row.fixedRows);
         for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Home, Qt::Key_PageUp}) {
             QTest::keyClick(row.grid, key);
-            EXPECT_FALSE(IsFixed(row.grid->currentIndex(), row.fixedCols, row.fixedRows)) << row.fixedCols << " " << key;
+            EXPECT_FALSE(IsFixed(row.grid->currentIndex(), row.fixedCols, row.fixedRows))
+                << row.fixedCols << " " << key;
         }
         QTest::keyClick(row.grid, Qt::Key_Home, Qt::ControlModifier);
         EXPECT_EQ(row.grid->currentIndex(), first);

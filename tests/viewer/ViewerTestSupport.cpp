@@ -35,19 +35,22 @@ std::vector<ShownBox> BoxesShownBy(const std::function<void()>& action)
     std::vector<ShownBox> boxes;
     WhileModal(action, [&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
-        if (!box) return;
+        if (!box)
+            return;
         boxes.push_back({box->windowTitle().toStdString(), box->text().toStdString(), box->icon(),
                          box->standardButtons()});
-        EXPECT_EQ(box->textFormat(), Qt::PlainText) << "a message box reads its text as markup: " << boxes.back().Text;
-        if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
-        else box->close();
+        EXPECT_EQ(box->textFormat(), Qt::PlainText)
+            << "a message box reads its text as markup: " << boxes.back().Text;
+        if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+            ok->click();
+        else
+            box->close();
     });
     return boxes;
 }
 
-const char* const kMeteoFile =
-    "80 5 3 1 1200 1100 -0.5 290.1 5.1 7.2 240 0.8 0.4 0.35 1.2 -55\r\n"
-    "80 5 3 2 1250 1150 -0.6 290.9 5.4 7.9 245 0.9 0.5 0.37 1.4 -48\r\n";
+const char* const kMeteoFile = "80 5 3 1 1200 1100 -0.5 290.1 5.1 7.2 240 0.8 0.4 0.35 1.2 -55\r\n"
+                               "80 5 3 2 1250 1150 -0.6 290.9 5.4 7.9 245 0.9 0.5 0.37 1.4 -48\r\n";
 
 const char* const kTwoSamplerSf6File = "50380 011 2\r\n"
                                        "1 300 4400 x 10 20 30 40 50 60 70 80 90 100 110 120\r\n 13\r\n"
@@ -62,10 +65,14 @@ ViewerForms::ViewerForms()
     ExperimentDates.clear();
     startupBoxes = BoxesShownBy([] { CreateViewerForms(); });
     MainForm->show();
-    if (!QTest::qWaitForWindowExposed(MainForm)) throw std::runtime_error("main window not shown");
+    if (!QTest::qWaitForWindowExposed(MainForm))
+        throw std::runtime_error("main window not shown");
 }
 
-ViewerForms::~ViewerForms() { DestroyViewerForms(); }
+ViewerForms::~ViewerForms()
+{
+    DestroyViewerForms();
+}
 
 void StartWithTwoSamplers(const kit_test::ScratchFolder& folder, std::unique_ptr<ViewerForms>& forms)
 {

@@ -94,7 +94,7 @@ TEST_F(Wiring, AClickOnTheChosenViewChangesNothingAndDrawsNoFrame)
 {
     EXPECT_EQ(FramesDuring([] { QTest::mouseClick(Form1->RadioGroup1->Button(0), Qt::LeftButton); }), 0);
     QTest::mouseClick(Form1->RadioGroup1->Button(1), Qt::LeftButton);
-    Form1->Edit1->SetText("7");  // applied at once while the filter is chosen
+    Form1->Edit1->SetText("7"); // applied at once while the filter is chosen
     FilterMin = 1;
     EXPECT_EQ(FramesDuring([] { QTest::mouseClick(Form1->RadioGroup1->Button(1), Qt::LeftButton); }), 0);
     EXPECT_EQ(FilterMin, 1.0);
@@ -148,7 +148,7 @@ TEST_F(Wiring, TheFormPaintsOnlyWhenItsOwnSurfaceNeedsIt)
     };
     EXPECT_EQ(FramesDuring(paintOf(Form1->Button2, Form1->Button2->rect())), 0);
     EXPECT_EQ(FramesDuring(paintOf(Form1, Form1->Button2->geometry())), 0);
-    EXPECT_EQ(FramesDuring(paintOf(Form1, QRect(530, 185, 8, 8))), 1);  // between the controls
+    EXPECT_EQ(FramesDuring(paintOf(Form1, QRect(530, 185, 8, 8))), 1); // between the controls
 }
 
 } // namespace

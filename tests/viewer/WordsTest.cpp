@@ -24,9 +24,9 @@ struct WordPositionRow {
 TEST(WordPosition, FindsTheNthWordStart)
 {
     const WordPositionRow rows[] = {
-        {1, 1, T, 3},   {1, 2, T, 6},  {1, 3, T, 11}, {1, 4, T, 14}, {1, 5, T, 0},
-        {4, 1, T, 6},   {7, 1, T, 7},  {4, 2, T, 11}, {13, 1, T, 14}, {14, 1, T, 0},
-        {1, 0, T, 0},   {1, 4, B("a_bb_c"), 0},       {1, 1, "", 0},
+        {1, 1, T, 3}, {1, 2, T, 6},           {1, 3, T, 11}, {1, 4, T, 14},  {1, 5, T, 0},
+        {4, 1, T, 6}, {7, 1, T, 7},           {4, 2, T, 11}, {13, 1, T, 14}, {14, 1, T, 0},
+        {1, 0, T, 0}, {1, 4, B("a_bb_c"), 0}, {1, 1, "", 0},
     };
     for (const auto& row : rows)
         EXPECT_EQ(WordPosition(row.startPos, row.n, row.text), row.expected)
@@ -70,7 +70,8 @@ TEST(ExtractWords, OnlyTheBlankSeparates)
 TEST(ExtractWords, SplitsLinesBeyond254CharactersLikeShortOnes)
 {
     std::string line;
-    for (int word = 1; word <= 60; ++word) line += "  w" + std::to_string(word) + "   ";
+    for (int word = 1; word <= 60; ++word)
+        line += "  w" + std::to_string(word) + "   ";
     ASSERT_GT(line.size(), 300u);
     EXPECT_EQ(ExtractWords(60, 1, line), "w60");
     EXPECT_EQ(ExtractWords(59, 2, line), "w59     w60");
@@ -81,39 +82,25 @@ TEST(ExtractWords, SplitsLinesBeyond254CharactersLikeShortOnes)
 TEST(StrToIntOrZero, ReadsIntegersAndNeverFails)
 {
     const std::pair<std::string, std::int32_t> rows[] = {
-        {"12", 12},
-        {"  12", 12},
-        {"12 ", 0},
-        {"-7", -7},
-        {"+3", 3},
-        {"1.5", 0},
-        {"-", 0},
-        {"$1F", 31},
-        {"0x10", 16},
-        {"x10", 16},
-        {"-$10", 0},
-        {"2147483647", 2147483647},
-        {"2147483648", 0},
-        {"-2147483648", -2147483647 - 1},
-        {"$FFFFFFFF", -1},
-        {"abc", 0},
-        {"", 0},
-        {"$", 0},
-        {"$100000000", 0},
-        {"\t5", 0},
-        {"+", 0},
-        {"+-5", 0},
-        {"-+5", 0},
-        {"+ 5", 0},
-        {"-0", 0},
-        {"$-5", 0},
-        {"$ff", 255},
-        {"0X1f", 31},
-        {"0x0x5", 0},
-        {"0x", 0},
+        {"12", 12},        {"  12", 12},
+        {"12 ", 0},        {"-7", -7},
+        {"+3", 3},         {"1.5", 0},
+        {"-", 0},          {"$1F", 31},
+        {"0x10", 16},      {"x10", 16},
+        {"-$10", 0},       {"2147483647", 2147483647},
+        {"2147483648", 0}, {"-2147483648", -2147483647 - 1},
+        {"$FFFFFFFF", -1}, {"abc", 0},
+        {"", 0},           {"$", 0},
+        {"$100000000", 0}, {"\t5", 0},
+        {"+", 0},          {"+-5", 0},
+        {"-+5", 0},        {"+ 5", 0},
+        {"-0", 0},         {"$-5", 0},
+        {"$ff", 255},      {"0X1f", 31},
+        {"0x0x5", 0},      {"0x", 0},
         {"007", 7},
     };
-    for (const auto& [text, expected] : rows) EXPECT_EQ(StrToIntOrZero(text), expected) << "text '" << text << "'";
+    for (const auto& [text, expected] : rows)
+        EXPECT_EQ(StrToIntOrZero(text), expected) << "text '" << text << "'";
 }
 
 } // namespace

@@ -42,7 +42,8 @@ QPixmap AboutPicture()
     QPainter painter(&pixmap);
     painter.fillRect(0, 0, 32, 32, kSilver);
     for (int y = 3; y < 32; y += 4)
-        for (int x = 3; x < 32; x += 4) painter.fillRect(x, y, 1, 1, kGrey);
+        for (int x = 3; x < 32; x += 4)
+            painter.fillRect(x, y, 1, 1, kGrey);
     painter.setPen(kBlack);
     painter.drawLine(1, 30, 30, 30);
     painter.drawLine(1, 1, 1, 30);

@@ -42,12 +42,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         auto* window = static_cast<QWidget*>(watched);
-        if (event->type() != QEvent::WinIdChange || !window->internalWinId()) return false;
+        if (event->type() != QEvent::WinIdChange || !window->internalWinId())
+            return false;
         auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-        if (!x11 || !x11->connection()) return false;
+        if (!x11 || !x11->connection())
+            return false;
         const std::string name = ApplicationTitle();
-        xcb_change_property(x11->connection(), XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->internalWinId()),
-                            XCB_ATOM_WM_ICON_NAME, XCB_ATOM_STRING, 8, static_cast<uint32_t>(name.size()), name.data());
+        xcb_change_property(x11->connection(), XCB_PROP_MODE_REPLACE,
+                            static_cast<xcb_window_t>(window->internalWinId()), XCB_ATOM_WM_ICON_NAME,
+                            XCB_ATOM_STRING, 8, static_cast<uint32_t>(name.size()), name.data());
         return false;
     }
 };

@@ -31,7 +31,8 @@ bool TComboBox::eventFilter(QObject* watched, QEvent* event)
     // Enter in the edit part chooses nothing: only picking from the list does.
     if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
     }
     return QComboBox::eventFilter(watched, event);
 }
@@ -48,7 +49,10 @@ void TComboBox::SetItemIndex(int index)
     lineEdit()->setText(itemText(index));
 }
 
-std::string TComboBox::Text() const { return FromQ(lineEdit()->text()); }
+std::string TComboBox::Text() const
+{
+    return FromQ(lineEdit()->text());
+}
 
 void TComboBox::SetText(const std::string& text)
 {
@@ -57,7 +61,10 @@ void TComboBox::SetText(const std::string& text)
     lineEdit()->setText(ToQ(text));
 }
 
-std::string TComboBox::Item(int index) const { return FromQ(itemText(index)); }
+std::string TComboBox::Item(int index) const
+{
+    return FromQ(itemText(index));
+}
 
 void TComboBox::AddItem(const std::string& item)
 {
@@ -66,7 +73,8 @@ void TComboBox::AddItem(const std::string& item)
     addItem(ToQ(item));
     // Qt selects the first item added to an empty list; the box has no selection until one is
     // picked or set, so that the first arrow-key step picks the first item.
-    if (itemIndex_ < 0) setCurrentIndex(-1);
+    if (itemIndex_ < 0)
+        setCurrentIndex(-1);
     lineEdit()->setText(shown);
 }
 

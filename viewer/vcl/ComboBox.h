@@ -15,7 +15,7 @@ public:
     TComboBox(QWidget* parent, const std::string& text, int dropDownCount);
 
     int ItemIndex() const { return itemIndex_; }
-    void SetItemIndex(int index);      // -1, or an index outside the list, selects nothing
+    void SetItemIndex(int index); // -1, or an index outside the list, selects nothing
     std::string Text() const;
     void SetText(const std::string& text);
 

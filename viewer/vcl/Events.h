@@ -24,7 +24,8 @@ enum TShiftFlag : unsigned {
     ssMiddle = 1u << 5,
 };
 
-using TMouseEvent = std::function<void(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseEvent =
+    std::function<void(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(QObject* Sender, TShiftState Shift, int X, int Y)>;
 
 TShiftState ShiftStateOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);

@@ -17,9 +17,15 @@ TForm::TForm(QWidget* parent) : QWidget(parent)
     RepaintWhenUncovered(this);
 }
 
-std::string TForm::Caption() const { return FromQ(windowTitle()); }
+std::string TForm::Caption() const
+{
+    return FromQ(windowTitle());
+}
 
-void TForm::SetCaption(const std::string& caption) { setWindowTitle(ToQ(caption)); }
+void TForm::SetCaption(const std::string& caption)
+{
+    setWindowTitle(ToQ(caption));
+}
 
 QFont DesignFont()
 {
@@ -45,7 +51,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched != window_) return false;
+        if (watched != window_)
+            return false;
         if (event->type() == QEvent::Close) {
             event->ignore();
             return true;

@@ -20,7 +20,8 @@ void TMainMenu::actionEvent(QActionEvent* event)
 {
     QMenuBar::actionEvent(event);
     QMenu* menu = event->type() == QEvent::ActionAdded ? event->action()->menu() : nullptr;
-    if (!menu) return;
+    if (!menu)
+        return;
     connect(menu, &QMenu::aboutToShow, this, [this] { looping_ = true; });
     // What follows the closing (another drop-down, an entry without items, or nothing) is
     // known once the bar has handled it.
@@ -43,7 +44,8 @@ bool TMainMenu::event(QEvent* event)
 QMenu* TMainMenu::OpenMenu() const
 {
     for (QAction* entry : actions())
-        if (entry->menu() && entry->menu()->isVisible()) return entry->menu();
+        if (entry->menu() && entry->menu()->isVisible())
+            return entry->menu();
     return nullptr;
 }
 
@@ -66,7 +68,8 @@ void TMainMenu::ShowHint()
 
 void TMainMenu::Settle()
 {
-    if (!activeAction() || (!OpenMenu() && activeAction()->menu())) looping_ = false;
+    if (!activeAction() || (!OpenMenu() && activeAction()->menu()))
+        looping_ = false;
     ShowHint();
 }
 
@@ -80,8 +83,10 @@ void TMainMenu::EndLoop()
 // The form's controls, and the drawing surface, which is a window of its own.
 bool TMainMenu::TakesInput(QObject* watched) const
 {
-    if (watched == this) return false;
-    if (watched->isWidgetType()) return true;
+    if (watched == this)
+        return false;
+    if (watched->isWidgetType())
+        return true;
     auto* window = qobject_cast<QWindow*>(watched);
     return window && !QWidget::find(window->winId());
 }
@@ -93,10 +98,13 @@ bool TMainMenu::eventFilter(QObject* watched, QEvent* event)
         swallowRelease_ = false;
         return true;
     }
-    if (!AtEntryWithoutItems()) return false;
+    if (!AtEntryWithoutItems())
+        return false;
     // The pointer leaving the bar does not end the loop either.
-    if (watched == this) return type == QEvent::Leave;
-    if (!TakesInput(watched)) return false;
+    if (watched == this)
+        return type == QEvent::Leave;
+    if (!TakesInput(watched))
+        return false;
     switch (type) {
     case QEvent::KeyPress: {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -107,8 +115,10 @@ bool TMainMenu::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         QCoreApplication::sendEvent(this, event);
-        if (!activeAction()) EndLoop();
-        else ShowHint();
+        if (!activeAction())
+            EndLoop();
+        else
+            ShowHint();
         return true;
     }
     case QEvent::KeyRelease:

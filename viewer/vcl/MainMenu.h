@@ -30,7 +30,7 @@ private:
     void ShowHint();
 
     bool looping_ = false;
-    bool swallowRelease_ = false;  // the click that ended the loop ends at no control either
+    bool swallowRelease_ = false; // the click that ended the loop ends at no control either
 };
 
 } // namespace vcl

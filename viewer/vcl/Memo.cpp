@@ -16,10 +16,12 @@ std::vector<std::string> TStrings::All() const
     // and separates the lines with paragraph separators.
     const QString text = owner_.document()->toRawText();
     QStringList lines = text.split(QChar::ParagraphSeparator);
-    if (lines.back().isEmpty()) lines.removeLast();
+    if (lines.back().isEmpty())
+        lines.removeLast();
     std::vector<std::string> result;
     result.reserve(static_cast<std::size_t>(lines.size()));
-    for (QString& line : lines) result.push_back(FromQ(line.replace(QChar::LineSeparator, QLatin1Char('\n'))));
+    for (QString& line : lines)
+        result.push_back(FromQ(line.replace(QChar::LineSeparator, QLatin1Char('\n'))));
     return result;
 }
 
@@ -37,13 +39,17 @@ void TStrings::Add(const std::string& line)
     }
 }
 
-void TStrings::Clear() { owner_.clear(); }
+void TStrings::Clear()
+{
+    owner_.clear();
+}
 
 TMemo::TMemo(QWidget* parent, const std::vector<std::string>& lines) : QPlainTextEdit(parent)
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setTabChangesFocus(true);
-    for (const std::string& line : lines) Lines.Add(line);
+    for (const std::string& line : lines)
+        Lines.Add(line);
 }
 
 } // namespace vcl

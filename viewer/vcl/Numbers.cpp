@@ -23,7 +23,10 @@ namespace {
     throw EConvertError("'" + text + "' is not a valid floating point value");
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Moves `pos` past a run of digits, appending them to `out`; returns how many there were.
 std::size_t takeDigits(const std::string& text, std::size_t& pos, std::string& out)

@@ -6,7 +6,13 @@
 
 namespace vcl {
 
-inline QString ToQ(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
-inline std::string FromQ(const QString& text) { return text.toLatin1().toStdString(); }
+inline QString ToQ(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+inline std::string FromQ(const QString& text)
+{
+    return text.toLatin1().toStdString();
+}
 
 } // namespace vcl

@@ -22,7 +22,8 @@ TButton::TButton(QWidget* parent, const std::string& caption) : QPushButton(ToQ(
 void TButton::keyPressEvent(QKeyEvent* event)
 {
     // Enter on a focused button clicks it, as Space does.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
         click();
         return;
     }
@@ -31,9 +32,15 @@ void TButton::keyPressEvent(QKeyEvent* event)
 
 TLabel::TLabel(QWidget* parent, const std::string& caption) : QLabel(ToQ(caption), parent) {}
 
-std::string TLabel::Caption() const { return FromQ(text()); }
+std::string TLabel::Caption() const
+{
+    return FromQ(text());
+}
 
-void TLabel::SetCaption(const std::string& caption) { setText(ToQ(caption)); }
+void TLabel::SetCaption(const std::string& caption)
+{
+    setText(ToQ(caption));
+}
 
 void TLabel::mousePressEvent(QMouseEvent* event)
 {
@@ -43,10 +50,12 @@ void TLabel::mousePressEvent(QMouseEvent* event)
 
 void TLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     QLabel::mouseReleaseEvent(event);
-    if (click) Fire(OnClick, this);
+    if (click)
+        Fire(OnClick, this);
 }
 
 TEdit::TEdit(QWidget* parent, const std::string& text) : QLineEdit(ToQ(text), parent)
@@ -54,9 +63,15 @@ TEdit::TEdit(QWidget* parent, const std::string& text) : QLineEdit(ToQ(text), pa
     connect(this, &QLineEdit::textChanged, this, [this] { Fire(OnChange, this); });
 }
 
-std::string TEdit::Text() const { return FromQ(text()); }
+std::string TEdit::Text() const
+{
+    return FromQ(text());
+}
 
-void TEdit::SetText(const std::string& text) { setText(ToQ(text)); }
+void TEdit::SetText(const std::string& text)
+{
+    setText(ToQ(text));
+}
 
 void TEdit::focusInEvent(QFocusEvent* event)
 {
@@ -71,16 +86,21 @@ TGroupBox::TGroupBox(QWidget* parent, const std::string& caption) : QGroupBox(To
 TRadioGroup::TRadioGroup(QWidget* parent, const std::string& caption, const std::vector<std::string>& items)
     : QGroupBox(ToQ(caption), parent)
 {
-    for (std::size_t i = 0; i < items.size(); ++i) group_.addButton(new QRadioButton(ToQ(items[i]), this), static_cast<int>(i));
+    for (std::size_t i = 0; i < items.size(); ++i)
+        group_.addButton(new QRadioButton(ToQ(items[i]), this), static_cast<int>(i));
     ArrangeItems();
     connect(&group_, &QButtonGroup::idClicked, this, [this](int id) {
-        if (id == chosen_) return;
+        if (id == chosen_)
+            return;
         chosen_ = id;
         Fire(OnClick, this);
     });
 }
 
-int TRadioGroup::ItemIndex() const { return group_.checkedId(); }
+int TRadioGroup::ItemIndex() const
+{
+    return group_.checkedId();
+}
 
 void TRadioGroup::SetItemIndex(int index)
 {
@@ -94,21 +114,27 @@ void TRadioGroup::SetItemIndex(int index)
     }
 }
 
-QAbstractButton* TRadioGroup::Button(int index) const { return group_.button(index); }
+QAbstractButton* TRadioGroup::Button(int index) const
+{
+    return group_.button(index);
+}
 
 // The items share the inside of the frame in equal rows, as the framework shares the group's
 // height below its caption; like there, they start 8 pixels from the left edge.
 void TRadioGroup::ArrangeItems()
 {
     const int count = static_cast<int>(group_.buttons().size());
-    if (count == 0) return;
+    if (count == 0)
+        return;
     QStyleOptionGroupBox option;
     initStyleOption(&option);
-    const QRect inside = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, this);
+    const QRect inside =
+        style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, this);
     constexpr int left = 8;
     const int rowHeight = inside.height() / count;
     const int top = inside.top() + (inside.height() % count) / 2;
-    for (int i = 0; i < count; ++i) group_.button(i)->setGeometry(left, top + i * rowHeight, inside.right() + 1 - left, rowHeight);
+    for (int i = 0; i < count; ++i)
+        group_.button(i)->setGeometry(left, top + i * rowHeight, inside.right() + 1 - left, rowHeight);
 }
 
 void TRadioGroup::resizeEvent(QResizeEvent* event)
@@ -120,7 +146,8 @@ void TRadioGroup::resizeEvent(QResizeEvent* event)
 void TRadioGroup::changeEvent(QEvent* event)
 {
     QGroupBox::changeEvent(event);
-    if (event->type() == QEvent::FontChange) ArrangeItems();
+    if (event->type() == QEvent::FontChange)
+        ArrangeItems();
 }
 
 TPanel::TPanel(QWidget* parent) : QFrame(parent)

@@ -78,7 +78,7 @@ private:
     void ArrangeItems();
 
     QButtonGroup group_;
-    int chosen_ = -1;  // the item chosen before the latest click
+    int chosen_ = -1; // the item chosen before the latest click
 };
 
 // A panel with a lowered outer bevel and no caption.

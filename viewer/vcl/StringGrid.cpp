@@ -25,7 +25,7 @@ TStringGrid::TStringGrid(QWidget* parent, int colCount, int rowCount, int fixedC
     // Tab and Shift+Tab go on to the next control of the form; only the arrow keys and the
     // mouse move from cell to cell.
     setTabKeyNavigation(false);
-    setTextElideMode(Qt::ElideNone);  // a text wider than its cell is cut, not shortened with dots
+    setTextElideMode(Qt::ElideNone); // a text wider than its cell is cut, not shortened with dots
     setWordWrap(false);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -51,10 +51,13 @@ void TStringGrid::SetRowCount(int count)
 // New cells get an empty item in the style of their place, and new lines the default size.
 void TStringGrid::Resized(int oldCols, int oldRows)
 {
-    for (int col = oldCols; col < columnCount(); ++col) setColumnWidth(col, defaultColWidth_);
-    for (int row = oldRows; row < rowCount(); ++row) setRowHeight(row, defaultRowHeight_);
+    for (int col = oldCols; col < columnCount(); ++col)
+        setColumnWidth(col, defaultColWidth_);
+    for (int row = oldRows; row < rowCount(); ++row)
+        setRowHeight(row, defaultRowHeight_);
     for (int row = 0; row < rowCount(); ++row)
-        for (int col = (row < oldRows ? oldCols : 0); col < columnCount(); ++col) StyleCell(col, row);
+        for (int col = (row < oldRows ? oldCols : 0); col < columnCount(); ++col)
+            StyleCell(col, row);
 }
 
 void TStringGrid::StyleCell(int col, int row)
@@ -77,9 +80,11 @@ bool TStringGrid::IsFixed(const QModelIndex& cell) const
 QModelIndex TStringGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
 {
     const QModelIndex cell = QTableWidget::moveCursor(cursorAction, modifiers);
-    if (!IsFixed(cell)) return cell;
+    if (!IsFixed(cell))
+        return cell;
     // A step onto a fixed cell stops at the nearest cell that is not fixed.
-    const QModelIndex free = model()->index(std::max(cell.row(), fixedRows_), std::max(cell.column(), fixedCols_));
+    const QModelIndex free =
+        model()->index(std::max(cell.row(), fixedRows_), std::max(cell.column(), fixedCols_));
     return free.isValid() ? free : currentIndex();
 }
 
@@ -102,7 +107,8 @@ std::string TStringGrid::Cells(int col, int row) const
 
 void TStringGrid::SetCells(int col, int row, const std::string& text)
 {
-    if (QTableWidgetItem* cell = item(row, col)) cell->setText(ToQ(text));
+    if (QTableWidgetItem* cell = item(row, col))
+        cell->setText(ToQ(text));
 }
 
 } // namespace vcl

@@ -11,8 +11,8 @@ namespace vcl {
 
 class TStringGrid : public QTableWidget {
 public:
-    TStringGrid(QWidget* parent, int colCount, int rowCount, int fixedCols, int fixedRows, int defaultColWidth,
-                int defaultRowHeight);
+    TStringGrid(QWidget* parent, int colCount, int rowCount, int fixedCols, int fixedRows,
+                int defaultColWidth, int defaultRowHeight);
 
     int ColCount() const { return columnCount(); }
     int RowCount() const { return rowCount(); }

@@ -8,8 +8,8 @@
 
 namespace vcl {
 
-TTrackBar::TTrackBar(QWidget* parent, Qt::Orientation orientation, int min, int max, int position, int lineSize,
-                     int pageSize, int frequency)
+TTrackBar::TTrackBar(QWidget* parent, Qt::Orientation orientation, int min, int max, int position,
+                     int lineSize, int pageSize, int frequency)
     : QSlider(orientation, parent)
 {
     setRange(min, max);
@@ -19,29 +19,44 @@ TTrackBar::TTrackBar(QWidget* parent, Qt::Orientation orientation, int min, int 
     setTickInterval(frequency);
     setTickPosition(orientation == Qt::Horizontal ? QSlider::TicksBelow : QSlider::TicksRight);
     setFocusPolicy(Qt::StrongFocus);
-    if (orientation == Qt::Vertical) setInvertedAppearance(true);
+    if (orientation == Qt::Vertical)
+        setInvertedAppearance(true);
     connect(this, &QAbstractSlider::valueChanged, this, [this] {
-        if (!inUserStep_) Changed();
+        if (!inUserStep_)
+            Changed();
     });
 }
 
-void TTrackBar::Changed() { Fire(OnChange, this); }
+void TTrackBar::Changed()
+{
+    Fire(OnChange, this);
+}
 
-void TTrackBar::SetPosition(int position) { setValue(position); }
+void TTrackBar::SetPosition(int position)
+{
+    setValue(position);
+}
 
 QAbstractSlider::SliderAction TTrackBar::ActionOfKey(int key)
 {
     // Left and Up move towards Min, Right and Down towards Max, whatever the orientation.
     switch (key) {
     case Qt::Key_Left:
-    case Qt::Key_Up: return SliderSingleStepSub;
+    case Qt::Key_Up:
+        return SliderSingleStepSub;
     case Qt::Key_Right:
-    case Qt::Key_Down: return SliderSingleStepAdd;
-    case Qt::Key_PageUp: return SliderPageStepSub;
-    case Qt::Key_PageDown: return SliderPageStepAdd;
-    case Qt::Key_Home: return SliderToMinimum;
-    case Qt::Key_End: return SliderToMaximum;
-    default: return SliderNoAction;
+    case Qt::Key_Down:
+        return SliderSingleStepAdd;
+    case Qt::Key_PageUp:
+        return SliderPageStepSub;
+    case Qt::Key_PageDown:
+        return SliderPageStepAdd;
+    case Qt::Key_Home:
+        return SliderToMinimum;
+    case Qt::Key_End:
+        return SliderToMaximum;
+    default:
+        return SliderNoAction;
     }
 }
 
@@ -85,8 +100,9 @@ void TTrackBar::mousePressEvent(QMouseEvent* event)
         return;
     }
     // Anywhere else on the bar: one page step towards the pointer, fired even at a limit.
-    const bool towardsMax = orientation() == Qt::Horizontal ? at.x() > thumb.center().x()
-                                                            : (at.y() > thumb.center().y()) == invertedAppearance();
+    const bool towardsMax = orientation() == Qt::Horizontal
+        ? at.x() > thumb.center().x()
+        : (at.y() > thumb.center().y()) == invertedAppearance();
     inUserStep_ = true;
     triggerAction(towardsMax ? SliderPageStepAdd : SliderPageStepSub);
     inUserStep_ = false;
@@ -106,7 +122,8 @@ void TTrackBar::mouseReleaseEvent(QMouseEvent* event)
 void TTrackBar::wheelEvent(QWheelEvent* event)
 {
     bool actionSeen = false;
-    const auto seen = connect(this, &QAbstractSlider::actionTriggered, this, [&actionSeen] { actionSeen = true; });
+    const auto seen =
+        connect(this, &QAbstractSlider::actionTriggered, this, [&actionSeen] { actionSeen = true; });
     inUserStep_ = true;
     QSlider::wheelEvent(event);
     inUserStep_ = false;

@@ -33,8 +33,8 @@ private:
     static SliderAction ActionOfKey(int key);
     void Changed();
 
-    bool inUserStep_ = false;  // a step of ours is running: its value change is not fired separately
-    bool scrolling_ = false;   // a mouse scroll runs until the button is released
+    bool inUserStep_ = false; // a step of ours is running: its value change is not fired separately
+    bool scrolling_ = false;  // a mouse scroll runs until the button is released
 };
 
 } // namespace vcl
