@@ -14,7 +14,7 @@ std::string PointerText(const char* event, int x, int y)
 }
 
 // One press of "Bars Up" or "Bars Down" changes the bar height per unit of value by this much.
-constexpr double BarScaleStep = 0.001;
+constexpr double kBarScaleStep = 0.001;
 
 } // namespace
 
@@ -67,14 +67,14 @@ void TForm1::Button5Click(QObject*)
 
 void TForm1::Button3Click(QObject*)
 {
-    BarScale = BarScale + BarScaleStep;
+    BarScale = BarScale + kBarScaleStep;
     DrawScene();
 }
 
 void TForm1::Button4Click(QObject*)
 {
-    BarScale = BarScale - BarScaleStep;
+    BarScale = BarScale - kBarScaleStep;
     if (BarScale < 0)
-        BarScale = BarScaleStep;
+        BarScale = kBarScaleStep;
     DrawScene();
 }
