@@ -120,7 +120,7 @@ void TGLControl::exposeEvent(QExposeEvent*)
         return;
     // Uncovered again: what lay over the surface is still in its window.
     if (exposedOnce) {
-        ShowLastFrame();
+        showLastFrame();
         return;
     }
     exposedOnce = true;
@@ -141,7 +141,7 @@ void TGLControl::KeepFrame()
     glReadPixels(0, 0, frameSize.width(), frameSize.height(), GL_RGBA, GL_UNSIGNED_BYTE, lastFrame.data());
 }
 
-void TGLControl::ShowLastFrame()
+void TGLControl::showLastFrame()
 {
     if (lastFrame.empty() || !context || QOpenGLContext::currentContext() != context)
         return;

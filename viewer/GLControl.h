@@ -56,7 +56,7 @@ protected:
 
 private:
     // Puts the last frame shown on the screen again, as it was: no frame is drawn or counted.
-    void ShowLastFrame();
+    void showLastFrame();
 
     QWidget* container;
     QOpenGLContext* context = nullptr;

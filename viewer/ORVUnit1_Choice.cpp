@@ -16,7 +16,7 @@ constexpr int kMeteoRows = 12;
 constexpr int kFirstMeteoWord = 6;
 
 // A coordinate relative to the source: the difference in extended precision, shown as a double.
-std::string RelativeKm(const std::string& cell, long double source)
+std::string relativeKm(const std::string& cell, long double source)
 {
     return vcl::FloatToStr(static_cast<double>(vcl::StrToFloat(cell) - source));
 }
@@ -43,8 +43,8 @@ void TForm1::IzborNaCas(QObject*)
     // meteorological column keeps what it shows.
     if (hour >= 0) {
         for (int row = 1; row < StringGrid1->RowCount(); ++row) {
-            const std::string x = RelativeKm(StringGrid1->Cells(1, row), kSourceX);
-            const std::string y = RelativeKm(StringGrid1->Cells(2, row), kSourceY);
+            const std::string x = relativeKm(StringGrid1->Cells(1, row), kSourceX);
+            const std::string y = relativeKm(StringGrid1->Cells(2, row), kSourceY);
             Memo2->Lines.Add(x + " " + y + " " + StringGrid1->Cells(hour + 3, row));
         }
 
