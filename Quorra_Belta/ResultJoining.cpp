@@ -40,14 +40,15 @@ void reportResult(bool made, const Name& fullName, std::string_view fileName, co
 // "COPY  IN_HDR.INP+ BODY1 + <trailer> <pair-data file>"
 std::string pairDataCommand(const Name& BTT_NAME, const Name& INP_FIL)
 {
-    return joined({"COPY  ", pairHeaderFile, "+ ", bodyPairFile, " + ", kit::commandName(BTT_NAME.trimmed()),
-                   " ", destinationInCommand(INP_FIL)});
+    return joined({"COPY  ", kPairHeaderFile, "+ ", kBodyPairFile, " + ",
+                   kit::commandName(BTT_NAME.trimmed()), " ", destinationInCommand(INP_FIL)});
 }
 
 // "COPY  IN_HDR.DAT+ BODY2 <scatter-input file>"
 std::string scatterCommand(const Name& SCAT_FIL)
 {
-    return joined({"COPY  ", scatterHeaderFile, "+ ", bodyScatterFile, " ", destinationInCommand(SCAT_FIL)});
+    return joined(
+        {"COPY  ", kScatterHeaderFile, "+ ", kBodyScatterFile, " ", destinationInCommand(SCAT_FIL)});
 }
 
 } // namespace
@@ -61,10 +62,10 @@ ResultNames resultNames(const Name& Results_path, std::int32_t LOWLEV)
 std::vector<kit::PlannedCopy> resultCopies(const Name& BTT_NAME, const ResultNames& names)
 {
     return {{pairDataCommand(BTT_NAME, names.INP_FIL),
-             {std::string(pairHeaderFile), std::string(bodyPairFile), std::string(BTT_NAME.trimmed())},
+             {std::string(kPairHeaderFile), std::string(kBodyPairFile), std::string(BTT_NAME.trimmed())},
              std::string(names.INP_FIL.trimmed())},
             {scatterCommand(names.SCAT_FIL),
-             {std::string(scatterHeaderFile), std::string(bodyScatterFile)},
+             {std::string(kScatterHeaderFile), std::string(kBodyScatterFile)},
              std::string(names.SCAT_FIL.trimmed())}};
 }
 

@@ -12,12 +12,12 @@
 
 namespace belta {
 
-inline constexpr std::string_view bodyPairFile = "BODY1";
-inline constexpr std::string_view bodyScatterFile = "BODY2";
+inline constexpr std::string_view kBodyPairFile = "BODY1";
+inline constexpr std::string_view kBodyScatterFile = "BODY2";
 
 // The pieces a run writes in the current folder, in the order they are deleted.
-inline constexpr std::array<std::string_view, 4> pieces{bodyPairFile, bodyScatterFile, pairHeaderFile,
-                                                        scatterHeaderFile};
+inline constexpr std::array<std::string_view, 4> kPieces{kBodyPairFile, kBodyScatterFile, kPairHeaderFile,
+                                                         kScatterHeaderFile};
 
 // The full names of the two result files and the file names they were joined from.
 struct ResultNames {

@@ -23,13 +23,13 @@ std::string RunNames::trailerShown() const
 
 LevelFileNames levelFileNames(std::int32_t LOWLEV)
 {
-    static constexpr std::array<LevelFileNames, 4> byLevel{{
+    static constexpr std::array<LevelFileNames, 4> kByLevel{{
         {"IN0.INP", "IN0.DAT"},
         {"IN1.INP", "INSCAT1.DAT"},
         {"IN2.INP", "INSCAT2.DAT"},
         {"IN3.INP", "INSCAT3.DAT"},
     }};
-    return byLevel.at(static_cast<std::size_t>(LOWLEV));
+    return kByLevel.at(static_cast<std::size_t>(LOWLEV));
 }
 
 } // namespace belta

@@ -17,14 +17,14 @@ struct ResultFile {
     bool withTrailer;        // pair-data files end with the kit's trailer
 };
 
-constexpr std::array<ResultFile, 4> copenhagenFiles{{
+constexpr std::array<ResultFile, 4> kCopenhagenFiles{{
     {"CP.INP", "HDR.MAX", "BODY1", true},
     {"CPY.INP", "HDR.CWI", "BODYY1", true},
     {"CPSCAT.DAT", "HDRDAT.MAX", "BODY2", false},
     {"CPYSCAT.DAT", "HDRDAT.CWI", "BODYY2", false},
 }};
 
-constexpr std::array<ResultFile, 4> lillestromFiles{{
+constexpr std::array<ResultFile, 4> kLillestromFiles{{
     {"LI.INP", "HDR.MAX", "BODY1", true},
     {"LIY.INP", "HDR.CWI", "BODYY1", true},
     {"LISCAT.DAT", "HDRDAT.MAX", "BODY2", false},
@@ -59,7 +59,7 @@ std::vector<kit::PlannedCopy> resultCopies(bool cph, const RunNames& names)
 {
     const std::string_view trailer = names.BTT_NAME.trimmed();
     std::vector<kit::PlannedCopy> copies;
-    for (const ResultFile& f : cph ? copenhagenFiles : lillestromFiles) {
+    for (const ResultFile& f : cph ? kCopenhagenFiles : kLillestromFiles) {
         kit::PlannedCopy copy{.sources = {std::string(f.header), std::string(f.body)},
                               .destination = destination(names, f)};
         if (f.withTrailer)
@@ -72,7 +72,7 @@ std::vector<kit::PlannedCopy> resultCopies(bool cph, const RunNames& names)
 
 void showFirstCopy(const RunNames& names)
 {
-    const ResultFile& first = copenhagenFiles.front();
+    const ResultFile& first = kCopenhagenFiles.front();
     kit::console().line("copy ", copyOperands(first, names.BTT_NAME.trimmed(), destination(names, first)));
     kit::console().line(" ");
 }
@@ -80,7 +80,7 @@ void showFirstCopy(const RunNames& names)
 void reportResultFiles(bool cph, const RunNames& names, const std::vector<bool>& made)
 {
     auto& con = kit::console();
-    const auto& files = cph ? copenhagenFiles : lillestromFiles;
+    const auto& files = cph ? kCopenhagenFiles : kLillestromFiles;
     const std::string_view folder = names.Results_path.trimmed();
     for (std::size_t i = 0; i < files.size(); ++i)
         if (!made[i])

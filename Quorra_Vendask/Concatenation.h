@@ -10,8 +10,8 @@
 namespace vendask {
 
 // The pieces a run writes in the current folder, in the order they are deleted.
-inline constexpr std::array<std::string_view, 8> pieces{"BODY1",      "BODY2",      "BODYY1",  "BODYY2",
-                                                        "HDRDAT.MAX", "HDRDAT.CWI", "HDR.MAX", "HDR.CWI"};
+inline constexpr std::array<std::string_view, 8> kPieces{"BODY1",      "BODY2",      "BODYY1",  "BODYY2",
+                                                         "HDRDAT.MAX", "HDRDAT.CWI", "HDR.MAX", "HDR.CWI"};
 
 // The four COPY commands that join the result files, with the names each is meant to join and
 // write.

@@ -13,8 +13,9 @@ float dateTimeKey(std::int32_t year, std::int32_t dayOfYear, std::int32_t hour)
 
 bool sameArc(float modelDistance, float observedDistance)
 {
-    constexpr double tolerance = static_cast<double>(1.0E-4f);
-    return std::fabs(static_cast<double>(modelDistance) - static_cast<double>(observedDistance)) <= tolerance;
+    constexpr double kTolerance = static_cast<double>(1.0E-4f);
+    return std::fabs(static_cast<double>(modelDistance) - static_cast<double>(observedDistance)) <=
+        kTolerance;
 }
 
 } // namespace vendask

@@ -18,7 +18,7 @@
 namespace vendask {
 namespace {
 
-constexpr kit::SettingsFile settings{"Quorra_Vendask.ini", "Quorra_Vendask.ini", " "};
+constexpr kit::SettingsFile kSettings{"Quorra_Vendask.ini", "Quorra_Vendask.ini", " "};
 
 // Reads the location and tells whether it is Copenhagen (true) or Lillestrom (false).
 bool chooseLocation(Name& Loc)
@@ -48,7 +48,7 @@ bool chooseLocation(Name& Loc)
 int runVendask()
 {
     // 1. One run at a time in this folder; the settings file and the banner.
-    kit::startRun(settings);
+    kit::startRun(kSettings);
 
     // 2. The settings and the names built from them.
     RunNames names;
@@ -58,16 +58,17 @@ int runVendask()
 
     // 3. The inputs; nothing is written unless the COPY texts name the files meant and none of
     //    the files the run writes is one of them.
-    kit::PairingInputs inputs{settings.name, names.BTT_NAME.trimmed()};
-    kit::openInputsOrStop(inputs, names.Results_file, names.MASTNAME, settings.editName);
+    kit::PairingInputs inputs{kSettings.name, names.BTT_NAME.trimmed()};
+    kit::openInputsOrStop(inputs, names.Results_file, names.MASTNAME, kSettings.editName);
     const std::vector<kit::PlannedCopy> copies = resultCopies(cph, names);
     kit::stopWhenAnInputWouldBeWritten(
-        inputs, kit::writtenFiles(pieces, kit::filesWrittenBy(copies, settings.editName)), settings.editName);
+        inputs, kit::writtenFiles(kPieces, kit::filesWrittenBy(copies, kSettings.editName)),
+        kSettings.editName);
 
     // 4. The body files, then the trailer, which must be there for the joining.
     BodyFiles bodies;
     bodies.create();
-    kit::checkTrailerOrStop(names.BTT_NAME.trimmed(), names.trailerShown(), settings.editName);
+    kit::checkTrailerOrStop(names.BTT_NAME.trimmed(), names.trailerShown(), kSettings.editName);
 
     // 5. The ID string.
     const kit::Text<12> ID_STR = kit::askIdString(cph ? "Copenhagen" : "Lillestrom");
@@ -83,7 +84,7 @@ int runVendask()
     const std::vector<bool> made = kit::joinResultFiles(copies);
     reportResultFiles(cph, names, made);
     kit::printRecordCount(N_REC);
-    return kit::deletePiecesWhenAllMade(made, pieces);
+    return kit::deletePiecesWhenAllMade(made, kPieces);
 }
 
 } // namespace vendask

@@ -19,9 +19,9 @@ int JULIAN(int DAY, int MONTH, int YEAR)
     if (MONTH > 2) {
         // The month-length correction uses the single-precision constants 0.4 and 2.3 with the
         // product and sum in double precision: August then sums to exactly 5.5 and truncates to 5.
-        constexpr float slope = 0.4f;
-        constexpr float base = 2.3f;
-        const double correction = static_cast<double>(slope) * MONTH + static_cast<double>(base);
+        constexpr float kSlope = 0.4f;
+        constexpr float kBase = 2.3f;
+        const double correction = static_cast<double>(kSlope) * MONTH + static_cast<double>(kBase);
         JULDAY = wrapped(std::int64_t{JULDAY} - static_cast<int>(correction));
         // Every year divisible by 4 counts as a leap year; there is no century rule.
         if (YEAR / 4 * 4 == YEAR)

@@ -19,14 +19,14 @@ namespace Read_ini_routines {
 
 namespace {
 
-constexpr std::size_t maxLines = 100;
-constexpr std::size_t lineLength = 256;
-using Line = kit::Text<lineLength>;
+constexpr std::size_t kMaxLines = 100;
+constexpr std::size_t kLineLength = 256;
+using Line = kit::Text<kLineLength>;
 
 // One record for the whole run, as the programs expect: what was loaded, from which file.
 struct Options {
     int CNT = 0;
-    std::array<Line, maxLines> LINES;
+    std::array<Line, kMaxLines> LINES;
     bool initialized = false;
     Line iniFilename{"Options.ini"};
 };
@@ -114,9 +114,9 @@ void loadOptions()
     kit::TextInput input; // closes the file however the load ends, the "16" stop included
     input.attach(std::move(file), name);
     std::string_view line;
-    while (input.readLine(line, lineLength)) {
+    while (input.readLine(line, kLineLength)) {
         ++options.CNT;
-        if (options.CNT > static_cast<int>(maxLines))
+        if (options.CNT > static_cast<int>(kMaxLines))
             throw kit::Stop{"16"};
         options.LINES[options.CNT - 1] = line;
     }

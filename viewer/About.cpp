@@ -15,7 +15,7 @@ TAboutBox* AboutBox = nullptr;
 
 namespace {
 
-QLabel* FittedLabel(QWidget* parent, const char* text, int left, int top)
+QLabel* fittedLabel(QWidget* parent, const char* text, int left, int top)
 {
     auto* label = new QLabel(QString::fromLatin1(text), parent);
     label->move(left, top);
@@ -46,15 +46,15 @@ TAboutBox::TAboutBox(QWidget* parent)
     ProgramIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ProgramIcon->setPixmap(AboutPicture());
 
-    ProductName = FittedLabel(Panel1, "Product Name", 88, 16);
-    Version = FittedLabel(Panel1, "Version", 88, 40);
-    Copyright = FittedLabel(Panel1, "Copyright", 8, 80);
+    ProductName = fittedLabel(Panel1, "Product Name", 88, 16);
+    Version = fittedLabel(Panel1, "Version", 88, 40);
+    Copyright = fittedLabel(Panel1, "Copyright", 8, 80);
     Comments = new QLabel(QStringLiteral("Comments"), Panel1);
     Comments->setWordWrap(true);
     Comments->move(8, 104);
     Comments->setFixedWidth(49);
     Comments->adjustSize();
-    Label1 = FittedLabel(Panel1, "Quenlor", 168, 32);
+    Label1 = fittedLabel(Panel1, "Quenlor", 168, 32);
 
     OKButton->setFocus();
 }

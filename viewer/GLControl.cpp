@@ -60,7 +60,7 @@ TGLControl::TGLControl(QWidget* form)
 {
     setSurfaceType(QWindow::OpenGLSurface);
     setFormat(QSurfaceFormat::defaultFormat());
-    container = QWidget::createWindowContainer(this, form);
+    container_ = QWidget::createWindowContainer(this, form);
 }
 
 void TGLControl::SetBounds(int left, int top, int width, int height)
@@ -68,24 +68,24 @@ void TGLControl::SetBounds(int left, int top, int width, int height)
     // The window gets its size before it is made, so that the context's viewport, fixed when
     // the context is first made current, covers the whole surface.
     resize(width, height);
-    container->setGeometry(left, top, width, height);
-    container->raise();
-    container->show();
+    container_->setGeometry(left, top, width, height);
+    container_->raise();
+    container_->show();
 }
 
 TGLControl::~TGLControl()
 {
-    if (context && QOpenGLContext::currentContext() == context)
-        context->doneCurrent();
-    delete context;
+    if (context_ && QOpenGLContext::currentContext() == context_)
+        context_->doneCurrent();
+    delete context_;
 }
 
 void TGLControl::CreateRenderingContext()
 {
-    context = new QOpenGLContext;
-    context->setFormat(format());
-    context->create();
-    context->makeCurrent(this);
+    context_ = new QOpenGLContext;
+    context_->setFormat(format());
+    context_->create();
+    context_->makeCurrent(this);
     // A new context takes its viewport from the window's size when first made current, and the
     // window system may not have given the window its size yet: the surface's size is set here
     // once, as a window made at that size would give it.
@@ -119,14 +119,14 @@ void TGLControl::exposeEvent(QExposeEvent*)
     if (!isExposed())
         return;
     // Uncovered again: what lay over the surface is still in its window.
-    if (exposedOnce) {
-        ShowLastFrame();
+    if (exposedOnce_) {
+        showLastFrame();
         return;
     }
-    exposedOnce = true;
+    exposedOnce_ = true;
     // The surface must cover the controls in its square, also any that became native windows
     // of their own after it.
-    if (QWindow* holder = container->windowHandle())
+    if (QWindow* holder = container_->windowHandle())
         holder->raise();
     if (OnFirstExpose)
         OnFirstExpose();
@@ -134,16 +134,16 @@ void TGLControl::exposeEvent(QExposeEvent*)
 
 void TGLControl::KeepFrame()
 {
-    frameSize = size() * devicePixelRatio();
-    lastFrame.resize(static_cast<std::size_t>(frameSize.width()) *
-                     static_cast<std::size_t>(frameSize.height()) * 4);
+    frameSize_ = size() * devicePixelRatio();
+    lastFrame_.resize(static_cast<std::size_t>(frameSize_.width()) *
+                      static_cast<std::size_t>(frameSize_.height()) * 4);
     glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, frameSize.width(), frameSize.height(), GL_RGBA, GL_UNSIGNED_BYTE, lastFrame.data());
+    glReadPixels(0, 0, frameSize_.width(), frameSize_.height(), GL_RGBA, GL_UNSIGNED_BYTE, lastFrame_.data());
 }
 
-void TGLControl::ShowLastFrame()
+void TGLControl::showLastFrame()
 {
-    if (lastFrame.empty() || !context || QOpenGLContext::currentContext() != context)
+    if (lastFrame_.empty() || !context_ || QOpenGLContext::currentContext() != context_)
         return;
     // The copy goes into the back buffer unchanged by the frame's state (matrices, light, depth
     // test, colour), which is put back as it was: the next frame is drawn as if nothing had come
@@ -159,13 +159,13 @@ void TGLControl::ShowLastFrame()
     glDisable(GL_LIGHTING);
     glDisable(GL_DITHER);
     glRasterPos2i(-1, -1);
-    glDrawPixels(frameSize.width(), frameSize.height(), GL_RGBA, GL_UNSIGNED_BYTE, lastFrame.data());
+    glDrawPixels(frameSize_.width(), frameSize_.height(), GL_RGBA, GL_UNSIGNED_BYTE, lastFrame_.data());
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
     glPopMatrix();
     glPopAttrib();
-    context->swapBuffers(this);
+    context_->swapBuffers(this);
 }
 
 void SetupPixelFormat(TGLControl* surface)

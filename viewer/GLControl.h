@@ -28,7 +28,7 @@ public:
     void SetBounds(int left, int top, int width, int height);
 
     // The widget that holds the surface among the form's controls.
-    QWidget* Container() const { return container; }
+    QWidget* Container() const { return container_; }
 
     // Mouse events of the surface, with the pointer in surface pixels from the top-left corner.
     // A handler that raises ends its action in the error box.
@@ -43,7 +43,7 @@ public:
     void CreateRenderingContext();
 
     // True once the surface has been shown on the screen.
-    bool WasExposed() const { return exposedOnce; }
+    bool WasExposed() const { return exposedOnce_; }
 
     // Copies the finished frame in the back buffer of the current context, about to be shown.
     void KeepFrame();
@@ -56,15 +56,15 @@ protected:
 
 private:
     // Puts the last frame shown on the screen again, as it was: no frame is drawn or counted.
-    void ShowLastFrame();
+    void showLastFrame();
 
-    QWidget* container;
-    QOpenGLContext* context = nullptr;
-    bool exposedOnce = false;
+    QWidget* container_;
+    QOpenGLContext* context_ = nullptr;
+    bool exposedOnce_ = false;
     // The picture the surface shows, bottom row first: an X server without a compositor keeps
     // none of a covered window, so the surface keeps its own.
-    QSize frameSize;
-    std::vector<unsigned char> lastFrame;
+    QSize frameSize_;
+    std::vector<unsigned char> lastFrame_;
 };
 
 // Checks that the surface can get the asked-for pixel format; reports "ChoosePixelFormat

@@ -27,7 +27,7 @@ constexpr int kToolBarHeight = 30, kStatusBarHeight = 19;
 
 // Runs a menu command the way the message loop runs a handler.
 template <class Handler>
-void OnChoice(QAction* item, TMainForm* form, Handler handler)
+void onChoice(QAction* item, TMainForm* form, Handler handler)
 {
     QObject::connect(item, &QAction::triggered, form,
                      [item, form, handler] { vcl::Guarded([&] { (form->*handler)(item); }); });
@@ -86,10 +86,10 @@ void TMainForm::CreateMenu()
     HelpAboutItem = Help1->addAction(QStringLiteral("&About..."));
     vcl::SetHint(HelpAboutItem, "About|Displays program information, version number, and copyright");
 
-    OnChoice(Kincaid1, this, &TMainForm::Kincaid1Click);
-    OnChoice(KincaidEvaluation1, this, &TMainForm::KincaidEvaluation1Click);
-    OnChoice(FileExitItem, this, &TMainForm::FileExit1Execute);
-    OnChoice(HelpAboutItem, this, &TMainForm::HelpAbout1Execute);
+    onChoice(Kincaid1, this, &TMainForm::Kincaid1Click);
+    onChoice(KincaidEvaluation1, this, &TMainForm::KincaidEvaluation1Click);
+    onChoice(FileExitItem, this, &TMainForm::FileExit1Execute);
+    onChoice(HelpAboutItem, this, &TMainForm::HelpAbout1Execute);
 }
 
 void TMainForm::HelpAbout1Execute(QObject*)

@@ -166,7 +166,7 @@ void TForm1::paintEvent(QPaintEvent* event)
 namespace {
 
 // Date key of a meteorological line: words 2, 3 and 1 joined, word 3 padded to two characters.
-std::string MeteoDateKey(const std::string& line)
+std::string meteoDateKey(const std::string& line)
 {
     std::string day = ExtractWords(3, 1, line);
     if (day.size() == 1)
@@ -176,7 +176,7 @@ std::string MeteoDateKey(const std::string& line)
 
 // Hour i (1 to 24) has data when character i of the flag word is "1"; missing characters of a
 // short word mean no data.
-bool HourHasData(const std::string& flags, std::size_t hour)
+bool hourHasData(const std::string& flags, std::size_t hour)
 {
     return hour <= flags.size() && flags[hour - 1] == '1';
 }
@@ -191,12 +191,12 @@ struct RecordPair {
     std::string B;
 };
 
-void FillExperimentBlock(vcl::TextFile& file, const std::string& header)
+void fillExperimentBlock(vcl::TextFile& file, const std::string& header)
 {
     TForm1& form = *Form1;
     const std::string flags = ExtractWords(2, 1, header);
     for (std::size_t hour = 1; hour <= 24; ++hour)
-        if (HourHasData(flags, hour))
+        if (hourHasData(flags, hour))
             form.ComboBox2->AddItem(std::to_string(hour));
 
     // Every pair that the file holds is read, however many there are.
@@ -247,7 +247,7 @@ void ReadMeteoFile()
     vcl::TextFile file("MISC_KIN.DAT");
     while (!file.Eof()) {
         const std::string line = file.ReadLn();
-        memo.Lines.Add(MeteoDateKey(line) + " " + line);
+        memo.Lines.Add(meteoDateKey(line) + " " + line);
     }
 }
 
@@ -259,7 +259,7 @@ void ReadExperimentData()
         // Every line outside the chosen blocks is tested, so a sampler line whose first word
         // equals the key is taken as a header too.
         if (ExtractWords(1, 1, line) == SelectedDate)
-            FillExperimentBlock(file, line);
+            fillExperimentBlock(file, line);
     }
     Form1->StringGrid1->show();
     Form1->StringGrid2->show();

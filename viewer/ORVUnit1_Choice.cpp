@@ -8,15 +8,15 @@ namespace {
 
 // The source of the Kincaid tracer, km in the frame of the SF6 data file; the sampler list is
 // relative to it.
-constexpr long double SourceX = 285.66L;
-constexpr long double SourceY = 4385.1L;
+constexpr long double kSourceX = 285.66L;
+constexpr long double kSourceY = 4385.1L;
 
 // Rows 0 to 11 of the meteorological table take words 6 to 17 of a stored line.
-constexpr int MeteoRows = 12;
-constexpr int FirstMeteoWord = 6;
+constexpr int kMeteoRows = 12;
+constexpr int kFirstMeteoWord = 6;
 
 // A coordinate relative to the source: the difference in extended precision, shown as a double.
-std::string RelativeKm(const std::string& cell, long double source)
+std::string relativeKm(const std::string& cell, long double source)
 {
     return vcl::FloatToStr(static_cast<double>(vcl::StrToFloat(cell) - source));
 }
@@ -43,8 +43,8 @@ void TForm1::IzborNaCas(QObject*)
     // meteorological column keeps what it shows.
     if (hour >= 0) {
         for (int row = 1; row < StringGrid1->RowCount(); ++row) {
-            const std::string x = RelativeKm(StringGrid1->Cells(1, row), SourceX);
-            const std::string y = RelativeKm(StringGrid1->Cells(2, row), SourceY);
+            const std::string x = relativeKm(StringGrid1->Cells(1, row), kSourceX);
+            const std::string y = relativeKm(StringGrid1->Cells(2, row), kSourceY);
             Memo2->Lines.Add(x + " " + y + " " + StringGrid1->Cells(hour + 3, row));
         }
 
@@ -52,8 +52,8 @@ void TForm1::IzborNaCas(QObject*)
         for (const std::string& line : Memo1->Lines.All()) {
             if (ExtractWords(1, 1, line) != SelectedDate || ExtractWords(5, 1, line) != hourText)
                 continue;
-            for (int row = 0; row < MeteoRows; ++row)
-                StringGrid2->SetCells(1, row, ExtractWords(FirstMeteoWord + row, 1, line));
+            for (int row = 0; row < kMeteoRows; ++row)
+                StringGrid2->SetCells(1, row, ExtractWords(kFirstMeteoWord + row, 1, line));
         }
     }
     DrawScene();

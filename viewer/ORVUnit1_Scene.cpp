@@ -14,10 +14,10 @@
 namespace {
 
 // One GL unit stands for this many km of ground.
-constexpr double KmPerUnit = 7.0;
+constexpr double kKmPerUnit = 7.0;
 
 // Radii of the distance rings around the source, km.
-constexpr double RingRadii[] = {0.5, 1, 2, 3, 4, 5, 7, 10, 15, 20, 30, 40, 50};
+constexpr double kRingRadii[] = {0.5, 1, 2, 3, 4, 5, 7, 10, 15, 20, 30, 40, 50};
 
 struct QuadricDeleter {
     void operator()(GLUquadric* quadric) const { gluDeleteQuadric(quadric); }
@@ -25,7 +25,7 @@ struct QuadricDeleter {
 
 void drawAxesAndFrame()
 {
-    const double f = 20 / KmPerUnit; // the square of +-20 km around the source
+    const double f = 20 / kKmPerUnit; // the square of +-20 km around the source
     glBegin(GL_LINES);
     glVertex3d(-10, 0, 0);
     glVertex3d(10, 0, 0);
@@ -44,9 +44,9 @@ void drawAxesAndFrame()
 
 void drawRingsAndStack(GLUquadric* quadric)
 {
-    for (double r : RingRadii)
-        gluDisk(quadric, (r - 0.05) / KmPerUnit, (r + 0.05) / KmPerUnit, 48, 2);
-    gluCylinder(quadric, 0.015 / KmPerUnit, 0.01 / KmPerUnit, 0.187 / KmPerUnit, 12, 1);
+    for (double r : kRingRadii)
+        gluDisk(quadric, (r - 0.05) / kKmPerUnit, (r + 0.05) / kKmPerUnit, 48, 2);
+    gluCylinder(quadric, 0.015 / kKmPerUnit, 0.01 / kKmPerUnit, 0.187 / kKmPerUnit, 12, 1);
 }
 
 double wordAsNumber(const std::string& line, int index)
@@ -64,18 +64,18 @@ void drawBars(GLUquadric* quadric, const SceneView& view, const std::vector<std:
     double prevX = 0;
     double prevY = 0;
     for (const std::string& line : lines) {
-        const double x = wordAsNumber(line, 1) / KmPerUnit;
-        const double y = wordAsNumber(line, 2) / KmPerUnit;
+        const double x = wordAsNumber(line, 1) / kKmPerUnit;
+        const double y = wordAsNumber(line, 2) / kKmPerUnit;
         const double d = std::sqrt(x * x + y * y);
         const double value = wordAsNumber(line, 3);
-        if (!(view.FilterMin / KmPerUnit < d && d < view.FilterMax / KmPerUnit))
+        if (!(view.FilterMin / kKmPerUnit < d && d < view.FilterMax / kKmPerUnit))
             continue;
         glTranslatef(x - prevX, y - prevY, 0);
         if (value >= 0) {
             const double height = value * view.BarScale;
-            gluCylinder(quadric, 0.2 / KmPerUnit, 0.2 / KmPerUnit, height, 4, 1);
+            gluCylinder(quadric, 0.2 / kKmPerUnit, 0.2 / kKmPerUnit, height, 4, 1);
             glTranslatef(0, 0, height);
-            gluDisk(quadric, 0, 0.2 / KmPerUnit, 4, 2);
+            gluDisk(quadric, 0, 0.2 / kKmPerUnit, 4, 2);
             glTranslatef(0, 0, -height);
         }
         prevX = x;

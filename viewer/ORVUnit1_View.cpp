@@ -6,7 +6,7 @@
 
 namespace {
 
-std::string PointerText(const char* event, int x, int y)
+std::string pointerText(const char* event, int x, int y)
 {
     char text[48];
     std::snprintf(text, sizeof text, "%s: %d, %d", event, x, y);
@@ -14,13 +14,13 @@ std::string PointerText(const char* event, int x, int y)
 }
 
 // One press of "Bars Up" or "Bars Down" changes the bar height per unit of value by this much.
-constexpr double BarScaleStep = 0.001;
+constexpr double kBarScaleStep = 0.001;
 
 } // namespace
 
 void TForm1::GLMouseDown(QObject*, vcl::TMouseButton, vcl::TShiftState, int X, int Y)
 {
-    Label1->SetCaption(PointerText("down", X, Y));
+    Label1->SetCaption(pointerText("down", X, Y));
     DownX = X;
     DownY = Y;
 }
@@ -29,7 +29,7 @@ void TForm1::GLMouseMove(QObject*, vcl::TShiftState Shift, int X, int Y)
 {
     if (!(Shift & vcl::ssLeft))
         return;
-    Label1->SetCaption(PointerText("move", X, Y));
+    Label1->SetCaption(pointerText("move", X, Y));
     DragRotY = (X - DownX) / 2.0f;
     DragRotX = (Y - DownY) / 2.0f;
     DrawScene();
@@ -37,7 +37,7 @@ void TForm1::GLMouseMove(QObject*, vcl::TShiftState Shift, int X, int Y)
 
 void TForm1::GLMouseUp(QObject*, vcl::TMouseButton, vcl::TShiftState, int X, int Y)
 {
-    Label1->SetCaption(PointerText("up", X, Y));
+    Label1->SetCaption(pointerText("up", X, Y));
     RotY = RotY + DragRotY;
     DragRotY = 0;
     RotX = RotX + DragRotX;
@@ -67,14 +67,14 @@ void TForm1::Button5Click(QObject*)
 
 void TForm1::Button3Click(QObject*)
 {
-    BarScale = BarScale + BarScaleStep;
+    BarScale = BarScale + kBarScaleStep;
     DrawScene();
 }
 
 void TForm1::Button4Click(QObject*)
 {
-    BarScale = BarScale - BarScaleStep;
+    BarScale = BarScale - kBarScaleStep;
     if (BarScale < 0)
-        BarScale = BarScaleStep;
+        BarScale = kBarScaleStep;
     DrawScene();
 }

@@ -17,8 +17,8 @@
 
 namespace {
 
-constexpr int Experiments = 30;
-constexpr int SamplersPerExperiment = 200;
+constexpr int kExperiments = 30;
+constexpr int kSamplersPerExperiment = 200;
 
 std::string ExperimentKey(int experiment)
 {
@@ -40,7 +40,7 @@ void FillSamplerList(int samplers)
 void WriteDataFiles()
 {
     std::ofstream meteo("MISC_KIN.DAT", std::ios::binary);
-    for (int experiment = 0; experiment < Experiments; ++experiment)
+    for (int experiment = 0; experiment < kExperiments; ++experiment)
         for (int hour = 1; hour <= 24; ++hour)
             meteo << "80 5 " << 3 + experiment << " " << hour
                   << " 1200 1100 -0.5 290.1 5.1 7.2 240 0.8 0.4 0.35 1.2 -55\r\n";
@@ -48,9 +48,9 @@ void WriteDataFiles()
     std::mt19937 random(11);
     std::uniform_real_distribution<double> km(-40, 40);
     std::ofstream sf6("SF6_All.DAT", std::ios::binary);
-    for (int experiment = 0; experiment < Experiments; ++experiment) {
-        sf6 << ExperimentKey(experiment) << " 000011111111110000000000 " << SamplersPerExperiment << "\r\n";
-        for (int sampler = 1; sampler <= SamplersPerExperiment; ++sampler) {
+    for (int experiment = 0; experiment < kExperiments; ++experiment) {
+        sf6 << ExperimentKey(experiment) << " 000011111111110000000000 " << kSamplersPerExperiment << "\r\n";
+        for (int sampler = 1; sampler <= kSamplersPerExperiment; ++sampler) {
             sf6 << sampler << " " << 285.66 + km(random) << " " << 4385.1 + km(random) << " 0";
             for (int hour = 1; hour <= 12; ++hour)
                 sf6 << " " << (hour * 37 + sampler) % 400;
@@ -74,12 +74,12 @@ BENCHMARK(BM_DrawScene)->Arg(200)->Arg(10000)->Unit(benchmark::kMillisecond);
 // The last experiment of the file, so that the whole file is read.
 void ChooseLastDate()
 {
-    Form1->ComboBox1->SetItemIndex(Experiments - 1);
+    Form1->ComboBox1->SetItemIndex(kExperiments - 1);
 }
 
 void BM_ReadExperimentData(benchmark::State& state)
 {
-    SelectedDate = ExperimentKey(Experiments - 1);
+    SelectedDate = ExperimentKey(kExperiments - 1);
     for (auto _ : state) {
         Form1->ComboBox2->ClearItems();
         ReadExperimentData();

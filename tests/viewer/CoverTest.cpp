@@ -22,7 +22,7 @@
 
 namespace {
 
-constexpr QRgb CoverColour = 0xffff00ff;
+constexpr QRgb kCoverColour = 0xffff00ff;
 
 int PixelsOf(const QImage& image, QRgb colour)
 {
@@ -63,13 +63,13 @@ public:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         const int all = window.width() * window.height();
         ASSERT_TRUE(QTest::qWaitFor(
-            [this, all] { return PixelsOf(ScreenArea(window.geometry()), CoverColour) == all; }));
+            [this, all] { return PixelsOf(ScreenArea(window.geometry()), kCoverColour) == all; }));
     }
     void Remove()
     {
         const QRect area = window.geometry();
         window.hide();
-        ASSERT_TRUE(QTest::qWaitFor([area] { return PixelsOf(ScreenArea(area), CoverColour) == 0; }));
+        ASSERT_TRUE(QTest::qWaitFor([area] { return PixelsOf(ScreenArea(area), kCoverColour) == 0; }));
     }
 
 private:
@@ -113,11 +113,11 @@ TEST_F(CoverTest, AWindowOverTheSurfaceAloneLeavesItsPictureAndDrawsNoFrame)
 
     Cover cover(OnScreen({100, 100, 250, 250}));
     cover.Show();
-    ASSERT_GT(PixelsOf(SurfaceOnScreen(), CoverColour), 250 * 250 / 2);
+    ASSERT_GT(PixelsOf(SurfaceOnScreen(), kCoverColour), 250 * 250 / 2);
     cover.Remove();
 
     const QImage after = SurfaceOnScreen();
-    EXPECT_EQ(PixelsOf(after, CoverColour), 0);
+    EXPECT_EQ(PixelsOf(after, kCoverColour), 0);
     EXPECT_TRUE(after == before);
     EXPECT_EQ(FramesShown(), frames);
 }
@@ -134,15 +134,15 @@ TEST_F(CoverTest, AWindowOverTheSurfaceAndTheBareFormPaintsTheFormOnceAndRestore
 
     Cover cover(OnScreen({300, 300, 260, 240}));
     cover.Show();
-    ASSERT_GT(PixelsOf(SurfaceOnScreen(), CoverColour), 200 * 200 / 2);
-    ASSERT_EQ(PixelsOf(FormOnScreen(bare), CoverColour), bare.width() * bare.height());
+    ASSERT_GT(PixelsOf(SurfaceOnScreen(), kCoverColour), 200 * 200 / 2);
+    ASSERT_EQ(PixelsOf(FormOnScreen(bare), kCoverColour), bare.width() * bare.height());
     cover.Remove();
     // The form's paint comes after the uncovering has been shown.
     ASSERT_TRUE(QTest::qWaitFor([frames] { return FramesShown() > frames; }));
     QCoreApplication::processEvents();
 
     const QImage after = SurfaceOnScreen();
-    EXPECT_EQ(PixelsOf(after, CoverColour), 0);
+    EXPECT_EQ(PixelsOf(after, kCoverColour), 0);
     EXPECT_TRUE(after == before);
     EXPECT_TRUE(FormOnScreen(bare) == formBefore);
     EXPECT_EQ(FramesShown() - frames, 1); // the form's paint, once

@@ -350,12 +350,12 @@ std::string WindowProperty(QWidget* window, const char* name)
     return value;
 }
 
-const char* const DesktopNameMark = "ORV_TEST_DESKTOP_NAME";
+const char* const kDesktopNameMark = "ORV_TEST_DESKTOP_NAME";
 
 TEST(DesktopName, TheProgramsWindowsAreNamedByTheApplicationTitleWhileTheFrameKeepsItsCaption)
 {
-    if (!qEnvironmentVariableIsSet(DesktopNameMark)) {
-        ExpectPassed(RunAsOrv(DesktopNameMark, "DesktopName.*"));
+    if (!qEnvironmentVariableIsSet(kDesktopNameMark)) {
+        ExpectPassed(RunAsOrv(kDesktopNameMark, "DesktopName.*"));
         return;
     }
     kit_test::CurrentScratchFolder folder;
@@ -376,7 +376,7 @@ TEST(DesktopName, TheProgramsWindowsAreNamedByTheApplicationTitleWhileTheFrameKe
     EXPECT_EQ(boxes[0].Title, "Orv");
 }
 
-const char* const ExitMark = "ORV_TEST_EXIT";
+const char* const kExitMark = "ORV_TEST_EXIT";
 
 // In the child: the program's own run, in which the user clicks "Options" and then Exit in the
 // Experiment menu; what the run returns is the process's exit status.
@@ -417,9 +417,9 @@ const char* const ExitMark = "ORV_TEST_EXIT";
 
 TEST(ExitCommand, EndsTheEventLoopAndTheProcessWithStatusZeroWhileOptionsOpensNothing)
 {
-    if (qEnvironmentVariableIsSet(ExitMark))
+    if (qEnvironmentVariableIsSet(kExitMark))
         RunAndExitFromTheMenu();
-    const ChildRun run = RunAsOrv(ExitMark, "ExitCommand.*");
+    const ChildRun run = RunAsOrv(kExitMark, "ExitCommand.*");
     EXPECT_EQ(run.status, QProcess::NormalExit) << run.output;
     EXPECT_EQ(run.code, 0) << run.output;
     EXPECT_NE(run.output.find("the event loop ended; Options opened nothing"), std::string::npos)

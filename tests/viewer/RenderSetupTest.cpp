@@ -14,7 +14,7 @@
 
 namespace {
 
-const char* const ChildMark = "ORV_TEST_WITHOUT_OPENGL";
+const char* const kChildMark = "ORV_TEST_WITHOUT_OPENGL";
 
 void StartWithoutOpenGL()
 {
@@ -38,12 +38,12 @@ void StartWithoutOpenGL()
 
 TEST(RenderWithoutOpenGL, OneBoxSaysNoPixelFormatCouldBeChosenAndStartUpGoesOn)
 {
-    if (qEnvironmentVariableIsSet(ChildMark)) {
+    if (qEnvironmentVariableIsSet(kChildMark)) {
         StartWithoutOpenGL();
         return;
     }
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(ChildMark, "1");
+    environment.insert(kChildMark, "1");
     environment.insert("QT_XCB_GL_INTEGRATION", "none");
     QProcess child;
     child.setProcessEnvironment(environment);

@@ -19,9 +19,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-constexpr QRgb Black = 0xff000000;
-constexpr QRgb White = 0xffffffff;
-constexpr QRgb Green = 0xff00ff00;
+constexpr QRgb kBlack = 0xff000000;
+constexpr QRgb kWhite = 0xffffffff;
+constexpr QRgb kGreen = 0xff00ff00;
 
 // The frames as the screen shows them: each read from the back buffer just before its swap, so
 // that windows of other programs over the surface do not matter.
@@ -104,15 +104,15 @@ TEST_F(Render, TheFirstFrameIsWhiteAndEveryLaterOneGreenOnBlack)
     const QPoint empty = PixelOf(-10, 15); // between the rings, away from axes and frame
     EXPECT_EQ(FramesShown() - framesBefore, 1);
     QImage first = Screen();
-    EXPECT_GT(CountNear(first, frameLeft, 1, White), 0);
-    EXPECT_EQ(CountNear(first, frameLeft, 1, Green), 0);
-    EXPECT_EQ(first.pixel(empty), Black);
+    EXPECT_GT(CountNear(first, frameLeft, 1, kWhite), 0);
+    EXPECT_EQ(CountNear(first, frameLeft, 1, kGreen), 0);
+    EXPECT_EQ(first.pixel(empty), kBlack);
 
     Draw({});
     QImage second = Screen();
-    EXPECT_GT(CountNear(second, frameLeft, 1, Green), 0);
-    EXPECT_EQ(CountNear(second, frameLeft, 1, White), 0);
-    EXPECT_EQ(second.pixel(empty), Black);
+    EXPECT_GT(CountNear(second, frameLeft, 1, kGreen), 0);
+    EXPECT_EQ(CountNear(second, frameLeft, 1, kWhite), 0);
+    EXPECT_EQ(second.pixel(empty), kBlack);
 }
 
 TEST_F(Render, TheTopDownViewShowsFrameRingsAndAxesWhereTheDesignPutsThem)
@@ -137,11 +137,11 @@ TEST_F(Render, TheTopDownViewShowsFrameRingsAndAxesWhereTheDesignPutsThem)
         PixelOf(30 * d, 30 * d), // the 30 km ring shows in the corners only
     };
     for (QPoint p : lit)
-        EXPECT_GT(CountNear(image, p, 1, Green), 0) << p.x() << "," << p.y();
+        EXPECT_GT(CountNear(image, p, 1, kGreen), 0) << p.x() << "," << p.y();
     const QPoint dark[] = {PixelOf(-10, 15), PixelOf(12, -3), PixelOf(22, 5), PixelOf(22.5, 22.5),
                            PixelOf(3.5, 1)};
     for (QPoint p : dark)
-        EXPECT_EQ(CountNear(image, p, 1, Black), 9) << p.x() << "," << p.y();
+        EXPECT_EQ(CountNear(image, p, 1, kBlack), 9) << p.x() << "," << p.y();
     // The 30 km ring crosses the axes beyond the picture's edge.
     EXPECT_EQ(PixelOf(30, 0).x(), 571);
 }
@@ -169,8 +169,8 @@ TEST_F(Render, ABarStandsForEachSamplerInsideTheStrictFilterWithANonNegativeValu
         FilterMax = row.max;
         EXPECT_TRUE(Draw(row.samplers).empty()) << row.name;
         const QImage image = Screen();
-        EXPECT_EQ(CountNear(image, PixelOf(-8.75, 8.75, 1), 2, Green) > 0, row.top) << row.name;
-        EXPECT_EQ(CountNear(image, PixelOf(-8.75, 8.75, 0), 1, Green) > 0, row.top || row.cap) << row.name;
+        EXPECT_EQ(CountNear(image, PixelOf(-8.75, 8.75, 1), 2, kGreen) > 0, row.top) << row.name;
+        EXPECT_EQ(CountNear(image, PixelOf(-8.75, 8.75, 0), 1, kGreen) > 0, row.top || row.cap) << row.name;
     }
 }
 
@@ -179,8 +179,8 @@ TEST_F(Render, EachSamplerIsReachedFromTheLastOneThatTheFilterPassed)
     // The first moves without a bar, the second is filtered out and does not move.
     EXPECT_TRUE(Draw({"-8.75 8.75 -1", "200 200 100", "8.75 -8.75 100"}).empty());
     const QImage image = Screen();
-    EXPECT_GT(CountNear(image, PixelOf(8.75, -8.75, 1), 2, Green), 0);
-    EXPECT_EQ(CountNear(image, PixelOf(-8.75, 8.75, 1), 2, Green), 0);
+    EXPECT_GT(CountNear(image, PixelOf(8.75, -8.75, 1), 2, kGreen), 0);
+    EXPECT_EQ(CountNear(image, PixelOf(-8.75, 8.75, 1), 2, kGreen), 0);
 }
 
 TEST_F(Render, AWordThatIsNotANumberKeepsThePreviousFrameOnTheScreen)
@@ -188,7 +188,7 @@ TEST_F(Render, AWordThatIsNotANumberKeepsThePreviousFrameOnTheScreen)
     EXPECT_TRUE(Draw({"-8.75 8.75 100", "0 0 5"}).empty());
     const QImage before = Screen();
     const long frames = FramesShown();
-    ASSERT_GT(CountNear(before, PixelOf(-8.75, 8.75, 1), 2, Green), 0);
+    ASSERT_GT(CountNear(before, PixelOf(-8.75, 8.75, 1), 2, kGreen), 0);
 
     // An empty value word, and a bad word of a sampler that the filter would drop.
     EXPECT_EQ(Draw({"8.75 8.75 100", "1 2"}), (Lines{"'' is not a valid floating point value."}));
@@ -198,8 +198,8 @@ TEST_F(Render, AWordThatIsNotANumberKeepsThePreviousFrameOnTheScreen)
 
     // The next good frame is drawn in full.
     EXPECT_TRUE(Draw({"8.75 8.75 100", "0 0 5"}).empty());
-    EXPECT_GT(CountNear(Screen(), PixelOf(8.75, 8.75, 1), 2, Green), 0);
-    EXPECT_EQ(CountNear(Screen(), PixelOf(-8.75, 8.75, 1), 2, Green), 0);
+    EXPECT_GT(CountNear(Screen(), PixelOf(8.75, 8.75, 1), 2, kGreen), 0);
+    EXPECT_EQ(CountNear(Screen(), PixelOf(-8.75, 8.75, 1), 2, kGreen), 0);
 }
 
 TEST_F(Render, TheThreeDViewShowsTheBarsStandingUp)

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr QRgb Green = 0xff00ff00;
+constexpr QRgb kGreen = 0xff00ff00;
 
 class View : public ::testing::Test {
 protected:
@@ -142,7 +142,7 @@ TEST_F(View, BarsDownStopsAtAThousandthAndBarsUpHasNoLimit)
         Click(Form1->Button4);
     EXPECT_NEAR(BarScale, 0.0, 1e-15);
     QImage flat = Screen();
-    EXPECT_NE(flat.pixel(barTop), Green);
+    EXPECT_NE(flat.pixel(barTop), kGreen);
 
     const long frames = FramesShown();
     Click(Form1->Button4);
@@ -160,7 +160,7 @@ TEST_F(View, BarsDownStopsAtAThousandthAndBarsUpHasNoLimit)
     const QImage standing = Screen();
     for (int dy = -2; dy <= 2; ++dy)
         for (int dx = -2; dx <= 2; ++dx)
-            lit += standing.pixel(barTop + QPoint(dx, dy)) == Green;
+            lit += standing.pixel(barTop + QPoint(dx, dy)) == kGreen;
     EXPECT_GT(lit, 0);
 }
 
@@ -185,9 +185,9 @@ TEST_F(View, ThePanBarsMoveThePictureAndTheZoomBarSetsItsSize)
         const QImage image = Screen();
         int right = 0, top = 0;
         for (int dx = -1; dx <= 1; ++dx)
-            right += image.pixel(row.right + dx, 200 + row.top) == Green;
+            right += image.pixel(row.right + dx, 200 + row.top) == kGreen;
         for (int dy = -1; dy <= 1; ++dy)
-            top += image.pixel(300, row.top + dy) == Green;
+            top += image.pixel(300, row.top + dy) == kGreen;
         EXPECT_GT(right, 0) << row.p1 << " " << row.p2 << " " << row.p3;
         EXPECT_GT(top, 0) << row.p1 << " " << row.p2 << " " << row.p3;
     }

@@ -7,14 +7,14 @@ namespace {
 const QColor kBlack(0, 0, 0), kNavy(0, 0, 128), kSilver(192, 192, 192), kGrey(128, 128, 128), kRed(255, 0, 0),
     kBlue(0, 0, 255), kWhite(255, 255, 255), kTeal(0, 128, 128);
 
-QPixmap Blank()
+QPixmap blank()
 {
     QPixmap pixmap(32, 32);
     pixmap.fill(Qt::transparent);
     return pixmap;
 }
 
-void Window(QPainter& painter, const QRect& bounds, const QColor& titleBar, const QColor& body)
+void window(QPainter& painter, const QRect& bounds, const QColor& titleBar, const QColor& body)
 {
     painter.setPen(kBlack);
     painter.setBrush(body);
@@ -26,19 +26,19 @@ void Window(QPainter& painter, const QRect& bounds, const QColor& titleBar, cons
 
 QIcon MainIcon()
 {
-    QPixmap pixmap = Blank();
+    QPixmap pixmap = blank();
     QPainter painter(&pixmap);
-    Window(painter, QRect(0, 1, 32, 30), kNavy, kGrey);
-    Window(painter, QRect(3, 7, 16, 12), kBlue, kWhite);
-    Window(painter, QRect(7, 11, 16, 12), kBlue, kWhite);
-    Window(painter, QRect(11, 15, 16, 12), kTeal, kWhite);
+    window(painter, QRect(0, 1, 32, 30), kNavy, kGrey);
+    window(painter, QRect(3, 7, 16, 12), kBlue, kWhite);
+    window(painter, QRect(7, 11, 16, 12), kBlue, kWhite);
+    window(painter, QRect(11, 15, 16, 12), kTeal, kWhite);
     painter.end();
     return QIcon(pixmap);
 }
 
 QPixmap AboutPicture()
 {
-    QPixmap pixmap = Blank();
+    QPixmap pixmap = blank();
     QPainter painter(&pixmap);
     painter.fillRect(0, 0, 32, 32, kSilver);
     for (int y = 3; y < 32; y += 4)

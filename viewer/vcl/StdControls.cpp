@@ -130,11 +130,11 @@ void TRadioGroup::ArrangeItems()
     initStyleOption(&option);
     const QRect inside =
         style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, this);
-    constexpr int left = 8;
+    constexpr int kLeft = 8;
     const int rowHeight = inside.height() / count;
     const int top = inside.top() + (inside.height() % count) / 2;
     for (int i = 0; i < count; ++i)
-        group_.button(i)->setGeometry(left, top + i * rowHeight, inside.right() + 1 - left, rowHeight);
+        group_.button(i)->setGeometry(kLeft, top + i * rowHeight, inside.right() + 1 - kLeft, rowHeight);
 }
 
 void TRadioGroup::resizeEvent(QResizeEvent* event)

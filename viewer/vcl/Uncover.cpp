@@ -44,7 +44,7 @@ public:
             break;
         }
         case XCB_EXPOSE:
-            Exposed(*reinterpret_cast<const xcb_expose_event_t*>(event));
+            exposed(*reinterpret_cast<const xcb_expose_event_t*>(event));
             break;
         default:
             break;
@@ -58,7 +58,7 @@ private:
         bool covered = false;  // below another window since its last repaint
     };
 
-    QWidget* HolderOf(xcb_window_t window) const
+    QWidget* holderOf(xcb_window_t window) const
     {
         for (QWidget* holder = form_; holder; holder = holder->parentWidget())
             if (holder->internalWinId() == window)
@@ -66,16 +66,16 @@ private:
         return nullptr;
     }
 
-    void Exposed(const xcb_expose_event_t& expose)
+    void exposed(const xcb_expose_event_t& expose)
     {
-        QWidget* holder = HolderOf(expose.window);
+        QWidget* holder = holderOf(expose.window);
         if (!holder)
             return;
         const auto [found, first] = windows_.try_emplace(expose.window);
         // The first exposure is the window's first showing: from now on the server is to say
         // when it is covered.
         if (first) {
-            const uint32_t mask = EventMaskOf(expose.window) | XCB_EVENT_MASK_VISIBILITY_CHANGE;
+            const uint32_t mask = eventMaskOf(expose.window) | XCB_EVENT_MASK_VISIBILITY_CHANGE;
             xcb_change_window_attributes(connection_, expose.window, XCB_CW_EVENT_MASK, &mask);
             return;
         }
@@ -93,7 +93,7 @@ private:
             window.covered = window.obscured;
     }
 
-    uint32_t EventMaskOf(xcb_window_t window) const
+    uint32_t eventMaskOf(xcb_window_t window) const
     {
         uint32_t mask = 0;
         xcb_get_window_attributes_reply_t* reply = xcb_get_window_attributes_reply(
