@@ -211,9 +211,9 @@ int runTranslator(std::string_view argument)
     int pageNumber = 1;
     bool documentEnded = false;
     for (; pageNumber <= kLastPage; ++pageNumber) {
-        guard.refusePage(pageFileName(stem, pageNumber));
-        kit::console().overprint("Translating page ", fourColumns(pageNumber));
         fileName = pageFileName(stem, pageNumber);
+        guard.refusePage(fileName);
+        kit::console().overprint("Translating page ", fourColumns(pageNumber));
         page.create(fileName.trimmed(), kit::Sync::Begun);
         page.write(kPagePrologue);
         if (!translatePage(input, translator, page, pageNumber)) {
