@@ -10,11 +10,9 @@
 #include <vector>
 
 #include "Console.h"
-#include "FileCopy.h"
 #include "FileDescriptor.h"
-#include "FileIdentity.h"
+#include "FileWriting.h"
 #include "HostPath.h"
-#include "ReplacingFile.h"
 
 namespace kit {
 
@@ -131,6 +129,7 @@ int copyCommand(CommandWords& words)
     const std::optional<std::string>& destination = operands.destination;
 
     std::vector<FileDescriptor> inputs;
+    std::vector<std::int64_t> sizes;
     InputFiles sourceFiles;
     for (const std::string& s : sources) {
         FileDescriptor in = openFile(s, O_RDONLY | O_CLOEXEC);
@@ -141,6 +140,7 @@ int copyCommand(CommandWords& words)
             return failed("COPY: " + s + " is not a file");
         sourceFiles.add(FileIdentity{st.st_dev, st.st_ino});
         inputs.push_back(std::move(in));
+        sizes.push_back(st.st_size);
     }
 
     // The copy takes the destination's name only once it is whole and on disk: a copy that fails
@@ -156,10 +156,16 @@ int copyCommand(CommandWords& words)
     }
     if (out.replacing() && sourceFiles.contains(*out.replacing()))
         return failed("COPY: " + *destination + " is also a source");
-    for (std::size_t i = 0; i < inputs.size(); ++i)
-        if (!appendFile(out.descriptor(), inputs[i].get()))
+    // Every byte of every source goes in before the copy takes the name: a source that grew or
+    // shrank while it was copied makes a copy that is not the join the run asked for.
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        const std::int64_t copied = appendFile(out.descriptor(), inputs[i].get());
+        if (copied < 0)
             return failed("COPY: cannot copy " + sources[i] + " to " + *destination + ": " +
                           std::strerror(errno));
+        if (copied != sizes[i])
+            return failed("COPY: " + sources[i] + " changed while it was copied to " + *destination);
+    }
     if (const int error = out.commit(Sync::ToDisk))
         return failed("COPY: cannot create " + *destination + ": " + std::strerror(error));
     return 0;
@@ -172,9 +178,8 @@ int deleteCommand(CommandWords& words)
         return failed("DEL: the file name is missing");
     if (!words.atEnd())
         return failed("DEL: unexpected text after " + *name);
-    const std::optional<std::string> path = hostPath(*name);
-    if (!path || ::unlink(path->c_str()) != 0)
-        return failed("DEL: cannot delete " + *name + ": " + std::strerror(path ? errno : EINVAL));
+    if (const int error = removeFile(*name))
+        return failed("DEL: cannot delete " + *name + ": " + std::strerror(error));
     return 0;
 }
 

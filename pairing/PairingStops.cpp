@@ -5,7 +5,7 @@
 #include "BuiltInCommands.h"
 #include "Console.h"
 #include "Failure.h"
-#include "FileIdentity.h"
+#include "FileWriting.h"
 #include "FolderLock.h"
 #include "HostPath.h"
 #include "TextInput.h"

@@ -1,14 +1,11 @@
 #include "ResultFiles.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cstdint>
 
 #include "Command.h"
 #include "Console.h"
-#include "FileSync.h"
-#include "HostPath.h"
+#include "FileWriting.h"
 
 namespace kit {
 
@@ -29,34 +26,21 @@ std::string commandName(std::string_view name)
     return quoted;
 }
 
-namespace {
-// Size of a regular file, or -1 when there is none (a folder counts as none).
-std::int64_t fileSize(std::string_view name)
-{
-    const std::optional<std::string> path = hostPath(name);
-    struct stat st;
-    if (!path || ::stat(path->c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-        return -1;
-    return st.st_size;
-}
-} // namespace
-
 bool copyAndCheck(std::string_view commandText, std::string_view destination,
                   const std::vector<std::string>& pieces)
 {
     std::int64_t expected = 0;
     bool piecesThere = true;
     for (const std::string& piece : pieces) {
-        const std::int64_t size = fileSize(piece);
-        piecesThere = piecesThere && size >= 0;
-        expected += size;
+        const std::optional<std::int64_t> size = writtenFileSize(piece, Sync::None);
+        piecesThere = piecesThere && size;
+        expected += size.value_or(0);
     }
-    const int status = runCommand(commandText);
-    if (status != 0 || !piecesThere || fileSize(destination) != expected)
+    if (runCommand(commandText) != 0 || !piecesThere)
         return false;
     // The kit's own COPY puts the result on disk itself; another program's copy may still sit in
     // the system's cache, and the pieces are deleted once the result is made.
-    return !interpreterNamed() || syncWrittenFile(destination) == 0;
+    return writtenFileSize(destination, interpreterNamed() ? Sync::ToDisk : Sync::None) == expected;
 }
 
 std::vector<bool> joinResultFiles(const std::vector<PlannedCopy>& copies)

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "WriteAll.h"
+#include "FileWriting.h"
 
 namespace kit {
 

@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "Failure.h"
-#include "WriteAll.h"
 
 namespace kit {
 

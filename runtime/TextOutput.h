@@ -1,7 +1,7 @@
 #pragma once
 // Writing a file from its start: the file is made anew, so it holds exactly what is written, and
 // takes the place of what stood under its name (a file, a link: replaced, never written through)
-// when it is closed (see ReplacingFile.h). Text lines end with CR LF. Opening, writing or closing
+// when it is closed (see FileWriting.h). Text lines end with CR LF. Opening, writing or closing
 // that fails is a run-time failure: these files have no error path of their own.
 //
 // A run that ends while the file is open (a stop, or a run-time failure of another file) keeps
@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ReplacingFile.h"
+#include "FileWriting.h"
 
 namespace kit {
 

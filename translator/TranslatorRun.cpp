@@ -2,17 +2,13 @@
 
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <optional>
 #include <string>
-#include <system_error>
 
 #include "Console.h"
 #include "Failure.h"
-#include "FileIdentity.h"
-#include "FileSync.h"
+#include "FileWriting.h"
 #include "FixedFormat.h"
-#include "HostPath.h"
 #include "LineTranslation.h"
 #include "Text.h"
 #include "TextInput.h"
@@ -224,16 +220,16 @@ int runTranslator(std::string_view argument)
         page.close();
     }
 
+    // The file opened for the page that never came is dropped before anything else can fail.
+    if (documentEnded)
+        page.discard();
     if (pageNumber > 1)
         syncPages(pageFileName(stem, pageNumber - 1));
     kit::console().overprint("Total number of pages translated: ", fourColumns(pageNumber - 1));
     if (documentEnded) {
-        // The file opened for the page that never came is not kept, and what stood under its
-        // name goes too: only it, whatever its name holds.
-        page.discard();
-        std::error_code ignored;
-        if (const std::optional<std::string> path = kit::hostPath(fileName.trimmed()))
-            std::filesystem::remove(*path, ignored);
+        // What stood under the never-coming page's name goes too, once the total counts the
+        // pages before it: only it, whatever its name holds.
+        kit::removeFile(fileName.trimmed());
     } else if (pagesLeftOver(input)) {
         kit::console().line("The pages after page 999 were not translated.");
     }

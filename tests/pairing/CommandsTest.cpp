@@ -14,8 +14,7 @@
 #include "Console.h"
 #include "CurrentFolder.h"
 #include "Failure.h"
-#include "FileIdentity.h"
-#include "FileSync.h"
+#include "FileWriting.h"
 #include "HostPath.h"
 #include "ResultFiles.h"
 #include "TextOutput.h"
@@ -150,7 +149,7 @@ TEST_F(Commands, ANameWithANulReachesNoFile)
     const std::string nul("f\0x", 3);
     EXPECT_FALSE(kit::isReadableFile(nul));
     EXPECT_FALSE(kit::fileIdentity(nul));
-    EXPECT_EQ(kit::syncWrittenFile(nul), EINVAL);
+    EXPECT_FALSE(kit::writtenFileSize(nul, kit::Sync::ToDisk));
     kit::TextOutput out;
     EXPECT_THROW(out.create(nul), kit::RuntimeFailure);
     for (const std::string& command : {"COPY h " + nul, "DEL " + nul})

@@ -13,7 +13,7 @@
 
 #include "FileDescriptor.h"
 #include "ReadSome.h"
-#include "WriteAll.h"
+#include "FileWriting.h"
 
 namespace {
 

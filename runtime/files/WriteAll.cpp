@@ -1,4 +1,4 @@
-#include "WriteAll.h"
+#include "FileWriting.h"
 
 #include <unistd.h>
 

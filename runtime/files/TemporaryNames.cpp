@@ -1,4 +1,4 @@
-#include "TemporaryNames.h"
+#include "internal/TemporaryNames.h"
 
 #include <dirent.h>
 #include <limits.h>

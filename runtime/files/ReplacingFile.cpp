@@ -1,15 +1,15 @@
-#include "ReplacingFile.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
-#include "FileCopy.h"
-#include "FileSync.h"
+#include "FileWriting.h"
 #include "HostPath.h"
-#include "TemporaryNames.h"
+#include "internal/FileSync.h"
+#include "internal/HeldStops.h"
+#include "internal/TemporaryNames.h"
 
 namespace kit {
 
@@ -22,6 +22,18 @@ bool canNameUnnamedFiles()
 {
     static const bool can = ::access("/proc/self/fd", X_OK) == 0;
     return can;
+}
+
+// Copies `length` bytes of `from` at `at` onto `to` at the same offset: 0 or the errno value.
+int copyRange(int to, int from, off_t at, off_t length)
+{
+    if (length <= 0)
+        return 0;
+    if (::lseek(to, at, SEEK_SET) != at || ::lseek(from, at, SEEK_SET) != at)
+        return errno;
+    // The new file has exactly its length: a copy that ends elsewhere met a failure.
+    const std::int64_t copied = appendFile(to, from, length);
+    return copied == length ? 0 : copied < 0 ? errno : EIO;
 }
 
 } // namespace
@@ -83,15 +95,37 @@ int ReplacingFile::takeTemporaryName(const std::function<int(const char*)>& make
 
 int ReplacingFile::writeInPlace(Sync sync)
 {
-    FileDescriptor target(::open(path_.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC));
+    // O_NONBLOCK: a FIFO put under the name must not hold the run (it is refused below).
+    FileDescriptor target(::open(path_.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     if (!target.isOpen())
         return errno;
-    // Only the file that was looked at when the run began writing: not one put in its place since.
-    int error = fileIdentity(target.get()) == old_ ? 0 : EPERM;
-    if (error == 0 &&
-        (::ftruncate(target.get(), 0) != 0 || ::lseek(file_.get(), 0, SEEK_SET) != 0 ||
-         !appendFile(target.get(), file_.get())))
-        error = errno;
+    struct stat now, written;
+    // Only the regular file that was looked at when the run began writing: not one put in its
+    // place since, nor a device or FIFO.
+    if (::fstat(target.get(), &now) != 0 || ::fstat(file_.get(), &written) != 0)
+        return errno;
+    if (!S_ISREG(now.st_mode) || FileIdentity{now.st_dev, now.st_ino} != old_)
+        return EPERM;
+    const off_t oldLength = now.st_size;
+    const off_t newLength = written.st_size;
+
+    // The room for the new bytes is taken before any older byte goes: a disk that cannot give it
+    // fails the write here, with the older file as it was. Where the file system reserves no
+    // room ahead, the part beyond the older length is written first, to the same end.
+    if (newLength > 0 && ::fallocate(target.get(), FALLOC_FL_KEEP_SIZE, 0, newLength) != 0 &&
+        errno != EOPNOTSUPP && errno != ENOSYS)
+        return errno;
+    int error = 0;
+    {
+        const HeldStops stops;
+        error = copyRange(target.get(), file_.get(), oldLength, newLength - oldLength);
+        if (error == 0)
+            error = copyRange(target.get(), file_.get(), 0, std::min(oldLength, newLength));
+        else if (::ftruncate(target.get(), oldLength) != 0) // the room reserved goes back
+            error = errno;
+        if (error == 0 && newLength < oldLength && ::ftruncate(target.get(), newLength) != 0)
+            error = errno;
+    }
     if (error == 0 && sync == Sync::ToDisk)
         error = syncFile(target.get());
     const int closeError = target.close();

@@ -1,4 +1,4 @@
-#include "FileIdentity.h"
+#include "FileWriting.h"
 
 #include <sys/stat.h>
 

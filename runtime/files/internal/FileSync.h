@@ -4,6 +4,8 @@
 // they are deleted. Each call gives 0 or the errno value of the failure.
 #include <string_view>
 
+#include "FileDescriptor.h"
+
 namespace kit {
 
 // The bytes and the size of an open file.
@@ -15,10 +17,8 @@ void beginWritingToDisk(int fd);
 // its name keeps that name. `fileInFolder` is an open file of that folder: where the folder may
 // be entered but not read, and so cannot be opened to be synced, its whole file system is.
 int syncFolderOf(std::string_view path, int fileInFolder);
-// Everything written to the file system that holds the file `name` (in the program's own form,
-// see HostPath.h): for many files written one after the other, one sync instead of one for each.
-int syncFileSystemOf(std::string_view name);
-// A file made by another program (`name`, in the program's own form): its bytes, then its name.
-int syncWrittenFile(std::string_view name);
+// Opens the file at the host path `path` to be synced, without following a link: for reading,
+// or, where the user may only write it, for writing (which leaves its bytes as they are).
+FileDescriptor openToSync(const char* path);
 
 } // namespace kit
