@@ -83,6 +83,25 @@ TEST(VendaskRun, ResultsThatCannotBeSyncedAreNotMadeAndThePiecesStay)
     EXPECT_EQ(folder.read("BODY1"), crlfLines(kBody1Cph));
 }
 
+// A file system that ends the in-kernel copy early changes nothing: every result is the whole
+// join, as where the copy goes through at once, and only it replaces the older result.
+TEST(VendaskRun, CopiesEndedEarlyByTheFileSystemStillJoinEveryByte)
+{
+    ScratchFolder whole, ended;
+    for (const ScratchFolder* folder : {&whole, &ended}) {
+        writeCopenhagenInputs(*folder);
+        folder->write("runs/CP.INP", "the result of an earlier run");
+    }
+    const ProgramRun expected = runVendask(whole);
+
+    const ProgramRun r = runVendask(ended, "Test run\n", faultEnvironment({.shortCopies = true}));
+
+    EXPECT_EQ(r.out, expected.out);
+    EXPECT_EQ(r.err, expected.err);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(ended.files(), whole.files());
+}
+
 // A command interpreter written for the test: it logs each command text and carries out COPY
 // and DEL of unquoted names, so a whole run can go through COMSPEC.
 const char* const kInterpreter = R"(#!/bin/sh

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace kit_test {
 
@@ -18,10 +19,16 @@ Environment faultEnvironment(const Faults& faults)
     Environment environment{
         {"LD_PRELOAD", FAULT_SHIM_PATH},
         {"ASAN_OPTIONS", std::string(asan != nullptr ? asan : "") + ":verify_asan_link_order=0"}};
-    if (faults.failingSyncs)
-        environment.emplace_back("KIT_FAIL_SYNC", "1");
-    if (faults.noUnnamedFiles)
-        environment.emplace_back("KIT_NO_UNNAMED_FILES", "1");
+    for (const auto& [wanted, name] :
+         {std::pair{faults.failingSyncs, "KIT_FAIL_SYNC"},
+          std::pair{faults.noUnnamedFiles, "KIT_NO_UNNAMED_FILES"},
+          std::pair{faults.fullDisk, "KIT_DISK_FULL"}, std::pair{faults.noReservations, "KIT_NO_ALLOCATE"},
+          std::pair{faults.shortCopies, "KIT_SHORT_COPY"},
+          std::pair{faults.refusedRenames, "KIT_REFUSE_RENAME"}})
+        if (wanted)
+            environment.emplace_back(name, "1");
+    if (faults.stopInFirstWrite != 0)
+        environment.emplace_back("KIT_STOP_IN_WRITE", std::to_string(faults.stopInFirstWrite));
     if (!faults.holdInFirstCopy.empty()) {
         if (::mkfifo(faults.holdInFirstCopy.c_str(), 0666) != 0)
             throw std::runtime_error("cannot make the FIFO " + faults.holdInFirstCopy.string());

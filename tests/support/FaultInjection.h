@@ -15,6 +15,16 @@ struct Faults {
     // When named, the run stops for good in its first copy between files (the kit's COPY, once
     // the file it copies into is open) and says so through a FIFO made here; see awaitHeld().
     std::filesystem::path holdInFirstCopy = {};
+    // The disk has no free block: what would take a file past its end fails with ENOSPC.
+    bool fullDisk = false;
+    // The file system reserves no room ahead (fallocate fails with EOPNOTSUPP).
+    bool noReservations = false;
+    // Every in-kernel copy between files ends at once, as some file systems end it early.
+    bool shortCopies = false;
+    // No file may take another's name (EPERM), as in a sticky folder for another user's file.
+    bool refusedRenames = false;
+    // When not 0, the first write or copy into a regular file raises this signal first.
+    int stopInFirstWrite = 0;
 };
 
 Environment faultEnvironment(const Faults& faults);

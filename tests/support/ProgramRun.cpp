@@ -112,6 +112,11 @@ std::optional<UnprivilegedUser> unprivilegedUser()
     return UnprivilegedUser{nobody->pw_uid, nobody->pw_gid};
 }
 
+bool becomeUser(const UnprivilegedUser& user)
+{
+    return ::setgroups(0, nullptr) == 0 && ::setgid(user.gid) == 0 && ::setuid(user.uid) == 0;
+}
+
 ProgramRun runProgram(const RunRequest& request)
 {
     // The captured streams live in a folder of their own, outside the run's folder, so they never
@@ -139,8 +144,7 @@ ProgramRun runProgram(const RunRequest& request)
         if (in < 0 || out < 0 || err < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0)
             ::_exit(127);
         // Root's rights go before the run enters its folder, so that even that is the user's own doing.
-        if (programFd >= 0 &&
-            (::setgroups(0, nullptr) != 0 || ::setgid(user->gid) != 0 || ::setuid(user->uid) != 0))
+        if (programFd >= 0 && !becomeUser(*user))
             ::_exit(127);
         if (::chdir(request.folder.c_str()) != 0)
             ::_exit(127);

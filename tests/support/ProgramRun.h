@@ -53,6 +53,8 @@ struct UnprivilegedUser {
     gid_t gid;
 };
 std::optional<UnprivilegedUser> unprivilegedUser();
+// Gives up root's rights for good and becomes `user`: for a child process of a test.
+bool becomeUser(const UnprivilegedUser& user);
 
 struct ProgramRun {
     std::string out; // standard output
