@@ -5,6 +5,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <charconv>
 #include <csignal>
@@ -16,23 +17,50 @@
 
 namespace kit {
 
+// One name the handler may remove. A node is put on the list once, whole, and stays there for the
+// rest of the run, a free one being taken again by the next name: the handler may interrupt the
+// run at any instruction, and a list that only ever grows at its head is never half-linked under
+// it, nor holds a node that is gone.
+struct RemovedOnSignal::Node {
+    Node* next = nullptr;             // set before the node is put on the list, then never
+    std::atomic<bool> taken{false};   // held by a RemovedOnSignal
+    std::atomic<bool> removed{false}; // the handler is to remove name
+    char name[PATH_MAX];              // written only while not removed
+};
+
 namespace {
 
 constexpr std::string_view kMark = ".part";
 
-// The names to remove when a signal ends the run. The handler may only read plain memory, so the
-// names are copied into fixed slots; a run has at most a few temporaries at a time.
-constexpr int kSlots = 16;
-char slotNames[kSlots][PATH_MAX];
-volatile sig_atomic_t slotInUse[kSlots];
+using Node = RemovedOnSignal::Node;
+
+// The handler reads these and nothing else; atomics that could lock might not be read there.
+static_assert(std::atomic<Node*>::is_always_lock_free);
+static_assert(std::atomic<bool>::is_always_lock_free);
+
+std::atomic<Node*> nodes{nullptr};
 
 extern "C" void removeTemporariesAndEnd(int signal)
 {
-    for (int i = 0; i < kSlots; ++i)
-        if (slotInUse[i])
-            ::unlink(slotNames[i]);
+    for (const Node* n = nodes.load(std::memory_order_acquire); n != nullptr; n = n->next)
+        if (n->removed.load(std::memory_order_acquire))
+            ::unlink(n->name);
     // The handler was reset to the default on entry, and the signal is not blocked in it.
     ::raise(signal);
+}
+
+// A node no RemovedOnSignal holds, put on the list when every one is held.
+Node* takeNode()
+{
+    for (Node* n = nodes.load(std::memory_order_acquire); n != nullptr; n = n->next)
+        if (!n->taken.exchange(true, std::memory_order_acquire))
+            return n;
+    Node* const node = new Node;
+    node->taken.store(true, std::memory_order_relaxed);
+    node->next = nodes.load(std::memory_order_relaxed);
+    while (!nodes.compare_exchange_weak(node->next, node, std::memory_order_release,
+                                        std::memory_order_relaxed)) {}
+    return node;
 }
 
 void installHandlerOnce()
@@ -106,24 +134,23 @@ void removeStaleTemporaries(const std::string& target)
 void RemovedOnSignal::keep(const std::string& name)
 {
     release();
+    // The system makes no file under such a name, so there is none to remove.
     if (name.size() >= PATH_MAX)
         return;
     installHandlerOnce();
-    for (int i = 0; i < kSlots; ++i) {
-        if (!slotInUse[i]) {
-            std::memcpy(slotNames[i], name.c_str(), name.size() + 1);
-            slotInUse[i] = 1;
-            slot_ = i;
-            return;
-        }
-    }
+    node_ = takeNode();
+    std::memcpy(node_->name, name.c_str(), name.size() + 1);
+    // Released after the name is whole: the handler that sees the mark reads the whole name.
+    node_->removed.store(true, std::memory_order_release);
 }
 
 void RemovedOnSignal::release()
 {
-    if (slot_ >= 0)
-        slotInUse[slot_] = 0;
-    slot_ = -1;
+    if (node_ == nullptr)
+        return;
+    node_->removed.store(false, std::memory_order_release);
+    node_->taken.store(false, std::memory_order_release);
+    node_ = nullptr;
 }
 
 } // namespace kit

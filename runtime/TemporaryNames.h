@@ -15,9 +15,12 @@ std::string temporaryName(const std::string& target, int attempt);
 // per run.
 void removeStaleTemporaries(const std::string& target);
 
-// A name to be removed if a signal ends the run, from keep() until release() or destruction.
+// A name to be removed if a signal ends the run, from keep() until release() or destruction. Any
+// number of names may be kept at once.
 class RemovedOnSignal {
 public:
+    struct Node; // what the signal handler reads: TemporaryNames.cpp
+
     RemovedOnSignal() = default;
     ~RemovedOnSignal() { release(); }
     RemovedOnSignal(const RemovedOnSignal&) = delete;
@@ -26,7 +29,7 @@ public:
     void release();
 
 private:
-    int slot_ = -1;
+    Node* node_ = nullptr;
 };
 
 } // namespace kit
