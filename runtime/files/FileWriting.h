@@ -40,7 +40,6 @@
 #include <vector>
 
 #include "FileDescriptor.h"
-#include "internal/TemporaryNames.h"
 
 namespace kit {
 
@@ -73,6 +72,23 @@ public:
 
 private:
     std::vector<FileIdentity> files_;
+};
+
+// A name to be removed if a signal ends the run, from keep() until release() or destruction. Any
+// number of names may be kept at once.
+class RemovedOnSignal {
+public:
+    struct Node; // what the signal handler reads, in TemporaryNames.cpp
+
+    RemovedOnSignal() = default;
+    ~RemovedOnSignal() { release(); }
+    RemovedOnSignal(const RemovedOnSignal&) = delete;
+    RemovedOnSignal& operator=(const RemovedOnSignal&) = delete;
+    void keep(const std::string& name);
+    void release();
+
+private:
+    Node* node_ = nullptr;
 };
 
 // A file written anew that takes the place of the one under its name only once it is complete.

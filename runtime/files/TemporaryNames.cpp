@@ -19,6 +19,7 @@
 #include <string_view>
 #include <utility>
 
+#include "FileWriting.h"
 #include "HostPath.h"
 
 namespace kit {

@@ -21,7 +21,7 @@
 
 #include "FaultInjection.h"
 #include "PairingStopLines.h"
-#include "TemporaryNames.h"
+#include "internal/TemporaryNames.h"
 #include "VendaskRun.h"
 #include "WaitingRun.h"
 

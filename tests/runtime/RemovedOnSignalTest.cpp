@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "ScratchFolder.h"
-#include "TemporaryNames.h"
+#include "FileWriting.h"
 
 namespace {
 

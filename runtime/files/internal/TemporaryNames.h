@@ -3,8 +3,8 @@
 // it is to replace under "<name>.part-<key>-<pid>-<n>", <pid> being the process that writes it
 // and <key> 16 hex digits drawn from this boot of the host and the PID namespace the process is
 // in, since a pid names one process only within both. Such a name must not outlive the run: it is
-// removed when SIGINT, SIGTERM or SIGHUP ends the run. One that a run ended outright (SIGKILL)
-// left behind is removed by a later run that writes the same file, but only where that run can
+// removed when SIGINT, SIGTERM or SIGHUP ends the run (RemovedOnSignal). One that a run ended outright
+// (SIGKILL) left behind is removed by a later run that writes the same file, but only where that run can
 // prove the leftover is one: the name is in the exact form with the run's own key, it is a
 // regular file (not a link) of the run's own user, and the process named in it is gone. Anything
 // else stays: a file of the user's that only looks alike is not the kit's, and the temporary of
@@ -27,22 +27,5 @@ std::string temporaryNameOf(const std::string& target, pid_t pid, int attempt);
 // Removes the temporaries of `target` that an ended run left, as said above. The folder is
 // looked through once per run.
 void removeStaleTemporaries(const std::string& target);
-
-// A name to be removed if a signal ends the run, from keep() until release() or destruction. Any
-// number of names may be kept at once.
-class RemovedOnSignal {
-public:
-    struct Node; // what the signal handler reads: TemporaryNames.cpp
-
-    RemovedOnSignal() = default;
-    ~RemovedOnSignal() { release(); }
-    RemovedOnSignal(const RemovedOnSignal&) = delete;
-    RemovedOnSignal& operator=(const RemovedOnSignal&) = delete;
-    void keep(const std::string& name);
-    void release();
-
-private:
-    Node* node_ = nullptr;
-};
 
 } // namespace kit
