@@ -14,19 +14,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// One sampler's record pair: line A with its coordinates and hours 1 to 12, line B with hours
-// 13 to 24; the value of hour h is `prefix` followed by h.
-std::string Sampler(int number, const std::string& x, const std::string& y, const std::string& prefix)
-{
-    std::string a = std::to_string(number) + " " + x + " " + y + " 0";
-    std::string b;
-    for (int hour = 1; hour <= 12; ++hour)
-        a += " " + prefix + std::to_string(hour);
-    for (int hour = 13; hour <= 24; ++hour)
-        b += " " + prefix + std::to_string(hour);
-    return a + "\r\n" + b + "\r\n";
-}
-
 // Hours 1, 2 and 3 have data.
 const char* const kHours123 = "111000000000000000000000";
 
