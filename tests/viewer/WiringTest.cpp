@@ -61,13 +61,24 @@ TEST_F(Wiring, PickingADateReadsTheExperimentAndChoosesItsFirstHour)
     EXPECT_EQ(Form1->Memo2->Lines.All(), (Lines{"14.34 14.9 30", "4.6 5 31"}));
 }
 
-TEST_F(Wiring, TypingIntoTheDateBoxReadsNothing)
+TEST_F(Wiring, TypingIntoTheDateBoxReadsNothingAlsoWithEnter)
 {
     Form1->ComboBox1->setFocus();
     QTest::keyClicks(Form1->ComboBox1->lineEdit(), "50380");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(Form1->ComboBox1->ItemIndex(), -1);
     EXPECT_TRUE(SelectedDate.empty());
     EXPECT_TRUE(Form1->StringGrid1->isHidden());
+
+    // After a pick, another listed date typed and entered reads nothing either.
+    QTest::keyClick(Form1->ComboBox1, Qt::Key_Down);
+    ASSERT_EQ(SelectedDate, "50380");
+    Form1->ComboBox1->lineEdit()->clear();
+    QTest::keyClicks(Form1->ComboBox1->lineEdit(), "52380");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+    EXPECT_EQ(Form1->ComboBox1->ItemIndex(), -1);
+    EXPECT_EQ(SelectedDate, "50380");
+    EXPECT_EQ(Form1->ComboBox2->ItemCount(), 2);
 }
 
 TEST_F(Wiring, TheFilterFollowsTheViewChoiceAndTheEdits)
