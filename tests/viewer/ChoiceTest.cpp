@@ -196,16 +196,18 @@ TEST_F(Choice, AFilterEditThatIsNotANumberEndsTheClickWhereItFails)
 {
     Start(kMeteoFile, kThreeSamplers);
     struct Row {
-        const char* edit1;
+        std::string edit1;
         const char* edit2;
-        const char* error;
+        std::string error; // empty: no box
         double min, max;
     };
+    const std::string longWord(200, '9');
     const Row rows[] = {
         {"-", "10", "'-' is not a valid floating point value.", 1, 2}, // the minimum fails first
         {"7", "x", "'x' is not a valid floating point value.", 7, 2},  // the minimum is already taken
         {"<b>7</b>", "9", "'<b>7</b>' is not a valid floating point value.", 1, 2}, // shown as typed
-        {"7", "9", nullptr, 7, 9},
+        {longWord + "x", "9", "'" + longWord + "x' is not a valid floating point value.", 1, 2},
+        {"7", "9", "", 7, 9},
     };
     for (const Row& row : rows) {
         Form1->Edit1->SetText(row.edit1); // "All data" is chosen: the edits' events keep 0 and 100
@@ -213,10 +215,10 @@ TEST_F(Choice, AFilterEditThatIsNotANumberEndsTheClickWhereItFails)
         FilterMin = 1;
         FilterMax = 2;
         const Lines boxes = ClickView(1);
-        EXPECT_EQ(boxes, row.error ? Lines{row.error} : Lines{}) << row.edit1 << " " << row.edit2;
+        EXPECT_EQ(boxes, row.error.empty() ? Lines{} : Lines{row.error}) << row.edit1 << " " << row.edit2;
         EXPECT_EQ(FilterMin, row.min);
         EXPECT_EQ(FilterMax, row.max);
-        EXPECT_EQ(Form1->GroupBox2->isHidden(), row.error != nullptr);
+        EXPECT_EQ(Form1->GroupBox2->isHidden(), !row.error.empty());
         ClickView(0);
     }
 }
