@@ -39,15 +39,17 @@ void TForm1::IzborNaCas(QObject*)
 {
     Memo2->Lines.Clear();
     const int hour = ComboBox2->ItemIndex();
+    // Every row's coordinates are converted, chosen hour or not, so that a coordinate that is no
+    // number ends the handler at its row: also the designed empty rows before any date.
     // Without a chosen hour there is no value column: no sampler is listed and the
     // meteorological column keeps what it shows.
-    if (hour >= 0) {
-        for (int row = 1; row < StringGrid1->RowCount(); ++row) {
-            const std::string x = relativeKm(StringGrid1->Cells(1, row), kSourceX);
-            const std::string y = relativeKm(StringGrid1->Cells(2, row), kSourceY);
+    for (int row = 1; row < StringGrid1->RowCount(); ++row) {
+        const std::string x = relativeKm(StringGrid1->Cells(1, row), kSourceX);
+        const std::string y = relativeKm(StringGrid1->Cells(2, row), kSourceY);
+        if (hour >= 0)
             Memo2->Lines.Add(x + " " + y + " " + StringGrid1->Cells(hour + 3, row));
-        }
-
+    }
+    if (hour >= 0) {
         const std::string hourText = ComboBox2->Item(hour);
         for (const std::string& line : Memo1->Lines.All()) {
             if (ExtractWords(1, 1, line) != SelectedDate || ExtractWords(5, 1, line) != hourText)

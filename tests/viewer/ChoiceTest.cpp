@@ -14,19 +14,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// One sampler's record pair: line A with its coordinates and hours 1 to 12, line B with hours
-// 13 to 24; the value of hour h is `prefix` followed by h.
-std::string Sampler(int number, const std::string& x, const std::string& y, const std::string& prefix)
-{
-    std::string a = std::to_string(number) + " " + x + " " + y + " 0";
-    std::string b;
-    for (int hour = 1; hour <= 12; ++hour)
-        a += " " + prefix + std::to_string(hour);
-    for (int hour = 13; hour <= 24; ++hour)
-        b += " " + prefix + std::to_string(hour);
-    return a + "\r\n" + b + "\r\n";
-}
-
 // Hours 1, 2 and 3 have data.
 const char* const kHours123 = "111000000000000000000000";
 
@@ -209,16 +196,18 @@ TEST_F(Choice, AFilterEditThatIsNotANumberEndsTheClickWhereItFails)
 {
     Start(kMeteoFile, kThreeSamplers);
     struct Row {
-        const char* edit1;
+        std::string edit1;
         const char* edit2;
-        const char* error;
+        std::string error; // empty: no box
         double min, max;
     };
+    const std::string longWord(200, '9');
     const Row rows[] = {
         {"-", "10", "'-' is not a valid floating point value.", 1, 2}, // the minimum fails first
         {"7", "x", "'x' is not a valid floating point value.", 7, 2},  // the minimum is already taken
         {"<b>7</b>", "9", "'<b>7</b>' is not a valid floating point value.", 1, 2}, // shown as typed
-        {"7", "9", nullptr, 7, 9},
+        {longWord + "x", "9", "'" + longWord + "x' is not a valid floating point value.", 1, 2},
+        {"7", "9", "", 7, 9},
     };
     for (const Row& row : rows) {
         Form1->Edit1->SetText(row.edit1); // "All data" is chosen: the edits' events keep 0 and 100
@@ -226,10 +215,10 @@ TEST_F(Choice, AFilterEditThatIsNotANumberEndsTheClickWhereItFails)
         FilterMin = 1;
         FilterMax = 2;
         const Lines boxes = ClickView(1);
-        EXPECT_EQ(boxes, row.error ? Lines{row.error} : Lines{}) << row.edit1 << " " << row.edit2;
+        EXPECT_EQ(boxes, row.error.empty() ? Lines{} : Lines{row.error}) << row.edit1 << " " << row.edit2;
         EXPECT_EQ(FilterMin, row.min);
         EXPECT_EQ(FilterMax, row.max);
-        EXPECT_EQ(Form1->GroupBox2->isHidden(), row.error != nullptr);
+        EXPECT_EQ(Form1->GroupBox2->isHidden(), !row.error.empty());
         ClickView(0);
     }
 }

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <QWidget>
@@ -72,9 +73,17 @@ TEST_F(ComboBoxEvents, UserPicksAndTypingFireTheProgramsChangesDoNot)
     EXPECT_EQ(changes, 4);
     EXPECT_EQ(box->Text(), "503812");
 
-    QTest::keyClick(box->lineEdit(), Qt::Key_Return); // Enter chooses nothing
-    EXPECT_EQ(changes, 4);
-    EXPECT_EQ(box->ItemIndex(), -1);
+    // Enter chooses nothing, also after the exact text of an item, wherever the key arrives.
+    for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+        for (QWidget* target : {QApplication::focusWidget(), static_cast<QWidget*>(box->lineEdit())}) {
+            QTest::keyClick(target, enter);
+            box->SetText("52380");
+            QTest::keyClick(target, enter);
+            EXPECT_EQ(changes, 4);
+            EXPECT_EQ(box->ItemIndex(), -1);
+            box->SetText("503812");
+        }
+    }
 
     box->ClearItems();
     EXPECT_EQ(changes, 4);

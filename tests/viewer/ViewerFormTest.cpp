@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScrollBar>
 #include <QScreen>
 #include <QImage>
 #include <QLabel>
@@ -387,6 +388,57 @@ TEST_F(ViewerForm, AFixedCellIsNeverTheCurrentOne)
         const QRect corner = row.grid->visualRect(row.grid->model()->index(0, 0));
         QTest::mouseClick(row.grid->viewport(), Qt::LeftButton, {}, corner.center());
         EXPECT_EQ(row.grid->currentIndex(), first);
+    }
+}
+
+// The fixed rows and columns are the table's headers: scrolled to the far end, the grid still
+// shows them exactly as at the start, and the current cell comes to lie beside them, not under.
+TEST_F(ViewerForm, TheFixedCellsStayInPlaceWhileTheOthersScroll)
+{
+    std::string sf6 = "50380 111111111111111111111111 20\r\n";
+    for (int number = 1; number <= 20; ++number)
+        sf6 += Sampler(number, "300", "4400", "1");
+    folder.write("SF6_All.DAT", sf6);
+    ShowTheGrids();
+    Form1->PageControl1->setCurrentWidget(Form1->TabSheet2);
+    vcl::TStringGrid& grid = *Form1->StringGrid1;
+    const int fixedWidth = grid.ColWidth(0) + grid.ColWidth(1) + grid.ColWidth(2);
+    const int fixedHeight = grid.RowHeight(0);
+    struct Row {
+        const char* name;
+        bool right, down;
+    };
+    const Row rows[] = {{"right", true, false}, {"down", false, true}, {"right and down", true, true}};
+    for (const Row& row : rows) {
+        grid.horizontalScrollBar()->setValue(0);
+        grid.verticalScrollBar()->setValue(0);
+        grid.setFocus(Qt::TabFocusReason);
+        const QModelIndex first = grid.currentIndex();
+        // Scrolling right keeps the fixed columns, scrolling down the fixed row, both the corner.
+        const QRect viewport = grid.viewport()->geometry();
+        const QRect kept(
+            viewport.topLeft(),
+            QSize(row.right ? fixedWidth : viewport.width(), row.down ? fixedHeight : viewport.height()));
+        const QImage before = grid.grab(kept).toImage();
+
+        for (QScrollBar* bar : {row.right ? grid.horizontalScrollBar() : nullptr,
+                                row.down ? grid.verticalScrollBar() : nullptr}) {
+            if (!bar)
+                continue;
+            ASSERT_GT(bar->maximum(), 0) << row.name;
+            bar->setValue(bar->maximum());
+        }
+        EXPECT_EQ(grid.grab(kept).toImage(), before) << row.name;
+        // A click on a fixed cell that has stayed leaves the current cell where it is.
+        const QPoint onFixed(row.right ? 2 : fixedWidth + 2, row.down ? 2 : fixedHeight + 2);
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, onFixed);
+        EXPECT_EQ(grid.currentIndex(), first) << row.name;
+
+        // Back to the first cell that is not fixed from the last: it shows beside the fixed cells.
+        QTest::keyClick(&grid, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(&grid, Qt::Key_Home, Qt::ControlModifier);
+        ASSERT_EQ(grid.currentIndex(), first) << row.name;
+        EXPECT_EQ(grid.visualRect(first).topLeft(), QPoint(fixedWidth, fixedHeight)) << row.name;
     }
 }
 

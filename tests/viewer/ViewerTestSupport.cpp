@@ -57,6 +57,17 @@ const char* const kTwoSamplerSf6File = "50380 011 2\r\n"
                                        "2 290.26 4390.1 x 11 21 31 41 51 61 71 81 91 101 111 121\r\n 13\r\n"
                                        "52380 1 0\r\n";
 
+std::string Sampler(int number, const std::string& x, const std::string& y, const std::string& prefix)
+{
+    std::string a = std::to_string(number) + " " + x + " " + y + " 0";
+    std::string b;
+    for (int hour = 1; hour <= 12; ++hour)
+        a += " " + prefix + std::to_string(hour);
+    for (int hour = 13; hour <= 24; ++hour)
+        b += " " + prefix + std::to_string(hour);
+    return a + "\r\n" + b + "\r\n";
+}
+
 ViewerForms::ViewerForms()
 {
     SelectedDate.clear();

@@ -31,6 +31,10 @@ extern const char* const kMeteoFile;
 // hour 1 and none.
 extern const char* const kTwoSamplerSf6File;
 
+// One sampler's record pair of an SF6 data file: line A with its coordinates and hours 1 to 12,
+// line B with hours 13 to 24; the value of hour h is `prefix` followed by h.
+std::string Sampler(int number, const std::string& x, const std::string& y, const std::string& prefix);
+
 // Creates the program's forms in the current folder and shows the main window; the boxes that
 // start-up shows are kept in `startupBoxes`. The unit-level variables start empty.
 class ViewerForms {

@@ -61,13 +61,38 @@ TEST_F(Wiring, PickingADateReadsTheExperimentAndChoosesItsFirstHour)
     EXPECT_EQ(Form1->Memo2->Lines.All(), (Lines{"14.34 14.9 30", "4.6 5 31"}));
 }
 
-TEST_F(Wiring, TypingIntoTheDateBoxReadsNothing)
+TEST_F(Wiring, TypingIntoTheDateBoxReadsNothingAlsoWithEnter)
 {
     Form1->ComboBox1->setFocus();
     QTest::keyClicks(Form1->ComboBox1->lineEdit(), "50380");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(Form1->ComboBox1->ItemIndex(), -1);
     EXPECT_TRUE(SelectedDate.empty());
     EXPECT_TRUE(Form1->StringGrid1->isHidden());
+
+    // After a pick, another listed date typed and entered reads nothing either.
+    QTest::keyClick(Form1->ComboBox1, Qt::Key_Down);
+    ASSERT_EQ(SelectedDate, "50380");
+    Form1->ComboBox1->lineEdit()->clear();
+    QTest::keyClicks(Form1->ComboBox1->lineEdit(), "52380");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+    EXPECT_EQ(Form1->ComboBox1->ItemIndex(), -1);
+    EXPECT_EQ(SelectedDate, "50380");
+    EXPECT_EQ(Form1->ComboBox2->ItemCount(), 2);
+}
+
+// Before any date the SF6 table has its designed empty rows, whose first coordinate is no
+// number: the hour handler stops there, and the one keystroke shows its box once.
+TEST_F(Wiring, TypingIntoTheHourBoxBeforeADateShowsTheEmptyCoordinateOnce)
+{
+    Form1->ComboBox2->setFocus();
+    const auto boxes = BoxesShownBy([] {
+        QTest::keyClicks(Form1->ComboBox2->lineEdit(), "7");
+        QTest::qWait(100); // what the box uncovered as it closed is repainted meanwhile
+    });
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].Text, "'' is not a valid floating point value.");
+    EXPECT_EQ(Form1->Memo2->Lines.Count(), 0);
 }
 
 TEST_F(Wiring, TheFilterFollowsTheViewChoiceAndTheEdits)

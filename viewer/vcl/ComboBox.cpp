@@ -26,15 +26,30 @@ TComboBox::TComboBox(QWidget* parent, const std::string& text, int dropDownCount
     });
 }
 
+namespace {
+
+bool isEnter(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+// Enter in the edit part chooses nothing, not even after the exact text of an item: only
+// picking from the list does. The key reaches the edit either directly or through the box,
+// which hands it on past the edit's event filters and would choose the item of that text.
 bool TComboBox::eventFilter(QObject* watched, QEvent* event)
 {
-    // Enter in the edit part chooses nothing: only picking from the list does.
-    if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            return true;
-    }
+    if (watched == lineEdit() && event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent*>(event)))
+        return true;
     return QComboBox::eventFilter(watched, event);
+}
+
+void TComboBox::keyPressEvent(QKeyEvent* event)
+{
+    if (isEnter(event))
+        return;
+    QComboBox::keyPressEvent(event);
 }
 
 void TComboBox::SetItemIndex(int index)

@@ -1,8 +1,8 @@
 #pragma once
 // An editable drop-down list. OnChange fires when the user picks an item (mouse, arrow keys or
 // wheel) and at every change of the text by typing; never when the program sets ItemIndex or
-// empties the list. Typing leaves no item selected (ItemIndex -1); emptying the list keeps the
-// text that the box shows. The list keeps the order in which items are added.
+// empties the list, nor at Enter. Typing leaves no item selected (ItemIndex -1); emptying the
+// list keeps the text that the box shows. The list keeps the order in which items are added.
 #include "vcl/Events.h"
 
 #include <QComboBox>
@@ -28,6 +28,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int itemIndex_ = -1;

@@ -2,9 +2,8 @@
 
 #include "vcl/Application.h"
 #include "vcl/QtText.h"
+#include "vcl/StopBox.h"
 #include "vcl/Uncover.h"
-
-#include <QMessageBox>
 
 namespace vcl {
 
@@ -17,9 +16,7 @@ std::string ErrorBoxText(const std::string& message)
 
 void ShowStopBox(QWidget* parent, const std::string& title, const std::string& text)
 {
-    QMessageBox box(QMessageBox::Critical, ToQ(title), ToQ(text), QMessageBox::Ok, parent);
-    // A message quotes what the user typed or a file held, which may look like markup.
-    box.setTextFormat(Qt::PlainText);
+    StopBox box(parent, ToQ(title), ToQ(text));
     box.exec();
 }
 

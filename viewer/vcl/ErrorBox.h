@@ -19,8 +19,8 @@ void ShowCurrentException();
 // Shows the box with this message.
 void ShowErrorBox(const std::string& message);
 
-// Shows a modal box with a stop icon and an OK button; its text is shown as written, never
-// read as markup. Every message box of the program is one of these.
+// Shows a modal box with a stop icon and an OK button (a StopBox): its whole text as written,
+// never read as markup, on the screen. Every message box of the program is one of these.
 void ShowStopBox(QWidget* parent, const std::string& title, const std::string& text);
 
 // Runs an action the way the message loop runs a handler: what it raises ends it and is shown.

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -15,20 +16,21 @@ TStringGrid::TStringGrid(QWidget* parent, int colCount, int rowCount, int fixedC
     : QTableWidget(parent), fixedCols_(fixedCols), fixedRows_(fixedRows), defaultColWidth_(defaultColWidth),
       defaultRowHeight_(defaultRowHeight)
 {
+    setTextElideMode(Qt::ElideNone); // a text wider than its cell is cut, not shortened with dots
+    setWordWrap(false);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     horizontalHeader()->hide();
     verticalHeader()->hide();
     horizontalHeader()->setMinimumSectionSize(0);
     verticalHeader()->setMinimumSectionSize(0);
     horizontalHeader()->setDefaultSectionSize(defaultColWidth);
     verticalHeader()->setDefaultSectionSize(defaultRowHeight);
+    fixedCells_ = std::make_unique<FixedCells>(this, fixedCols, fixedRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Tab and Shift+Tab go on to the next control of the form; only the arrow keys and the
     // mouse move from cell to cell.
     setTabKeyNavigation(false);
-    setTextElideMode(Qt::ElideNone); // a text wider than its cell is cut, not shortened with dots
-    setWordWrap(false);
-    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setColumnCount(colCount);
     setRowCount(rowCount);
     Resized(0, 0);
@@ -86,6 +88,34 @@ QModelIndex TStringGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModif
     const QModelIndex free =
         model()->index(std::max(cell.row(), fixedRows_), std::max(cell.column(), fixedCols_));
     return free.isValid() ? free : currentIndex();
+}
+
+QModelIndex TStringGrid::indexAt(const QPoint& point) const
+{
+    const QModelIndex fixed = fixedCells_ ? fixedCells_->IndexAt(point) : QModelIndex();
+    return fixed.isValid() ? fixed : QTableWidget::indexAt(point);
+}
+
+void TStringGrid::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    QTableWidget::scrollTo(index, hint);
+    if (!index.isValid() || IsFixed(index))
+        return;
+    // A cell scrolled into view at the left or top edge would lie under the fixed cells: it
+    // comes out beside them.
+    const QRect cell = visualRect(index);
+    const QSize fixed = fixedCells_->Extent();
+    if (cell.left() < fixed.width())
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() - (fixed.width() - cell.left()));
+    if (cell.top() < fixed.height())
+        verticalScrollBar()->setValue(verticalScrollBar()->value() - (fixed.height() - cell.top()));
+}
+
+void TStringGrid::updateGeometries()
+{
+    QTableWidget::updateGeometries();
+    if (fixedCells_)
+        fixedCells_->Place();
 }
 
 void TStringGrid::mousePressEvent(QMouseEvent* event)
