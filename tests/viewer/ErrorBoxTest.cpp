@@ -95,6 +95,7 @@ TEST(ErrorBox, ShowsItsWholeTextOnTheScreenAndCtrlCCopiesIt)
     const std::string rows[] = {
         "'" + std::string(200, '7') + "x' is not a valid floating point value.", // a long word
         "'" + std::string(3000, 'w') + "' is not a valid floating point value.",
+        "'" + std::string(30000, 'h') + "' is not a valid floating point value.", // taller than the screen
         std::string(120, ' ') + "many words after many blanks, " + std::string(40, 'n') + ".",
         "File not found.",
     };

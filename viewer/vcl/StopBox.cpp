@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTextLayout>
 
 namespace vcl {
@@ -45,14 +47,26 @@ StopBox::StopBox(QWidget* parent, const QString& title, const QString& text)
         return;
     int row = 0, col = 0, rowSpan = 0, colSpan = 0;
     grid->getItemPosition(grid->indexOf(own), &row, &col, &rowSpan, &colSpan);
-    const int width = screen()->availableGeometry().width() / 2;
-    auto* shown = new QLabel(WrappedText(text, own->font(), width), this);
+    const QRect screenArea = screen()->availableGeometry();
+    auto* shown = new QLabel(WrappedText(text, own->font(), screenArea.width() / 2), this);
     shown->setTextFormat(Qt::PlainText);
     shown->setAlignment(own->alignment());
     shown->setTextInteractionFlags(own->textInteractionFlags());
     shown->setContentsMargins(own->contentsMargins());
     own->hide();
-    grid->addWidget(shown, row, col, rowSpan, colSpan);
+    QWidget* placed = shown;
+    // A text taller than half the screen scrolls inside the box, which stays whole on the screen.
+    const QSize needed = shown->sizeHint();
+    if (needed.height() > screenArea.height() / 2) {
+        auto* scroll = new QScrollArea(this);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroll->setWidget(shown);
+        scroll->setFixedSize(needed.width() + scroll->verticalScrollBar()->sizeHint().width(),
+                             screenArea.height() / 2);
+        placed = scroll;
+    }
+    grid->addWidget(placed, row, col, rowSpan, colSpan);
 }
 
 void StopBox::keyPressEvent(QKeyEvent* event)

@@ -1,8 +1,8 @@
 #pragma once
 // The program's message box: a stop icon, an OK button and a text shown as written, never read
 // as markup. The whole text is shown: its lines are broken to fit half the screen's width, long
-// words included, so that the box lies wholly on the screen. Ctrl+C copies caption, text and
-// button as desktop message boxes do.
+// words included, and a text taller than half the screen scrolls inside the box, so that the box
+// lies wholly on the screen. Ctrl+C copies caption, text and button as desktop message boxes do.
 #include <QMessageBox>
 #include <QString>
 
