@@ -101,7 +101,7 @@ void stopModelReadError(std::string_view Results_file)
 
 void lockFolderOrStop()
 {
-    const FolderLock lock = lockCurrentFolder();
+    const FolderLock lock = lockFolder(".");
     if (lock.outcome == FolderLockOutcome::Taken)
         return;
     auto& c = console();
