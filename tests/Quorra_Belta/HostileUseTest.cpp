@@ -207,6 +207,32 @@ INSTANTIATE_TEST_SUITE_P(SecondRuns, UnlistableFolder,
                              return info.param == SecondRun::SameNetwork ? "SameNetwork" : "OwnNetwork";
                          });
 
+// Runs started from two folders whose settings name the same results folder would write the same
+// result files: the second stops at once and makes nothing, and the first then ends as if alone.
+TEST(BeltaHostileUse, SecondRunWithTheSameResultsFolderStops)
+{
+    ScratchFolder folder;
+    writeIndianapolisInputs(folder, modelRecords, observationRecords);
+    for (const char* start : {"one", "two"})
+        folder.writeLines(
+            std::string(start) + "/Quorra_Belta.ini",
+            {"[Files]", "Results_path=..\\results", "Results_file=model.txt", "Master_path=..\\master"});
+
+    const RunsAtOnce r = runWhileAnotherWaits({.program = BELTA_BINARY, .folder = folder / "one"},
+                                              {folder / "one", folder / "results"},
+                                              {.program = BELTA_BINARY, .folder = folder / "two"}, "2\nid\n");
+
+    EXPECT_EQ(r.second.out,
+              crlfLines(kBannerLines + resultsFolderInUseLines("..\\results\\", "Quorra_Belta.INI")));
+    EXPECT_EQ(r.second.err, kEndOfRun);
+    EXPECT_EQ(r.second.exitCode, 0);
+    EXPECT_EQ(folder.list("two"), (std::vector<std::string>{"Quorra_Belta.ini"}));
+    EXPECT_EQ(r.waiting.out,
+              crlfLines(completedRunLines("..\\results\\IN2.INP", "..\\results\\INSCAT2.DAT", 2)));
+    EXPECT_EQ(r.waiting.exitCode, 0);
+    EXPECT_EQ(folder.list("results"), (std::vector<std::string>{"IN2.INP", "INSCAT2.DAT", "model.txt"}));
+}
+
 struct LeftLockFile {
     const char* label;
     const char* folder; // where the lock file lies
@@ -243,7 +269,7 @@ TEST_P(LockFileLeftByAKilledRun, StopsNothingAndIsGoneAfterTheRun)
                                      .whileRunning = [&](pid_t run) {
                                          if (c.signal == 0)
                                              return;
-                                         awaitFolderHeld(folder.path());
+                                         awaitFolderHeld(folder / c.folder);
                                          ::kill(run, c.signal);
                                      }});
     unlisted.reset();
@@ -255,28 +281,50 @@ TEST_P(LockFileLeftByAKilledRun, StopsNothingAndIsGoneAfterTheRun)
     EXPECT_FALSE(folder.exists(lockFile));
 }
 
-INSTANTIATE_TEST_SUITE_P(Ends, LockFileLeftByAKilledRun,
-                         testing::Values(LeftLockFile{"NormalEnd", ".", false, "2\nid\n", 0, 0},
-                                         LeftLockFile{"NormalEndUnlisted", ".", true, "2\nid\n", 0, 0},
-                                         LeftLockFile{"NoAnswerUnlisted", ".", true, "2\n", 0, 2},
-                                         LeftLockFile{"TermUnlisted", ".", true, "", SIGTERM, 128 + SIGTERM}),
-                         [](const auto& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(
+    Ends, LockFileLeftByAKilledRun,
+    testing::Values(LeftLockFile{"NormalEnd", ".", false, "2\nid\n", 0, 0},
+                    LeftLockFile{"NormalEndUnlisted", ".", true, "2\nid\n", 0, 0},
+                    LeftLockFile{"NoAnswerUnlisted", ".", true, "2\n", 0, 2},
+                    LeftLockFile{"TermUnlisted", ".", true, "", SIGTERM, 128 + SIGTERM},
+                    LeftLockFile{"ResultsFolderNormalEndUnlisted", "results", true, "2\nid\n", 0, 0},
+                    LeftLockFile{"ResultsFolderTermUnlisted", "results", true, "", SIGTERM, 128 + SIGTERM}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+struct UnlockableFolder {
+    const char* label;
+    unsigned openFileLimit; // the descriptors run short when the run comes to lock this folder
+    std::vector<std::string> out;
+};
+
+class FolderThatCannotBeLocked : public testing::TestWithParam<UnlockableFolder> {};
 
 // A folder that cannot be locked (here for want of a free descriptor) is no folder to run in.
-TEST(BeltaHostileUse, FolderThatCannotBeLockedStopsTheRun)
+TEST_P(FolderThatCannotBeLocked, StopsTheRun)
 {
     ScratchFolder folder;
     writeIndianapolisInputs(folder, modelRecords, observationRecords);
     const Files before = folder.files();
 
-    const ProgramRun r = runProgram(
-        {.program = BELTA_BINARY, .folder = folder.path(), .input = "2\nid\n", .openFileLimit = 4});
+    const ProgramRun r = runProgram({.program = BELTA_BINARY,
+                                     .folder = folder.path(),
+                                     .input = "2\nid\n",
+                                     .openFileLimit = GetParam().openFileLimit});
 
-    EXPECT_EQ(r.out, crlfLines(folderNotLockedLines("Too many open files")));
+    EXPECT_EQ(r.out, crlfLines(GetParam().out));
     EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(folder.files(), before);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, FolderThatCannotBeLocked,
+    testing::Values(UnlockableFolder{"CurrentFolder", 4, folderNotLockedLines("Too many open files")},
+                    UnlockableFolder{"ResultsFolder", 6,
+                                     kBannerLines +
+                                         resultsFolderNotLockedLines("results\\", "Too many open files",
+                                                                     "Quorra_Belta.INI")}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 TEST(BeltaHostileUse, FolderNameWithAPlusIsQuotedInTheCopyCommands)
 {

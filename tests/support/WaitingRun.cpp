@@ -64,8 +64,16 @@ public:
         await([&] { return (writer_ = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) >= 0; }, run_,
               "its standard input");
         ::fcntl(writer_, F_SETFL, ::fcntl(writer_, F_GETFL) & ~O_NONBLOCK);
-        for (const fs::path& folder : held)
-            await([&] { return heldByARun(folder); }, run_, "hold " + folder.string());
+        try {
+            for (const fs::path& folder : held)
+                await([&] { return heldByARun(folder); }, run_, "hold " + folder.string());
+        } catch (...) {
+            // No destructor runs for a constructor that throws: the run gets its end of input here,
+            // or the test would wait for it until its time limit.
+            ::close(writer_);
+            run_.wait();
+            throw;
+        }
     }
     // A run that was not finished goes on with no input.
     ~BackgroundRun()
