@@ -27,10 +27,11 @@ int runBelta()
     // 1. One run at a time in this folder; the settings file and the banner.
     kit::startRun(kSettings);
 
-    // 2. The settings and the names built from them.
+    // 2. The settings and the names built from them; one run at a time in the results folder too.
     RunNames names;
     kit::readFolderSettings(names);
     names.build();
+    kit::lockResultsFolderOrStop(names.Results_path, kSettings.editName);
 
     // 3. The inputs; nothing is written unless the COPY texts of every level name the files meant
     //    and none of the pieces is one of the inputs. The result files are checked once the level

@@ -50,11 +50,12 @@ int runVendask()
     // 1. One run at a time in this folder; the settings file and the banner.
     kit::startRun(kSettings);
 
-    // 2. The settings and the names built from them.
+    // 2. The settings and the names built from them; one run at a time in the results folder too.
     RunNames names;
     const bool cph = chooseLocation(names.Loc);
     kit::readFolderSettings(names);
     names.build();
+    kit::lockResultsFolderOrStop(names.Results_path, kSettings.editName);
 
     // 3. The inputs; nothing is written unless the COPY texts name the files meant and none of
     //    the files the run writes is one of them.

@@ -1,6 +1,7 @@
 #include "PairingStops.h"
 
 #include <cstring>
+#include <optional>
 
 #include "BuiltInCommands.h"
 #include "Console.h"
@@ -101,7 +102,7 @@ void stopModelReadError(std::string_view Results_file)
 
 void lockFolderOrStop()
 {
-    const FolderLock lock = lockCurrentFolder();
+    const FolderLock lock = lockFolder(".");
     if (lock.outcome == FolderLockOutcome::Taken)
         return;
     auto& c = console();
@@ -114,6 +115,34 @@ void lockFolderOrStop()
         c.line(" Error: this folder cannot be locked for the run (", std::strerror(lock.error), ").");
         c.line(" Unlocked, another run here could mix its temporary files with those of this run.");
         c.line(" Start this run in another folder.");
+    }
+    c.line(" Execution stopped.");
+    c.line(" ");
+    throw Stop{};
+}
+
+void lockResultsFolderOrStop(const Text<256>& Results_path, std::string_view settingsName)
+{
+    // Shown as the result files' names begin: an empty setting is the root folder, "\".
+    const std::string shown = std::string(Results_path.trimmed()) + "\\";
+    const std::optional<std::string> folder = hostPath(shown);
+    if (!folder)
+        return;
+    const FolderLock lock = lockFolder(*folder);
+    if (lock.outcome == FolderLockOutcome::Taken || lock.outcome == FolderLockOutcome::Unreachable)
+        return;
+    auto& c = console();
+    c.line(" ");
+    if (lock.outcome == FolderLockOutcome::HeldByAnotherRun) {
+        c.line(" Error: another run is working with the results folder ", shown);
+        c.line(" Its result files would mix with those of this run.");
+        c.line(" Wait until it has ended, or edit the file ", settingsName,
+               " so that this run writes into another folder.");
+    } else {
+        c.line(" Error: the results folder ", shown, " cannot be locked for the run (",
+               std::strerror(lock.error), ").");
+        c.line(" Unlocked, another run could mix its result files with those of this run.");
+        c.line(" Edit the file ", settingsName, " so that this run writes into another folder.");
     }
     c.line(" Execution stopped.");
     c.line(" ");

@@ -34,6 +34,11 @@ void checkTrailerOrStop(std::string_view BTT_NAME, std::string_view shownName, s
 // Takes the current folder, where the pieces of a run lie under fixed names, for this run; stops
 // when another run holds it, or when it cannot be locked at all.
 void lockFolderOrStop();
+// Takes the results folder (the trimmed `Results_path`), where the result files land under fixed
+// names, for this run as well; stops, before anything is written, when another run holds it or
+// when it cannot be locked at all. A folder that is not there is left to the stops that find its
+// files missing, and the current folder, when it is the results folder too, is held already.
+void lockResultsFolderOrStop(const Text<256>& Results_path, std::string_view settingsName);
 // The files `copies` write, as the command reader reads them back from the texts. Stops, before
 // anything is written, when a text does not read back as the names meant: a name holding a double
 // quote may read as another name, and a COPY would then write a file the settings never name.

@@ -2,16 +2,20 @@
 // the pieces' places, a second run in the folder, a "+" in a folder name, a write-protected
 // result, a huge answer.
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <sys/file.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include <gtest/gtest.h>
 
 #include "BeltaRun.h"
 #include "PairingStopLines.h"
+#include "Unlistable.h"
 #include "WaitingRun.h"
 
 namespace kit_test {
@@ -174,15 +178,20 @@ TEST(BeltaHostileUse, SecondRunInTheSameFolderStops)
     EXPECT_EQ(folder.files(), before);
 }
 
+class UnlistableFolder : public testing::TestWithParam<SecondRun> {};
+
 // Where the folder may be written and entered but not listed (mode 0300), it cannot be opened
-// to be locked: it is held all the same. The first run, waiting for its answer, holds it; the
-// second stops and makes nothing, and the first then ends as if alone.
-TEST(BeltaHostileUse, UnlistableFolderIsHeldAsWell)
+// to be locked: it is held all the same, also for a run in another network namespace. The first
+// run, waiting for its answer, holds it; the second stops and makes nothing, and the first then
+// ends as if alone.
+TEST_P(UnlistableFolder, IsHeldAsWell)
 {
+    if (GetParam() == SecondRun::OwnNetwork && !ownNetworkPermitted())
+        GTEST_SKIP() << "no network namespace of its own may be made here";
     ScratchFolder folder;
     writeIndianapolisInputs(folder, modelRecords, observationRecords);
 
-    const RunsAtOnce r = runWhileAnotherWaits(folder, {.program = BELTA_BINARY}, "2\nid\n");
+    const RunsAtOnce r = runWhileAnotherWaits(folder, {.program = BELTA_BINARY}, "2\nid\n", GetParam());
 
     EXPECT_EQ(r.second.out, crlfLines(folderInUseLines()));
     EXPECT_EQ(r.second.err, kEndOfRun);
@@ -192,21 +201,130 @@ TEST(BeltaHostileUse, UnlistableFolderIsHeldAsWell)
     EXPECT_EQ(folder.list(), (std::vector<std::string>{"Quorra_Belta.ini", "master", "results"}));
 }
 
+INSTANTIATE_TEST_SUITE_P(SecondRuns, UnlistableFolder,
+                         testing::Values(SecondRun::SameNetwork, SecondRun::OwnNetwork),
+                         [](const auto& info) {
+                             return info.param == SecondRun::SameNetwork ? "SameNetwork" : "OwnNetwork";
+                         });
+
+// Runs started from two folders whose settings name the same results folder would write the same
+// result files: the second stops at once and makes nothing, and the first then ends as if alone.
+TEST(BeltaHostileUse, SecondRunWithTheSameResultsFolderStops)
+{
+    ScratchFolder folder;
+    writeIndianapolisInputs(folder, modelRecords, observationRecords);
+    for (const char* start : {"one", "two"})
+        folder.writeLines(
+            std::string(start) + "/Quorra_Belta.ini",
+            {"[Files]", "Results_path=..\\results", "Results_file=model.txt", "Master_path=..\\master"});
+
+    const RunsAtOnce r = runWhileAnotherWaits({.program = BELTA_BINARY, .folder = folder / "one"},
+                                              {folder / "one", folder / "results"},
+                                              {.program = BELTA_BINARY, .folder = folder / "two"}, "2\nid\n");
+
+    EXPECT_EQ(r.second.out,
+              crlfLines(kBannerLines + resultsFolderInUseLines("..\\results\\", "Quorra_Belta.INI")));
+    EXPECT_EQ(r.second.err, kEndOfRun);
+    EXPECT_EQ(r.second.exitCode, 0);
+    EXPECT_EQ(folder.list("two"), (std::vector<std::string>{"Quorra_Belta.ini"}));
+    EXPECT_EQ(r.waiting.out,
+              crlfLines(completedRunLines("..\\results\\IN2.INP", "..\\results\\INSCAT2.DAT", 2)));
+    EXPECT_EQ(r.waiting.exitCode, 0);
+    EXPECT_EQ(folder.list("results"), (std::vector<std::string>{"IN2.INP", "INSCAT2.DAT", "model.txt"}));
+}
+
+struct LeftLockFile {
+    const char* label;
+    const char* folder; // where the lock file lies
+    bool unlisted;      // the folder may be written and entered but not listed
+    const char* input;  // the answers; the ID question fails when there is none for it
+    int signal;         // sent once the run holds its folders, while it waits for its model results
+    int exitCode;
+};
+
+class LockFileLeftByAKilledRun : public testing::TestWithParam<LeftLockFile> {};
+
+// The lock file of a killed run holds nothing: the next run takes it and goes on as if it were not
+// there, and leaves no lock file behind, however the run ends.
+TEST_P(LockFileLeftByAKilledRun, StopsNothingAndIsGoneAfterTheRun)
+{
+    const LeftLockFile& c = GetParam();
+    ScratchFolder folder;
+    writeIndianapolisInputs(folder, modelRecords, observationRecords);
+    const std::string lockFile = std::string(c.folder) + "/.tracer-kit.lock";
+    folder.write(lockFile, "");
+    if (c.signal != 0) {
+        fs::remove(folder / "results/model.txt");
+        ASSERT_EQ(::mkfifo((folder / "results/model.txt").c_str(), 0600), 0);
+    }
+    folder.handOver();
+    std::optional<Unlistable> unlisted;
+    if (c.unlisted)
+        unlisted.emplace(folder / c.folder);
+
+    const ProgramRun r = runProgram({.program = BELTA_BINARY,
+                                     .folder = folder.path(),
+                                     .input = c.input,
+                                     .unprivileged = true,
+                                     .whileRunning = [&](pid_t run) {
+                                         if (c.signal == 0)
+                                             return;
+                                         awaitFolderHeld(folder / c.folder);
+                                         ::kill(run, c.signal);
+                                     }});
+    unlisted.reset();
+
+    EXPECT_EQ(r.exitCode, c.exitCode);
+    if (c.exitCode == 0) {
+        EXPECT_EQ(r.out, crlfLines(completedRunLines("results\\IN2.INP", "results\\INSCAT2.DAT", 2)));
+    }
+    EXPECT_FALSE(folder.exists(lockFile));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ends, LockFileLeftByAKilledRun,
+    testing::Values(LeftLockFile{"NormalEnd", ".", false, "2\nid\n", 0, 0},
+                    LeftLockFile{"NormalEndUnlisted", ".", true, "2\nid\n", 0, 0},
+                    LeftLockFile{"NoAnswerUnlisted", ".", true, "2\n", 0, 2},
+                    LeftLockFile{"TermUnlisted", ".", true, "", SIGTERM, 128 + SIGTERM},
+                    LeftLockFile{"ResultsFolderNormalEndUnlisted", "results", true, "2\nid\n", 0, 0},
+                    LeftLockFile{"ResultsFolderTermUnlisted", "results", true, "", SIGTERM, 128 + SIGTERM}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+struct UnlockableFolder {
+    const char* label;
+    unsigned openFileLimit; // the descriptors run short when the run comes to lock this folder
+    std::vector<std::string> out;
+};
+
+class FolderThatCannotBeLocked : public testing::TestWithParam<UnlockableFolder> {};
+
 // A folder that cannot be locked (here for want of a free descriptor) is no folder to run in.
-TEST(BeltaHostileUse, FolderThatCannotBeLockedStopsTheRun)
+TEST_P(FolderThatCannotBeLocked, StopsTheRun)
 {
     ScratchFolder folder;
     writeIndianapolisInputs(folder, modelRecords, observationRecords);
     const Files before = folder.files();
 
-    const ProgramRun r = runProgram(
-        {.program = BELTA_BINARY, .folder = folder.path(), .input = "2\nid\n", .openFileLimit = 4});
+    const ProgramRun r = runProgram({.program = BELTA_BINARY,
+                                     .folder = folder.path(),
+                                     .input = "2\nid\n",
+                                     .openFileLimit = GetParam().openFileLimit});
 
-    EXPECT_EQ(r.out, crlfLines(folderNotLockedLines("Too many open files")));
+    EXPECT_EQ(r.out, crlfLines(GetParam().out));
     EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(folder.files(), before);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, FolderThatCannotBeLocked,
+    testing::Values(UnlockableFolder{"CurrentFolder", 4, folderNotLockedLines("Too many open files")},
+                    UnlockableFolder{"ResultsFolder", 6,
+                                     kBannerLines +
+                                         resultsFolderNotLockedLines("results\\", "Too many open files",
+                                                                     "Quorra_Belta.INI")}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 TEST(BeltaHostileUse, FolderNameWithAPlusIsQuotedInTheCopyCommands)
 {

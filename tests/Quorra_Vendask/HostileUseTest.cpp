@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,7 @@
 
 #include "FaultInjection.h"
 #include "PairingStopLines.h"
+#include "Unlistable.h"
 #include "internal/TemporaryNames.h"
 #include "VendaskRun.h"
 #include "WaitingRun.h"
@@ -281,15 +283,20 @@ TEST(VendaskRun, SecondRunInTheSameFolderStops)
     EXPECT_EQ(folder.files(), before);
 }
 
+class UnlistableFolder : public ::testing::TestWithParam<SecondRun> {};
+
 // Where the folder may be written and entered but not listed (mode 0300), it cannot be opened
-// to be locked: it is held all the same. The first run, waiting for its answer, holds it; the
-// second stops and makes nothing, and the first then ends as if alone.
-TEST(VendaskRun, UnlistableFolderIsHeldAsWell)
+// to be locked: it is held all the same, also for a run in another network namespace. The first
+// run, waiting for its answer, holds it; the second stops and makes nothing, and the first then
+// ends as if alone.
+TEST_P(UnlistableFolder, IsHeldAsWell)
 {
+    if (GetParam() == SecondRun::OwnNetwork && !ownNetworkPermitted())
+        GTEST_SKIP() << "no network namespace of its own may be made here";
     ScratchFolder folder;
     writeCopenhagenInputs(folder);
 
-    const RunsAtOnce r = runWhileAnotherWaits(folder, {.program = VENDASK_BINARY}, "Test run\n");
+    const RunsAtOnce r = runWhileAnotherWaits(folder, {.program = VENDASK_BINARY}, "Test run\n", GetParam());
 
     EXPECT_EQ(r.second.out, crlfLines(folderInUseLines()));
     EXPECT_EQ(r.second.err, kEndOfRun);
@@ -301,20 +308,129 @@ TEST(VendaskRun, UnlistableFolderIsHeldAsWell)
         << "the first run's pairs";
 }
 
+INSTANTIATE_TEST_SUITE_P(SecondRuns, UnlistableFolder,
+                         ::testing::Values(SecondRun::SameNetwork, SecondRun::OwnNetwork),
+                         [](const auto& info) {
+                             return info.param == SecondRun::SameNetwork ? "SameNetwork" : "OwnNetwork";
+                         });
+
+// Runs started from two folders whose settings name the same results folder would write the same
+// result files: the second stops at once and makes nothing, and the first then ends as if alone.
+TEST(VendaskRun, SecondRunWithTheSameResultsFolderStops)
+{
+    ScratchFolder folder;
+    writeCopenhagenInputs(folder);
+    for (const char* start : {"one", "two"})
+        folder.write(std::string(start) + "/Quorra_Vendask.ini", settings("cph", "..\\runs", "..\\kit"));
+
+    const RunsAtOnce r = runWhileAnotherWaits(
+        {.program = VENDASK_BINARY, .folder = folder / "one"}, {folder / "one", folder / "runs"},
+        {.program = VENDASK_BINARY, .folder = folder / "two"}, "Test run\n");
+
+    EXPECT_EQ(r.second.out,
+              crlfLines(kBannerLines + locationLines(true) +
+                        resultsFolderInUseLines("..\\runs\\", "Quorra_Vendask.ini")));
+    EXPECT_EQ(r.second.err, kEndOfRun);
+    EXPECT_EQ(r.second.exitCode, 0);
+    EXPECT_EQ(folder.list("two"), (Lines{"Quorra_Vendask.ini"}));
+    EXPECT_EQ(r.waiting.out,
+              crlfLines(kBannerLines + locationLines(true) + idPromptLines(true) +
+                        Lines{"copy HDR.MAX+BODY1+..\\kit\\cph.BTT ..\\runs\\CP.INP", " "} +
+                        resultLines(true, "..\\runs") + summaryLines(3)));
+    EXPECT_EQ(r.waiting.exitCode, 0);
+    EXPECT_EQ(folder.list("runs"), (Lines{"CP.INP", "CPSCAT.DAT", "CPY.INP", "CPYSCAT.DAT", "MODEL.TXT"}));
+}
+
+struct LeftLockFile {
+    const char* label;
+    const char* folder; // where the lock file lies
+    bool unlisted;      // the folder may be written and entered but not listed
+    const char* input;  // the answer; none makes the ID question fail
+    int signal;         // sent once the run holds its folders, while it waits for its model results
+    int exitCode;
+};
+
+class LockFileLeftByAKilledRun : public ::testing::TestWithParam<LeftLockFile> {};
+
+// The lock file of a killed run holds nothing: the next run takes it and goes on as if it were not
+// there, and leaves no lock file behind, however the run ends.
+TEST_P(LockFileLeftByAKilledRun, StopsNothingAndIsGoneAfterTheRun)
+{
+    const LeftLockFile& c = GetParam();
+    ScratchFolder folder;
+    writeCopenhagenInputs(folder);
+    const std::string lockFile = std::string(c.folder) + "/.tracer-kit.lock";
+    folder.write(lockFile, "");
+    if (c.signal != 0) {
+        fs::remove(folder / "runs/MODEL.TXT");
+        ASSERT_EQ(::mkfifo((folder / "runs/MODEL.TXT").c_str(), 0600), 0);
+    }
+    folder.handOver();
+    std::optional<Unlistable> unlisted;
+    if (c.unlisted)
+        unlisted.emplace(folder / c.folder);
+
+    const ProgramRun r = runProgram({.program = VENDASK_BINARY,
+                                     .folder = folder.path(),
+                                     .input = c.input,
+                                     .unprivileged = true,
+                                     .whileRunning = [&](pid_t run) {
+                                         if (c.signal == 0)
+                                             return;
+                                         awaitFolderHeld(folder / c.folder);
+                                         ::kill(run, c.signal);
+                                     }});
+    unlisted.reset();
+
+    EXPECT_EQ(r.exitCode, c.exitCode);
+    if (c.exitCode == 0) {
+        EXPECT_EQ(r.out, crlfLines(copenhagenRunLines()));
+    }
+    EXPECT_FALSE(folder.exists(lockFile));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ends, LockFileLeftByAKilledRun,
+    ::testing::Values(LeftLockFile{"NormalEnd", ".", false, "Test run\n", 0, 0},
+                      LeftLockFile{"NormalEndUnlisted", ".", true, "Test run\n", 0, 0},
+                      LeftLockFile{"NoAnswerUnlisted", ".", true, "", 0, 2},
+                      LeftLockFile{"TermUnlisted", ".", true, "", SIGTERM, 128 + SIGTERM},
+                      LeftLockFile{"ResultsFolderNormalEndUnlisted", "runs", true, "Test run\n", 0, 0},
+                      LeftLockFile{"ResultsFolderTermUnlisted", "runs", true, "", SIGTERM, 128 + SIGTERM}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+struct UnlockableFolder {
+    const char* label;
+    unsigned openFileLimit; // the descriptors run short when the run comes to lock this folder
+    Lines out;
+};
+
+class FolderThatCannotBeLocked : public ::testing::TestWithParam<UnlockableFolder> {};
+
 // A folder that cannot be locked (here for want of a free descriptor) is no folder to run in.
-TEST(VendaskRun, FolderThatCannotBeLockedStopsTheRun)
+TEST_P(FolderThatCannotBeLocked, StopsTheRun)
 {
     ScratchFolder folder;
     writeCopenhagenInputs(folder);
     const Files before = folder.files();
 
-    const ProgramRun r = runProgram({.program = VENDASK_BINARY, .folder = folder.path(), .openFileLimit = 4});
+    const ProgramRun r = runProgram(
+        {.program = VENDASK_BINARY, .folder = folder.path(), .openFileLimit = GetParam().openFileLimit});
 
-    EXPECT_EQ(r.out, crlfLines(folderNotLockedLines("Too many open files")));
+    EXPECT_EQ(r.out, crlfLines(GetParam().out));
     EXPECT_EQ(r.err, kEndOfRun);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(folder.files(), before);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, FolderThatCannotBeLocked,
+    ::testing::Values(UnlockableFolder{"CurrentFolder", 4, folderNotLockedLines("Too many open files")},
+                      UnlockableFolder{"ResultsFolder", 6,
+                                       kBannerLines + locationLines(true) +
+                                           resultsFolderNotLockedLines("runs\\", "Too many open files",
+                                                                       "Quorra_Vendask.ini")}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 // On a full disk the pair-data files, which carry the long trailer, cannot be written whole:
 // the result of an earlier run stays as it was, and no half-written copy is left.

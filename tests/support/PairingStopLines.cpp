@@ -22,6 +22,29 @@ std::vector<std::string> folderNotLockedLines(std::string_view reason)
             " "};
 }
 
+std::vector<std::string> resultsFolderInUseLines(std::string_view folder, std::string_view settingsName)
+{
+    return {" ",
+            " Error: another run is working with the results folder " + std::string(folder),
+            " Its result files would mix with those of this run.",
+            " Wait until it has ended, or edit the file " + std::string(settingsName) +
+                " so that this run writes into another folder.",
+            " Execution stopped.",
+            " "};
+}
+
+std::vector<std::string> resultsFolderNotLockedLines(std::string_view folder, std::string_view reason,
+                                                     std::string_view settingsName)
+{
+    return {" ",
+            " Error: the results folder " + std::string(folder) + " cannot be locked for the run (" +
+                std::string(reason) + ").",
+            " Unlocked, another run could mix its result files with those of this run.",
+            " Edit the file " + std::string(settingsName) + " so that this run writes into another folder.",
+            " Execution stopped.",
+            " "};
+}
+
 std::vector<std::string> nameNotWritableLines(std::string_view name, std::string_view settingsName)
 {
     const std::string shown(name), settings(settingsName);

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
+#include <sched.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -102,6 +103,18 @@ bool runningAsRoot()
     return ::geteuid() == 0;
 }
 
+bool ownNetworkPermitted()
+{
+    const pid_t child = ::fork();
+    if (child < 0)
+        throw std::runtime_error("fork failed");
+    if (child == 0)
+        ::_exit(::unshare(CLONE_NEWNET) == 0 ? 0 : 1);
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {}
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 std::optional<UnprivilegedUser> unprivilegedUser()
 {
     if (!runningAsRoot())
@@ -142,6 +155,8 @@ ProgramRun runProgram(const RunRequest& request)
         const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (in < 0 || out < 0 || err < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0)
+            ::_exit(127);
+        if (request.ownNetwork && ::unshare(CLONE_NEWNET) != 0)
             ::_exit(127);
         // Root's rights go before the run enters its folder, so that even that is the user's own doing.
         if (programFd >= 0 && !becomeUser(*user))

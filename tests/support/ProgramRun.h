@@ -38,6 +38,10 @@ struct RunRequest {
     // root, the program runs as the user nobody (see UnprivilegedUser); otherwise as the tester.
     // The run's folder and what it reads must then be open to that user (ScratchFolder::handOver).
     bool unprivileged = false;
+    // Run in a network namespace of its own, as in another container on the same disk: abstract
+    // socket names bound there are not those of the test's namespace. Needs root (see
+    // ownNetworkPermitted).
+    bool ownNetwork = false;
     // Called with the run's process id once it has started, before the run is awaited: to feed
     // it or to send it a signal.
     std::function<void(pid_t)> whileRunning = {};
@@ -45,6 +49,9 @@ struct RunRequest {
 
 // True when the tests run as root, for whom file modes do not bite.
 bool runningAsRoot();
+
+// Whether a run may be given a network namespace of its own here.
+bool ownNetworkPermitted();
 
 // Who an unprivileged run is when the tests run as root; nullopt when they do not (a run is then
 // already unprivileged).

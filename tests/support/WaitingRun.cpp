@@ -11,8 +11,10 @@
 #include <future>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "FolderLock.h"
+#include "Unlistable.h"
 
 namespace kit_test {
 
@@ -51,7 +53,7 @@ bool heldByARun(const fs::path& folder)
 // lets the run go on.
 class BackgroundRun {
 public:
-    BackgroundRun(RunRequest request, const fs::path& pipe)
+    BackgroundRun(RunRequest request, const fs::path& pipe, const std::vector<fs::path>& held)
     {
         if (::mkfifo(pipe.c_str(), 0600) != 0)
             throw std::runtime_error("cannot make the pipe " + pipe.string());
@@ -62,7 +64,16 @@ public:
         await([&] { return (writer_ = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) >= 0; }, run_,
               "its standard input");
         ::fcntl(writer_, F_SETFL, ::fcntl(writer_, F_GETFL) & ~O_NONBLOCK);
-        await([&] { return heldByARun(request.folder); }, run_, "hold its folder");
+        try {
+            for (const fs::path& folder : held)
+                await([&] { return heldByARun(folder); }, run_, "hold " + folder.string());
+        } catch (...) {
+            // No destructor runs for a constructor that throws: the run gets its end of input here,
+            // or the test would wait for it until its time limit.
+            ::close(writer_);
+            run_.wait();
+            throw;
+        }
     }
     // A run that was not finished goes on with no input.
     ~BackgroundRun()
@@ -95,41 +106,39 @@ private:
     std::future<ProgramRun> run_;
 };
 
-// While it lives, the folder may be written and entered but not listed; its mode comes back at
-// its end, so that the test can look at what is in it.
-class Unlistable {
-public:
-    explicit Unlistable(fs::path folder)
-        : folder_(std::move(folder)), mode_(fs::status(folder_).permissions())
-    {
-        fs::permissions(folder_, fs::perms::owner_write | fs::perms::owner_exec);
-    }
-    ~Unlistable()
-    {
-        std::error_code ignored;
-        fs::permissions(folder_, mode_, ignored);
-    }
-    Unlistable(const Unlistable&) = delete;
-    Unlistable& operator=(const Unlistable&) = delete;
-
-private:
-    fs::path folder_;
-    fs::perms mode_;
-};
-
 } // namespace
 
-RunsAtOnce runWhileAnotherWaits(const ScratchFolder& folder, RunRequest request, std::string_view answer)
+void awaitFolderHeld(const fs::path& folder)
+{
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
+    while (!heldByARun(folder)) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            throw std::runtime_error("no run came to hold " + folder.string());
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+}
+
+RunsAtOnce runWhileAnotherWaits(RunRequest first, const std::vector<fs::path>& held, const RunRequest& second,
+                                std::string_view answer)
+{
+    const ScratchFolder pipes;
+    RunsAtOnce runs;
+    BackgroundRun waiting(std::move(first), pipes / "answer", held);
+    runs.second = runProgram(second);
+    runs.waiting = waiting.finish(answer);
+    return runs;
+}
+
+RunsAtOnce runWhileAnotherWaits(const ScratchFolder& folder, RunRequest request, std::string_view answer,
+                                SecondRun second)
 {
     folder.handOver();
     request.folder = folder.path();
     request.unprivileged = true;
-    RunsAtOnce runs;
     const Unlistable unlistable(folder.path());
-    BackgroundRun first(request, folder.aside("answer"));
-    runs.second = runProgram(request);
-    runs.waiting = first.finish(answer);
-    return runs;
+    RunRequest secondRequest = request;
+    secondRequest.ownNetwork = second == SecondRun::OwnNetwork;
+    return runWhileAnotherWaits(request, {folder.path()}, secondRequest, answer);
 }
 
 } // namespace kit_test
