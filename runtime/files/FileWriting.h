@@ -17,9 +17,9 @@
 //                        temporary name, is removed as the run ends. An in-place overwrite holds
 //                        the stop back until it is complete: the new file stands.
 //   SIGKILL, power loss  the older file or the complete new one, never a mix. A temporary left
-//                        beside it is removed by a later run on this host that writes the same
-//                        name. An in-place overwrite cut short this way leaves a mix, as any
-//                        program's (cp's) would: nothing can guard it.
+//                        beside it is removed by a later run of the same user, on this host and
+//                        in the same PID namespace, that writes the same name. An in-place overwrite cut
+//                        short this way leaves a mix, as any program's (cp's) would: nothing can guard it.
 //   writable, not        (a sticky folder, another user's file of mode 0666) written in place:
 //   replaceable          the same file, new bytes, as the user could do by hand.
 //   not writable         (the file's mode, or a folder the user may not write, where no new file
