@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <vector>
 
 #include "FileWriting.h"
 #include "ReadSome.h"
@@ -38,14 +37,14 @@ std::int64_t appendFile(int to, int from, std::int64_t most)
             return -1;
         break;
     }
-    if (copied >= most)
-        return copied;
-    std::vector<char> buffer(1 << 20);
+    // Most often only the read that finds the end comes here: the buffer is a small one, so that
+    // no copy holds more memory than the in-kernel copy needs.
+    char buffer[64 << 10];
     while (copied < most) {
-        const ssize_t n = readSome(from, buffer.data(), step(buffer.size()));
+        const ssize_t n = readSome(from, buffer, step(sizeof buffer));
         if (n <= 0)
             return n == 0 ? copied : -1;
-        if (!writeAll(to, {buffer.data(), static_cast<std::size_t>(n)}))
+        if (!writeAll(to, {buffer, static_cast<std::size_t>(n)}))
             return -1;
         copied += n;
     }
