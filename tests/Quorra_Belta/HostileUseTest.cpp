@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "BeltaRun.h"
+#include "LeftLockFile.h"
 #include "PairingStopLines.h"
 #include "Unlistable.h"
 #include "WaitingRun.h"
@@ -233,15 +234,6 @@ TEST(BeltaHostileUse, SecondRunWithTheSameResultsFolderStops)
     EXPECT_EQ(folder.list("results"), (std::vector<std::string>{"IN2.INP", "INSCAT2.DAT", "model.txt"}));
 }
 
-struct LeftLockFile {
-    const char* label;
-    const char* folder; // where the lock file lies
-    bool unlisted;      // the folder may be written and entered but not listed
-    const char* input;  // the answers; the ID question fails when there is none for it
-    int signal;         // sent once the run holds its folders, while it waits for its model results
-    int exitCode;
-};
-
 class LockFileLeftByAKilledRun : public testing::TestWithParam<LeftLockFile> {};
 
 // The lock file of a killed run holds nothing: the next run takes it and goes on as if it were not
@@ -251,34 +243,14 @@ TEST_P(LockFileLeftByAKilledRun, StopsNothingAndIsGoneAfterTheRun)
     const LeftLockFile& c = GetParam();
     ScratchFolder folder;
     writeIndianapolisInputs(folder, modelRecords, observationRecords);
-    const std::string lockFile = std::string(c.folder) + "/.tracer-kit.lock";
-    folder.write(lockFile, "");
-    if (c.signal != 0) {
-        fs::remove(folder / "results/model.txt");
-        ASSERT_EQ(::mkfifo((folder / "results/model.txt").c_str(), 0600), 0);
-    }
-    folder.handOver();
-    std::optional<Unlistable> unlisted;
-    if (c.unlisted)
-        unlisted.emplace(folder / c.folder);
 
-    const ProgramRun r = runProgram({.program = BELTA_BINARY,
-                                     .folder = folder.path(),
-                                     .input = c.input,
-                                     .unprivileged = true,
-                                     .whileRunning = [&](pid_t run) {
-                                         if (c.signal == 0)
-                                             return;
-                                         awaitFolderHeld(folder / c.folder);
-                                         ::kill(run, c.signal);
-                                     }});
-    unlisted.reset();
+    const ProgramRun r = runWithLeftLockFile(folder, c, BELTA_BINARY, "results/model.txt");
 
     EXPECT_EQ(r.exitCode, c.exitCode);
     if (c.exitCode == 0) {
         EXPECT_EQ(r.out, crlfLines(completedRunLines("results\\IN2.INP", "results\\INSCAT2.DAT", 2)));
     }
-    EXPECT_FALSE(folder.exists(lockFile));
+    EXPECT_FALSE(folder.exists(lockFileIn(c)));
 }
 
 INSTANTIATE_TEST_SUITE_P(

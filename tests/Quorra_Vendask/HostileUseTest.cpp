@@ -21,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include "FaultInjection.h"
+#include "LeftLockFile.h"
 #include "PairingStopLines.h"
 #include "Unlistable.h"
 #include "internal/TemporaryNames.h"
@@ -341,15 +342,6 @@ TEST(VendaskRun, SecondRunWithTheSameResultsFolderStops)
     EXPECT_EQ(folder.list("runs"), (Lines{"CP.INP", "CPSCAT.DAT", "CPY.INP", "CPYSCAT.DAT", "MODEL.TXT"}));
 }
 
-struct LeftLockFile {
-    const char* label;
-    const char* folder; // where the lock file lies
-    bool unlisted;      // the folder may be written and entered but not listed
-    const char* input;  // the answer; none makes the ID question fail
-    int signal;         // sent once the run holds its folders, while it waits for its model results
-    int exitCode;
-};
-
 class LockFileLeftByAKilledRun : public ::testing::TestWithParam<LeftLockFile> {};
 
 // The lock file of a killed run holds nothing: the next run takes it and goes on as if it were not
@@ -359,34 +351,14 @@ TEST_P(LockFileLeftByAKilledRun, StopsNothingAndIsGoneAfterTheRun)
     const LeftLockFile& c = GetParam();
     ScratchFolder folder;
     writeCopenhagenInputs(folder);
-    const std::string lockFile = std::string(c.folder) + "/.tracer-kit.lock";
-    folder.write(lockFile, "");
-    if (c.signal != 0) {
-        fs::remove(folder / "runs/MODEL.TXT");
-        ASSERT_EQ(::mkfifo((folder / "runs/MODEL.TXT").c_str(), 0600), 0);
-    }
-    folder.handOver();
-    std::optional<Unlistable> unlisted;
-    if (c.unlisted)
-        unlisted.emplace(folder / c.folder);
 
-    const ProgramRun r = runProgram({.program = VENDASK_BINARY,
-                                     .folder = folder.path(),
-                                     .input = c.input,
-                                     .unprivileged = true,
-                                     .whileRunning = [&](pid_t run) {
-                                         if (c.signal == 0)
-                                             return;
-                                         awaitFolderHeld(folder / c.folder);
-                                         ::kill(run, c.signal);
-                                     }});
-    unlisted.reset();
+    const ProgramRun r = runWithLeftLockFile(folder, c, VENDASK_BINARY, "runs/MODEL.TXT");
 
     EXPECT_EQ(r.exitCode, c.exitCode);
     if (c.exitCode == 0) {
         EXPECT_EQ(r.out, crlfLines(copenhagenRunLines()));
     }
-    EXPECT_FALSE(folder.exists(lockFile));
+    EXPECT_FALSE(folder.exists(lockFileIn(c)));
 }
 
 INSTANTIATE_TEST_SUITE_P(
