@@ -1,7 +1,6 @@
 #include "FolderLock.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -72,14 +71,8 @@ FolderLock bindFolderName(const struct stat& folder, FileDescriptor& socket)
 // The advisory lock on an open folder, and that of a lock file left in it.
 FolderLock lockOpenFolder(const std::string& path, HeldFolder& held)
 {
-    int result;
-    do {
-        result = ::flock(held.folder.get(), LOCK_EX | LOCK_NB);
-    } while (result != 0 && errno == EINTR);
-    if (result != 0) {
-        const int error = errno;
+    if (const int error = lockWithoutWaiting(held.folder.get()))
         return error == EWOULDBLOCK ? FolderLock{FolderLockOutcome::HeldByAnotherRun} : failed(error);
-    }
     return held.lockFile.take(path, LockFileUse::TakeOneThatLies);
 }
 

@@ -27,6 +27,8 @@ bool namesFile(const std::string& path, int fd)
     return ::lstat(path.c_str(), &named) == 0 && ::fstat(fd, &open) == 0 && sameFile(named, open);
 }
 
+} // namespace
+
 int lockWithoutWaiting(int fd)
 {
     int result;
@@ -35,8 +37,6 @@ int lockWithoutWaiting(int fd)
     } while (result != 0 && errno == EINTR);
     return result == 0 ? 0 : errno;
 }
-
-} // namespace
 
 FolderLock LockFile::take(const std::string& folder, LockFileUse use)
 {

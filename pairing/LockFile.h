@@ -17,6 +17,10 @@ namespace kit {
 
 inline constexpr std::string_view kLockFileName = ".tracer-kit.lock";
 
+// Takes the advisory lock on the open file or folder `fd` if no other run holds it: 0, or the
+// errno value of why not (EWOULDBLOCK where another run holds it).
+int lockWithoutWaiting(int fd);
+
 // Whether the lock file is made where it is missing, or only taken where it lies.
 enum class LockFileUse { MakeOne, TakeOneThatLies };
 
