@@ -137,7 +137,7 @@ struct Leftover {
 // What `name` is, when it is a temporary in the exact form that a run under the same key writes.
 std::optional<Leftover> leftoverNamed(std::string_view name)
 {
-    const std::string mark = std::string(kMark) + runKey() + "-";
+    static const std::string mark = std::string(kMark) + runKey() + "-";
     const std::size_t at = name.rfind(mark);
     if (at == std::string_view::npos || at == 0)
         return std::nullopt;
